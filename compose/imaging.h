@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QRgb>
+#include <QSize>
+#include <QString>
+
+#include <stdexcept>
+
+// Pixel work on QImage. Every function takes and returns values; the one internal
+// format is QImage::Format_RGB32.
+namespace Imaging {
+
+// A picture file that could not be read. what() is the whole user-facing sentence.
+class PictureError : public std::runtime_error {
+public:
+    PictureError(const QString& path, const QString& reason);
+    QString path() const { return m_path; }
+    QString reason() const { return m_reason; }
+    QString message() const;
+
+private:
+    QString m_path;
+    QString m_reason;
+};
+
+// Reads a picture file, judged by its content, into Format_RGB32. Pictures larger than
+// needed are decoded at reduced scale (JPEG DCT scaling), never below `cover` in either
+// axis after the EXIF orientation is applied. An empty `cover` decodes at full size.
+// Throws PictureError.
+QImage readPicture(const QString& path, QSize cover = QSize());
+
+// Brings any QImage to Format_RGB32; transparent and translucent pixels are flattened
+// over white, as a picture viewer shows them.
+QImage toInternal(const QImage& image);
+
+// Exact size, axes stretched independently, smooth resampling.
+QImage stretch(const QImage& image, int width, int height);
+
+// The hue/saturation/lightness shift of one colour; amounts -100..100.
+QRgb shiftHsl(QRgb rgb, int hue, int saturation, int lightness);
+
+// shiftHsl over a whole image. A pixel's result depends only on its colour, so results
+// are memoised per colour.
+QImage adjustHsl(const QImage& image, int hue, int saturation, int lightness);
+
+// `top` laid over `base` at the top-left: every pixel of `top` replaces the base pixel
+// unless its colour is exactly `transparent` (alpha ignored). The result has base's size.
+QImage overlay(const QImage& base, const QImage& top, QRgb transparent);
+
+// A 24-bit uncompressed Windows bitmap of the image's exact size.
+QByteArray encodeBmp24(const QImage& image);
+
+} // namespace Imaging

@@ -1,0 +1,107 @@
+#include "compose/skinworkspace.h"
+
+#include "art/builtinart.h"
+#include "compose/imaging.h"
+
+#include <limits>
+#include <stdexcept>
+
+qint16 narrowTint(qint32 value)
+{
+    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        throw std::overflow_error("Overflow: a tint amount does not fit in 16 bits");
+    return qint16(value);
+}
+
+SkinWorkspace::SkinWorkspace()
+    : m_surfaces{{
+          {"Main", "MainWindowImage", QSize(800, 629), &Xpress1, &MainPic, &MainBuff, &MainMerge},
+          {"Scene", "SceneWindowImage", QSize(300, 550), &Xpress3, &ScenePic, &SceneBuff,
+           &SceneMerge},
+          {"Console", "ConsoleBorderImage", QSize(310, 105), &Xpress4, &InChatPic, &InChatBuff,
+           &InChatMerge},
+          {"Chat", "ChatWindowImage", QSize(438, 173), &Xpress5, &OutChatPic, &OutChatBuff,
+           &OutChatMerge},
+      }}
+{
+    MainMerge.Picture = BuiltInArt::mainTemplate();
+    SceneMerge.Picture = BuiltInArt::sceneTemplate();
+    InChatMerge.Picture = BuiltInArt::consoleTemplate();
+    OutChatMerge.Picture = BuiltInArt::chatTemplate();
+    Picture1.Picture = BuiltInArt::menuStrip();
+    Xpress2.setPicture(BuiltInArt::menuStrip());
+}
+
+QSize largestSurfaceSize()
+{
+    return QSize(800, 629);
+}
+
+void LoadPictureIntoWorkspace(SkinWorkspace& ws, const QString& path, const TintSource& tint,
+                              const std::function<void()>& beforeChange)
+{
+    const QImage picture = Imaging::readPicture(path, largestSurfaceSize());
+    if (beforeChange)
+        beforeChange();
+    LoadDecodedPicture(ws, picture, tint);
+}
+
+void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint)
+{
+    const auto& surfaces = ws.surfaces();
+    // Merge is still on from the last composition; a new picture must replace the old
+    // content, not be laid over it.
+    for (const SkinSurface& s : surfaces)
+        s.instance->SetMerge(false, 2, 0, true, KeyColor, 100, 100);
+
+    ws.Xpress1.setPicture(picture);
+    const QImage loaded = ws.Xpress1.Picture();
+    ws.Xpress3.setPicture(loaded);
+    ws.Xpress4.setPicture(loaded);
+    ws.Xpress5.setPicture(loaded);
+
+    for (const SkinSurface& s : surfaces)
+        s.instance->ScaleImage(2, s.size.width(), s.size.height());
+    for (const SkinSurface& s : surfaces)
+        s.scaled->Picture = s.instance->Picture();
+
+    ComposeTintedSurfaces(ws, tint);
+}
+
+void ComposeTintedSurfaces(SkinWorkspace& ws, const TintSource& tint)
+{
+    const auto& surfaces = ws.surfaces();
+    if (!ws.hasSkin())
+        throw std::logic_error("There is no picture to compose yet. Load an image first.");
+
+    for (const SkinSurface& s : surfaces)
+        s.instance->SetMerge(false, 2, 0, true, KeyColor, 100, 100);
+
+    for (const SkinSurface& s : surfaces) {
+        s.instance->setPicture(s.templ->Picture);
+        const MenuTint t = tint();
+        s.instance->AdjustHsl(t.hue, t.saturation, t.lightness);
+    }
+
+    for (const SkinSurface& s : surfaces)
+        s.tinted->Picture = s.instance->Picture();
+
+    for (const SkinSurface& s : surfaces)
+        s.instance->setPicture(s.scaled->Picture);
+
+    ws.GetColor.setPicture(ws.MainBuff.Picture);
+    const ColorValue tintedKey = ws.GetColor.PixelColor(1, 1);
+
+    for (const SkinSurface& s : surfaces)
+        s.instance->SetMerge(true, 2, 0, true, tintedKey, 100, 100);
+
+    for (const SkinSurface& s : surfaces)
+        s.instance->setPicture(s.tinted->Picture);
+}
+
+void PreviewMenuTint(SkinWorkspace& ws, const TintSource& tint)
+{
+    ws.Xpress2.setPicture(ws.Picture1.Picture);
+    const MenuTint t = tint();
+    ws.Xpress2.AdjustHsl(t.hue, t.saturation, t.lightness);
+}

@@ -1,0 +1,234 @@
+#include "compose/imagecontrol.h"
+#include "compose/imaging.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace Imaging;
+
+namespace {
+
+QImage solid(int w, int h, QRgb colour)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// A picture with many distinct colours, so memoised and direct results can differ.
+QImage gradient(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb((x * 7) & 255, (y * 13) & 255, (x * y) & 255));
+    return image;
+}
+
+quint32 le32(const QByteArray& b, int at)
+{
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+quint16 le16(const QByteArray& b, int at)
+{
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
+
+} // namespace
+
+class TestImaging : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shiftHsl_data()
+    {
+        QTest::addColumn<QRgb>("in");
+        QTest::addColumn<int>("hue");
+        QTest::addColumn<int>("saturation");
+        QTest::addColumn<int>("lightness");
+        QTest::addColumn<QRgb>("out");
+        QTest::newRow("magenta, hue +100 turns green") << qRgb(255, 0, 255) << 100 << 0 << 0
+                                                       << qRgb(0, 255, 0);
+        QTest::newRow("magenta, saturation -50") << qRgb(255, 0, 255) << 0 << -50 << 0
+                                                 << qRgb(191, 64, 191);
+        QTest::newRow("mixed amounts") << qRgb(200, 150, 100) << 20 << 30 << -20
+                                       << qRgb(194, 209, 61);
+        QTest::newRow("grey, lightness +60") << qRgb(100, 100, 100) << 0 << 0 << 60
+                                             << qRgb(146, 146, 146);
+        QTest::newRow("black, lightness -100 stays black") << qRgb(0, 0, 0) << 0 << 0 << -100
+                                                           << qRgb(0, 0, 0);
+        QTest::newRow("saturation -100 gives grey of same lightness")
+            << qRgb(255, 0, 0) << 0 << -100 << 0 << qRgb(128, 128, 128);
+        QTest::newRow("hue -100 wraps below zero") << qRgb(255, 0, 0) << -100 << 0 << 0
+                                                   << qRgb(0, 255, 255);
+    }
+    void shiftHsl()
+    {
+        QFETCH(QRgb, in);
+        QFETCH(int, hue);
+        QFETCH(int, saturation);
+        QFETCH(int, lightness);
+        QFETCH(QRgb, out);
+        QCOMPARE(Imaging::shiftHsl(in, hue, saturation, lightness), out);
+    }
+
+    void zeroTintChangesNoColour()
+    {
+        for (int r = 0; r < 256; r += 5)
+            for (int g = 0; g < 256; g += 3)
+                for (int b = 0; b < 256; b += 7)
+                    QCOMPARE(Imaging::shiftHsl(qRgb(r, g, b), 0, 0, 0), qRgb(r, g, b));
+    }
+
+    void adjustHslMatchesPerPixelShift()
+    {
+        const QImage in = gradient(97, 61);
+        const QImage out = adjustHsl(in, 37, -20, 15);
+        QCOMPARE(out.size(), in.size());
+        QCOMPARE(out.format(), QImage::Format_RGB32);
+        for (int y = 0; y < in.height(); ++y)
+            for (int x = 0; x < in.width(); ++x)
+                QCOMPARE(out.pixel(x, y), Imaging::shiftHsl(in.pixel(x, y), 37, -20, 15));
+        QCOMPARE(in.pixel(3, 3), gradient(97, 61).pixel(3, 3)); // the input is untouched
+    }
+
+    void overlayLetsOnlyTheExactKeyThrough()
+    {
+        const QRgb key = qRgb(255, 0, 255);
+        QImage top = solid(4, 2, key);
+        top.setPixel(1, 0, qRgb(254, 0, 255)); // near-magenta is artwork
+        top.setPixel(2, 0, qRgb(0, 0, 0));
+        top.setPixel(3, 1, qRgba(255, 0, 255, 0) & 0x00FFFFFFu); // alpha is ignored
+        const QImage base = solid(4, 2, qRgb(10, 20, 30));
+        const QImage out = overlay(base, top, key);
+        QCOMPARE(out.pixel(0, 0), qRgb(10, 20, 30));
+        QCOMPARE(out.pixel(1, 0), qRgb(254, 0, 255));
+        QCOMPARE(out.pixel(2, 0), qRgb(0, 0, 0));
+        QCOMPARE(out.pixel(3, 1), qRgb(10, 20, 30));
+    }
+
+    void overlayOfASmallerPictureKeepsTheRest()
+    {
+        const QImage out = overlay(solid(5, 5, qRgb(1, 2, 3)), solid(2, 3, qRgb(9, 9, 9)), 0);
+        QCOMPARE(out.size(), QSize(5, 5));
+        QCOMPARE(out.pixel(1, 2), qRgb(9, 9, 9));
+        QCOMPARE(out.pixel(2, 2), qRgb(1, 2, 3));
+        QCOMPARE(out.pixel(1, 3), qRgb(1, 2, 3));
+    }
+
+    void stretch_data()
+    {
+        QTest::addColumn<QSize>("from");
+        QTest::addColumn<QSize>("to");
+        QTest::newRow("square up to Main") << QSize(100, 100) << QSize(800, 629);
+        QTest::newRow("wide down to Scene") << QSize(1500, 1000) << QSize(300, 550);
+        QTest::newRow("one pixel to Console") << QSize(1, 1) << QSize(310, 105);
+        QTest::newRow("thin strip to Chat") << QSize(1, 10000) << QSize(438, 173);
+        QTest::newRow("same size") << QSize(438, 173) << QSize(438, 173);
+    }
+    void stretch()
+    {
+        QFETCH(QSize, from);
+        QFETCH(QSize, to);
+        const QImage out = Imaging::stretch(solid(from.width(), from.height(), qRgb(7, 8, 9)),
+                                            to.width(), to.height());
+        QCOMPARE(out.size(), to);
+        QCOMPARE(out.format(), QImage::Format_RGB32);
+        QCOMPARE(out.pixel(to.width() / 2, to.height() / 2), qRgb(7, 8, 9));
+    }
+
+    void translucentPicturesAreFlattenedOverWhite()
+    {
+        QImage in(2, 1, QImage::Format_ARGB32);
+        in.setPixel(0, 0, qRgba(0, 0, 0, 0));
+        in.setPixel(1, 0, qRgba(200, 100, 50, 255));
+        const QImage out = toInternal(in);
+        QCOMPARE(out.format(), QImage::Format_RGB32);
+        QCOMPARE(out.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(out.pixel(1, 0), qRgb(200, 100, 50));
+    }
+
+    void bitmapIs24BitUncompressedOfExactSize()
+    {
+        const QImage in = gradient(438, 173); // 438 * 3 needs row padding
+        const QByteArray bmp = encodeBmp24(in);
+        QCOMPARE(bmp.left(2), QByteArray("BM"));
+        QCOMPARE(le32(bmp, 2), quint32(bmp.size()));
+        QCOMPARE(int(le32(bmp, 18)), 438);
+        QCOMPARE(int(le32(bmp, 22)), 173); // positive: bottom-up rows
+        QCOMPARE(le16(bmp, 28), quint16(24));
+        QCOMPARE(le32(bmp, 30), quint32(0)); // BI_RGB
+        const int stride = (438 * 3 + 3) & ~3;
+        QCOMPARE(bmp.size(), int(le32(bmp, 10)) + stride * 173);
+        QImage back;
+        QVERIFY(back.loadFromData(bmp, "BMP"));
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), in);
+    }
+
+    void controlMergesOnlyWhenMergeIsOn()
+    {
+        ImageControl c;
+        c.setPicture(solid(3, 3, qRgb(1, 1, 1)));
+        c.setPicture(solid(2, 2, qRgb(255, 0, 255))); // merge off: replaces
+        QCOMPARE(c.Picture().size(), QSize(2, 2));
+
+        c.setPicture(solid(3, 3, qRgb(1, 1, 1)));
+        c.SetMerge(true, 2, 0, true, colorValue(0, 255, 0), 100, 100);
+        QImage top = solid(3, 3, qRgb(0, 255, 0));
+        top.setPixel(0, 0, qRgb(5, 6, 7));
+        c.setPicture(top);
+        QCOMPARE(c.Picture().pixel(0, 0), qRgb(5, 6, 7));
+        QCOMPARE(c.Picture().pixel(1, 1), qRgb(1, 1, 1));
+    }
+
+    void pixelColorPutsRedInTheLowestByte()
+    {
+        ImageControl c;
+        QImage image = solid(3, 2, 0);
+        image.setPixel(2, 1, qRgb(0x12, 0x34, 0x56));
+        c.setPicture(image);
+        QCOMPARE(c.PixelColor(2, 1), ColorValue(0x563412));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.PixelColor(3, 0));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.PixelColor(0, -1));
+    }
+
+    void controlScalesToTheExactSize()
+    {
+        ImageControl c;
+        c.setPicture(gradient(100, 100));
+        c.ScaleImage(2, 800, 629);
+        QCOMPARE(c.Picture().size(), QSize(800, 629));
+        ImageControl empty;
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, empty.ScaleImage(2, 10, 10));
+    }
+
+    void saveImageRoundTripsAndFailsWithoutHarm()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("out.bmp");
+        ImageControl c;
+        c.setPicture(gradient(31, 7));
+        c.setSavePath(path);
+        c.SaveImage();
+        QImage back(path);
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), gradient(31, 7));
+
+        // A folder in the way of the file: the save fails and names the path.
+        QVERIFY(QDir(dir.path()).mkdir("taken.bmp"));
+        c.setSavePath(dir.filePath("taken.bmp"));
+        try {
+            c.SaveImage();
+            QFAIL("saving over a folder succeeded");
+        } catch (const std::runtime_error& e) {
+            QVERIFY(QString::fromUtf8(e.what()).contains("taken.bmp"));
+        }
+        QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), gradient(31, 7));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImaging)
+#include "tst_imaging.moc"
