@@ -8,27 +8,22 @@
 #include <stdexcept>
 
 ImageControl::ImageControl(QObject* parent)
-    : QObject(parent)
-{
-}
+    : QObject(parent) {}
 
-void ImageControl::LoadFile(const QString& path)
-{
+void ImageControl::LoadFile(const QString& path) {
     replaceImage(Imaging::readPicture(path));
 }
 
-void ImageControl::setPicture(const QImage& New_Picture)
-{
+void ImageControl::setPicture(const QImage& New_Picture) {
     if (m_merge && !m_image.isNull() && !New_Picture.isNull())
-        replaceImage(Imaging::overlay(m_image, New_Picture,
-                                      m_mergeTransparent ? rgbFromColorValue(m_transparent)
-                                                         : 0xFFFFFFFFu));
+        replaceImage(
+            Imaging::overlay(m_image, New_Picture,
+                             m_mergeTransparent ? rgbFromColorValue(m_transparent) : 0xFFFFFFFFu));
     else
         replaceImage(New_Picture.isNull() ? QImage() : Imaging::toInternal(New_Picture));
 }
 
-void ImageControl::ScaleImage(qint32 mode, qint32 width, qint32 height)
-{
+void ImageControl::ScaleImage(qint32 mode, qint32 width, qint32 height) {
     if (mode != 2)
         throw std::invalid_argument("ScaleImage: unsupported resampling mode");
     if (width <= 0 || height <= 0)
@@ -39,29 +34,25 @@ void ImageControl::ScaleImage(qint32 mode, qint32 width, qint32 height)
 }
 
 void ImageControl::SetMerge(bool on, qint32, qint32, bool transparent, ColorValue transparentColor,
-                            qint16, qint16)
-{
+                            qint16, qint16) {
     m_merge = on;
     m_mergeTransparent = transparent;
     m_transparent = transparentColor & 0x00FFFFFFu;
 }
 
-void ImageControl::AdjustHsl(qint16 hue, qint16 saturation, qint16 lightness)
-{
+void ImageControl::AdjustHsl(qint16 hue, qint16 saturation, qint16 lightness) {
     if (m_image.isNull())
         return;
     replaceImage(Imaging::adjustHsl(m_image, hue, saturation, lightness));
 }
 
-ColorValue ImageControl::PixelColor(qint32 x, qint32 y) const
-{
+ColorValue ImageControl::PixelColor(qint32 x, qint32 y) const {
     if (!m_image.valid(x, y))
         throw std::out_of_range("PixelColor: the point lies outside the image");
     return colorValueFromRgb(m_image.pixel(x, y));
 }
 
-void ImageControl::SaveImage() const
-{
+void ImageControl::SaveImage() const {
     const QString path = QDir::toNativeSeparators(m_savePath);
     if (m_image.isNull())
         throw std::runtime_error(
@@ -74,8 +65,7 @@ void ImageControl::SaveImage() const
                                      .toStdString());
 }
 
-void ImageControl::replaceImage(const QImage& image)
-{
+void ImageControl::replaceImage(const QImage& image) {
     m_image = image;
     emit imageChanged();
 }

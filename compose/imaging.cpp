@@ -11,6 +11,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <optional>
+#include <vector>
 
 namespace Imaging {
 
@@ -19,8 +22,7 @@ namespace {
 // Decoding never allocates more than this for one picture; a larger one is "too large".
 constexpr int AllocationLimitMiB = 1024;
 
-QString reasonFor(const QImageReader& reader)
-{
+QString reasonFor(const QImageReader& reader) {
     switch (reader.error()) {
     case QImageReader::FileNotFoundError:
     case QImageReader::DeviceError:
@@ -40,8 +42,7 @@ QString reasonFor(const QImageReader& reader)
 // The DCT scale (M/8, M in 1..8) that keeps the decoded picture at least `cover` in
 // both axes. libjpeg produces ceil(size * M / 8); asking for that size exactly lets the
 // reader skip its own resampling when the sizes divide evenly.
-QSize jpegDecodeSize(QSize stored, QSize cover)
-{
+QSize jpegDecodeSize(QSize stored, QSize cover) {
     for (int m = 1; m < 8; ++m) {
         const qint64 w = qint64(stored.width()) * m;
         const qint64 h = qint64(stored.height()) * m;
@@ -58,17 +59,13 @@ PictureError::PictureError(const QString& path, const QString& reason)
                              .arg(QDir::toNativeSeparators(path), reason)
                              .toStdString())
     , m_path(path)
-    , m_reason(reason)
-{
-}
+    , m_reason(reason) {}
 
-QString PictureError::message() const
-{
+QString PictureError::message() const {
     return QString::fromStdString(what());
 }
 
-QImage readPicture(const QString& path, QSize cover)
-{
+QImage readPicture(const QString& path, QSize cover) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw PictureError(path, QStringLiteral("cannot be opened: %1").arg(file.errorString()));
@@ -106,8 +103,7 @@ QImage readPicture(const QString& path, QSize cover)
     return toInternal(image);
 }
 
-QImage toInternal(const QImage& image)
-{
+QImage toInternal(const QImage& image) {
     if (image.format() == QImage::Format_RGB32)
         return image;
     if (!image.hasAlphaChannel())
@@ -120,16 +116,14 @@ QImage toInternal(const QImage& image)
     return flat;
 }
 
-QImage stretch(const QImage& image, int width, int height)
-{
+QImage stretch(const QImage& image, int width, int height) {
     const QImage source = toInternal(image);
     if (source.width() == width && source.height() == height)
         return source;
     return source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QRgb shiftHsl(QRgb rgb, int hue, int saturation, int lightness)
-{
+QRgb shiftHsl(QRgb rgb, int hue, int saturation, int lightness) {
     const double r = qRed(rgb) / 255.0;
     const double g = qGreen(rgb) / 255.0;
     const double b = qBlue(rgb) / 255.0;
@@ -164,12 +158,24 @@ QRgb shiftHsl(QRgb rgb, int hue, int saturation, int lightness)
     const double m = l2 - c / 2;
     double r2 = 0, g2 = 0, b2 = 0;
     switch (int(h2 / 60) % 6) {
-    case 0: r2 = c, g2 = x, b2 = 0; break;
-    case 1: r2 = x, g2 = c, b2 = 0; break;
-    case 2: r2 = 0, g2 = c, b2 = x; break;
-    case 3: r2 = 0, g2 = x, b2 = c; break;
-    case 4: r2 = x, g2 = 0, b2 = c; break;
-    default: r2 = c, g2 = 0, b2 = x; break;
+    case 0:
+        r2 = c, g2 = x, b2 = 0;
+        break;
+    case 1:
+        r2 = x, g2 = c, b2 = 0;
+        break;
+    case 2:
+        r2 = 0, g2 = c, b2 = x;
+        break;
+    case 3:
+        r2 = 0, g2 = x, b2 = c;
+        break;
+    case 4:
+        r2 = x, g2 = 0, b2 = c;
+        break;
+    default:
+        r2 = c, g2 = 0, b2 = x;
+        break;
     }
     const auto channel = [](double value) {
         return int(std::clamp(std::nearbyint(255 * value), 0.0, 255.0));
@@ -177,15 +183,80 @@ QRgb shiftHsl(QRgb rgb, int hue, int saturation, int lightness)
     return qRgb(channel(r2 + m), channel(g2 + m), channel(b2 + m));
 }
 
-QImage adjustHsl(const QImage& image, int hue, int saturation, int lightness)
-{
-    QImage result = toInternal(image);
-    if ((hue == 0 && saturation == 0 && lightness == 0) || result.isNull())
-        return result;
-    result.detach();
+namespace {
 
-    // Artwork is large fields of one colour with few others: a run check catches the
-    // fields, a hash the rest.
+// An image with few colours in long runs (the templates: a key field and some buttons)
+// kept as runs of palette indices, so a tint costs one shift per distinct colour and a
+// fill per run instead of work per pixel.
+struct RunImage {
+    QSize size;
+    QList<QRgb> palette;
+    std::vector<std::pair<quint32, quint32>> runs; // (length, palette index), raster order
+};
+
+std::optional<RunImage> toRuns(const QImage& image) {
+    if (image.bytesPerLine() != qsizetype(image.width()) * 4)
+        return std::nullopt;
+    RunImage r;
+    r.size = image.size();
+    const qsizetype pixels = qsizetype(image.width()) * image.height();
+    QHash<QRgb, quint32> index;
+    const auto* p = reinterpret_cast<const QRgb*>(image.constBits());
+    for (qsizetype i = 0; i < pixels;) {
+        const QRgb c = p[i] | 0xFF000000u;
+        qsizetype j = i + 1;
+        while (j < pixels && (p[j] | 0xFF000000u) == c)
+            ++j;
+        auto it = index.constFind(c);
+        if (it == index.constEnd()) {
+            it = index.insert(c, quint32(r.palette.size()));
+            r.palette.append(c);
+        }
+        r.runs.emplace_back(quint32(j - i), *it);
+        if (qsizetype(r.runs.size()) > pixels / 16)
+            return std::nullopt; // a photo: runs would not pay
+        i = j;
+    }
+    return r;
+}
+
+// The last few images tinted, by cache key: the same templates are tinted at every
+// slider release.
+const std::optional<RunImage>& runsFor(const QImage& image) {
+    struct Entry {
+        qint64 key;
+        std::optional<RunImage> runs;
+    };
+    thread_local std::deque<Entry> cache;
+    for (const Entry& e : cache)
+        if (e.key == image.cacheKey())
+            return e.runs;
+    if (cache.size() == 16)
+        cache.pop_front();
+    cache.push_back({image.cacheKey(), toRuns(image)});
+    return cache.back().runs;
+}
+
+} // namespace
+
+QImage adjustHsl(const QImage& image, int hue, int saturation, int lightness) {
+    QImage source = toInternal(image);
+    if ((hue == 0 && saturation == 0 && lightness == 0) || source.isNull())
+        return source;
+
+    if (const auto& runs = runsFor(source)) {
+        QList<QRgb> tinted(runs->palette.size());
+        for (qsizetype i = 0; i < tinted.size(); ++i)
+            tinted[i] = shiftHsl(runs->palette[i], hue, saturation, lightness);
+        QImage result(runs->size, QImage::Format_RGB32);
+        auto* out = reinterpret_cast<QRgb*>(result.bits());
+        for (const auto& [length, index] : runs->runs)
+            out = std::fill_n(out, length, tinted[index]);
+        return result;
+    }
+
+    QImage result = source;
+    result.detach();
     QHash<QRgb, QRgb> memo;
     QRgb lastIn = result.pixel(0, 0) | 0xFF000000u;
     QRgb lastOut = shiftHsl(lastIn, hue, saturation, lightness);
@@ -206,8 +277,7 @@ QImage adjustHsl(const QImage& image, int hue, int saturation, int lightness)
     return result;
 }
 
-QImage overlay(const QImage& base, const QImage& top, QRgb transparent)
-{
+QImage overlay(const QImage& base, const QImage& top, QRgb transparent) {
     QImage result = toInternal(base);
     const QImage over = toInternal(top);
     result.detach();
@@ -219,15 +289,13 @@ QImage overlay(const QImage& base, const QImage& top, QRgb transparent)
         const auto* src = reinterpret_cast<const QRgb*>(over.constScanLine(y));
         for (int x = 0; x < w; ++x) {
             const QRgb t = src[x];
-            if ((t & 0x00FFFFFFu) != key)
-                dst[x] = t | 0xFF000000u;
+            dst[x] = (t & 0x00FFFFFFu) != key ? (t | 0xFF000000u) : dst[x];
         }
     }
     return result;
 }
 
-QByteArray encodeBmp24(const QImage& image)
-{
+QByteArray encodeBmp24(const QImage& image) {
     // Qt's bitmap writer stores every image of more than 8 bits a pixel as 24-bit BI_RGB.
     QByteArray bytes;
     QBuffer buffer(&bytes);

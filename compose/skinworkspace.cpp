@@ -6,8 +6,7 @@
 #include <limits>
 #include <stdexcept>
 
-qint16 narrowTint(qint32 value)
-{
+qint16 narrowTint(qint32 value) {
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
         throw std::overflow_error("Overflow: a tint amount does not fit in 16 bits");
     return qint16(value);
@@ -22,8 +21,7 @@ SkinWorkspace::SkinWorkspace()
            &InChatMerge},
           {"Chat", "ChatWindowImage", QSize(438, 173), &Xpress5, &OutChatPic, &OutChatBuff,
            &OutChatMerge},
-      }}
-{
+      }} {
     MainMerge.Picture = BuiltInArt::mainTemplate();
     SceneMerge.Picture = BuiltInArt::sceneTemplate();
     InChatMerge.Picture = BuiltInArt::consoleTemplate();
@@ -32,22 +30,19 @@ SkinWorkspace::SkinWorkspace()
     Xpress2.setPicture(BuiltInArt::menuStrip());
 }
 
-QSize largestSurfaceSize()
-{
+QSize largestSurfaceSize() {
     return QSize(800, 629);
 }
 
 void LoadPictureIntoWorkspace(SkinWorkspace& ws, const QString& path, const TintSource& tint,
-                              const std::function<void()>& beforeChange)
-{
+                              const std::function<void()>& beforeChange) {
     const QImage picture = Imaging::readPicture(path, largestSurfaceSize());
     if (beforeChange)
         beforeChange();
     LoadDecodedPicture(ws, picture, tint);
 }
 
-void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint)
-{
+void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint) {
     const auto& surfaces = ws.surfaces();
     // Merge is still on from the last composition; a new picture must replace the old
     // content, not be laid over it.
@@ -68,8 +63,7 @@ void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSour
     ComposeTintedSurfaces(ws, tint);
 }
 
-void ComposeTintedSurfaces(SkinWorkspace& ws, const TintSource& tint)
-{
+void ComposeTintedSurfaces(SkinWorkspace& ws, const TintSource& tint) {
     const auto& surfaces = ws.surfaces();
     if (!ws.hasSkin())
         throw std::logic_error("There is no picture to compose yet. Load an image first.");
@@ -99,8 +93,7 @@ void ComposeTintedSurfaces(SkinWorkspace& ws, const TintSource& tint)
         s.instance->setPicture(s.tinted->Picture);
 }
 
-void PreviewMenuTint(SkinWorkspace& ws, const TintSource& tint)
-{
+void PreviewMenuTint(SkinWorkspace& ws, const TintSource& tint) {
     ws.Xpress2.setPicture(ws.Picture1.Picture);
     const MenuTint t = tint();
     ws.Xpress2.AdjustHsl(t.hue, t.saturation, t.lightness);

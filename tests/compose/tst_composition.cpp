@@ -5,15 +5,13 @@
 
 namespace {
 
-QImage solid(int w, int h, QRgb colour)
-{
+QImage solid(int w, int h, QRgb colour) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     return image;
 }
 
-QImage checker(int w, int h)
-{
+QImage checker(int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -21,9 +19,10 @@ QImage checker(int w, int h)
     return image;
 }
 
-TintSource fixedTint(qint16 h, qint16 s, qint16 l)
-{
-    return [=] { return MenuTint{h, s, l}; };
+TintSource fixedTint(qint16 h, qint16 s, qint16 l) {
+    return [=] {
+        return MenuTint{h, s, l};
+    };
 }
 
 const QRgb Key = qRgb(255, 0, 255);
@@ -34,8 +33,7 @@ class TestComposition : public QObject {
     Q_OBJECT
 
 private slots:
-    void aPictureOfAnyShapeGivesTheFourExactSizes()
-    {
+    void aPictureOfAnyShapeGivesTheFourExactSizes() {
         SkinWorkspace ws;
         LoadDecodedPicture(ws, checker(100, 100), fixedTint(0, 0, 0));
         const QList<QSize> expected{{800, 629}, {300, 550}, {310, 105}, {438, 173}};
@@ -52,23 +50,20 @@ private slots:
         QCOMPARE(ws.surfaces()[3].instance, &ws.Xpress5);
     }
 
-    void zeroTintLaysTheUntintedArtworkOverTheStretchedPicture()
-    {
+    void zeroTintLaysTheUntintedArtworkOverTheStretchedPicture() {
         SkinWorkspace ws;
         const QImage picture = checker(123, 77);
         LoadDecodedPicture(ws, picture, fixedTint(0, 0, 0));
         QCOMPARE(ws.GetColor.PixelColor(1, 1), KeyColor);
         for (const SkinSurface& s : ws.surfaces()) {
-            const QImage stretched =
-                Imaging::stretch(picture, s.size.width(), s.size.height());
+            const QImage stretched = Imaging::stretch(picture, s.size.width(), s.size.height());
             QCOMPARE(s.scaled->Picture, stretched);
             QCOMPARE(s.tinted->Picture, s.templ->Picture);
             QCOMPARE(s.instance->Picture(), Imaging::overlay(stretched, s.templ->Picture, Key));
         }
     }
 
-    void magentaInThePictureStaysOnEverySurface()
-    {
+    void magentaInThePictureStaysOnEverySurface() {
         SkinWorkspace ws;
         LoadDecodedPicture(ws, solid(50, 50, Key), fixedTint(0, 0, 0));
         for (const SkinSurface& s : ws.surfaces()) {
@@ -78,8 +73,7 @@ private slots:
         }
     }
 
-    void aNearMagentaTemplatePixelStaysVisible()
-    {
+    void aNearMagentaTemplatePixelStaysVisible() {
         SkinWorkspace ws;
         QImage templ = ws.MainMerge.Picture;
         templ.setPixel(5, 5, qRgb(254, 0, 255));
@@ -89,15 +83,13 @@ private slots:
         QCOMPARE(ws.Xpress1.Picture().pixel(6, 5), qRgb(1, 2, 3));
     }
 
-    void theTintedKeyIsReadBackAndLetsThePictureThrough()
-    {
+    void theTintedKeyIsReadBackAndLetsThePictureThrough() {
         SkinWorkspace ws;
         const QRgb picture = qRgb(40, 50, 60);
         LoadDecodedPicture(ws, solid(20, 20, picture), fixedTint(100, 0, 0));
         QCOMPARE(ws.GetColor.PixelColor(1, 1), colorValue(0, 255, 0));
         for (const SkinSurface& s : ws.surfaces()) {
-            QCOMPARE(s.tinted->Picture,
-                     Imaging::adjustHsl(s.templ->Picture, 100, 0, 0));
+            QCOMPARE(s.tinted->Picture, Imaging::adjustHsl(s.templ->Picture, 100, 0, 0));
             QCOMPARE(s.instance->Picture().pixel(0, 0), picture);
         }
         // The Main menu button is artwork: it shows tinted, not the picture.
@@ -106,8 +98,7 @@ private slots:
         QCOMPARE(ws.Xpress1.Picture().pixel(680, 25), Imaging::shiftHsl(art, 100, 0, 0));
     }
 
-    void artworkThatTheTintTurnsIntoTheKeyLetsThePictureThrough()
-    {
+    void artworkThatTheTintTurnsIntoTheKeyLetsThePictureThrough() {
         // With saturation -100 magenta and pure red both become the same grey.
         SkinWorkspace ws;
         QImage templ = ws.SceneMerge.Picture;
@@ -117,11 +108,12 @@ private slots:
         QCOMPARE(ws.Xpress3.Picture().pixel(150, 300), qRgb(7, 7, 7));
     }
 
-    void aNewLoadComposesWithTheCurrentTintAndReplacesTheOldPicture()
-    {
+    void aNewLoadComposesWithTheCurrentTintAndReplacesTheOldPicture() {
         SkinWorkspace ws;
         MenuTint tint{0, 0, 0};
-        const TintSource source = [&] { return tint; };
+        const TintSource source = [&] {
+            return tint;
+        };
         LoadDecodedPicture(ws, solid(10, 10, qRgb(200, 0, 0)), source);
         tint = {-40, 25, 10};
         ComposeTintedSurfaces(ws, source);
@@ -130,15 +122,15 @@ private slots:
         SkinWorkspace fresh;
         LoadDecodedPicture(fresh, solid(10, 10, qRgb(0, 0, 200)), fixedTint(-40, 25, 10));
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(ws.surfaces()[i].instance->Picture(),
-                     fresh.surfaces()[i].instance->Picture());
+            QCOMPARE(ws.surfaces()[i].instance->Picture(), fresh.surfaces()[i].instance->Picture());
     }
 
-    void tintsNeverAccumulate()
-    {
+    void tintsNeverAccumulate() {
         SkinWorkspace ws;
         MenuTint tint{0, 0, 0};
-        const TintSource source = [&] { return tint; };
+        const TintSource source = [&] {
+            return tint;
+        };
         LoadDecodedPicture(ws, checker(64, 48), source);
         for (const MenuTint& t : {MenuTint{30, 0, 0}, MenuTint{-100, -100, -100},
                                   MenuTint{100, 100, 100}, MenuTint{12, -7, 33}}) {
@@ -149,14 +141,12 @@ private slots:
         SkinWorkspace once;
         LoadDecodedPicture(once, checker(64, 48), fixedTint(12, -7, 33));
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(ws.surfaces()[i].instance->Picture(),
-                     once.surfaces()[i].instance->Picture());
+            QCOMPARE(ws.surfaces()[i].instance->Picture(), once.surfaces()[i].instance->Picture());
         QCOMPARE(ws.Xpress2.Picture(), Imaging::adjustHsl(ws.Picture1.Picture, 12, -7, 33));
         QCOMPARE(ws.MainMerge.Picture, once.MainMerge.Picture); // templates are only read
     }
 
-    void everyUseReadsAllThreeAmountsAfresh()
-    {
+    void everyUseReadsAllThreeAmountsAfresh() {
         SkinWorkspace ws;
         int reads = 0;
         const TintSource counting = [&] {
@@ -169,8 +159,7 @@ private slots:
         QCOMPARE(reads, 5);
     }
 
-    void previewWithZeroTintShowsTheStripUnchanged()
-    {
+    void previewWithZeroTintShowsTheStripUnchanged() {
         SkinWorkspace ws;
         QCOMPARE(ws.Xpress2.Picture(), ws.Picture1.Picture);
         PreviewMenuTint(ws, fixedTint(50, 0, 0));
@@ -181,15 +170,13 @@ private slots:
         QVERIFY(ws.Xpress1.Picture().isNull());
     }
 
-    void composingBeforeAnyLoadIsRefused()
-    {
+    void composingBeforeAnyLoadIsRefused() {
         SkinWorkspace ws;
         QVERIFY_THROWS_EXCEPTION(std::logic_error, ComposeTintedSurfaces(ws, fixedTint(0, 0, 0)));
         QVERIFY(ws.Xpress1.Picture().isNull());
     }
 
-    void tintAmountsNarrowTo16Bits()
-    {
+    void tintAmountsNarrowTo16Bits() {
         QCOMPARE(narrowTint(-100), qint16(-100));
         QCOMPARE(narrowTint(32767), qint16(32767));
         QVERIFY_THROWS_EXCEPTION(std::overflow_error, narrowTint(32768));

@@ -12,16 +12,14 @@ using namespace Imaging;
 
 namespace {
 
-QImage solid(int w, int h, QRgb colour)
-{
+QImage solid(int w, int h, QRgb colour) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     return image;
 }
 
 // A picture with many distinct colours, so memoised and direct results can differ.
-QImage gradient(int w, int h)
-{
+QImage gradient(int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -29,12 +27,10 @@ QImage gradient(int w, int h)
     return image;
 }
 
-quint32 le32(const QByteArray& b, int at)
-{
+quint32 le32(const QByteArray& b, int at) {
     return qFromLittleEndian<quint32>(b.constData() + at);
 }
-quint16 le16(const QByteArray& b, int at)
-{
+quint16 le16(const QByteArray& b, int at) {
     return qFromLittleEndian<quint16>(b.constData() + at);
 }
 
@@ -44,30 +40,28 @@ class TestImaging : public QObject {
     Q_OBJECT
 
 private slots:
-    void shiftHsl_data()
-    {
+    void shiftHsl_data() {
         QTest::addColumn<QRgb>("in");
         QTest::addColumn<int>("hue");
         QTest::addColumn<int>("saturation");
         QTest::addColumn<int>("lightness");
         QTest::addColumn<QRgb>("out");
-        QTest::newRow("magenta, hue +100 turns green") << qRgb(255, 0, 255) << 100 << 0 << 0
-                                                       << qRgb(0, 255, 0);
-        QTest::newRow("magenta, saturation -50") << qRgb(255, 0, 255) << 0 << -50 << 0
-                                                 << qRgb(191, 64, 191);
-        QTest::newRow("mixed amounts") << qRgb(200, 150, 100) << 20 << 30 << -20
-                                       << qRgb(194, 209, 61);
-        QTest::newRow("grey, lightness +60") << qRgb(100, 100, 100) << 0 << 0 << 60
-                                             << qRgb(146, 146, 146);
-        QTest::newRow("black, lightness -100 stays black") << qRgb(0, 0, 0) << 0 << 0 << -100
-                                                           << qRgb(0, 0, 0);
+        QTest::newRow("magenta, hue +100 turns green")
+            << qRgb(255, 0, 255) << 100 << 0 << 0 << qRgb(0, 255, 0);
+        QTest::newRow("magenta, saturation -50")
+            << qRgb(255, 0, 255) << 0 << -50 << 0 << qRgb(191, 64, 191);
+        QTest::newRow("mixed amounts")
+            << qRgb(200, 150, 100) << 20 << 30 << -20 << qRgb(194, 209, 61);
+        QTest::newRow("grey, lightness +60")
+            << qRgb(100, 100, 100) << 0 << 0 << 60 << qRgb(146, 146, 146);
+        QTest::newRow("black, lightness -100 stays black")
+            << qRgb(0, 0, 0) << 0 << 0 << -100 << qRgb(0, 0, 0);
         QTest::newRow("saturation -100 gives grey of same lightness")
             << qRgb(255, 0, 0) << 0 << -100 << 0 << qRgb(128, 128, 128);
-        QTest::newRow("hue -100 wraps below zero") << qRgb(255, 0, 0) << -100 << 0 << 0
-                                                   << qRgb(0, 255, 255);
+        QTest::newRow("hue -100 wraps below zero")
+            << qRgb(255, 0, 0) << -100 << 0 << 0 << qRgb(0, 255, 255);
     }
-    void shiftHsl()
-    {
+    void shiftHsl() {
         QFETCH(QRgb, in);
         QFETCH(int, hue);
         QFETCH(int, saturation);
@@ -76,16 +70,14 @@ private slots:
         QCOMPARE(Imaging::shiftHsl(in, hue, saturation, lightness), out);
     }
 
-    void zeroTintChangesNoColour()
-    {
+    void zeroTintChangesNoColour() {
         for (int r = 0; r < 256; r += 5)
             for (int g = 0; g < 256; g += 3)
                 for (int b = 0; b < 256; b += 7)
                     QCOMPARE(Imaging::shiftHsl(qRgb(r, g, b), 0, 0, 0), qRgb(r, g, b));
     }
 
-    void adjustHslMatchesPerPixelShift()
-    {
+    void adjustHslMatchesPerPixelShift() {
         const QImage in = gradient(97, 61);
         const QImage out = adjustHsl(in, 37, -20, 15);
         QCOMPARE(out.size(), in.size());
@@ -96,8 +88,7 @@ private slots:
         QCOMPARE(in.pixel(3, 3), gradient(97, 61).pixel(3, 3)); // the input is untouched
     }
 
-    void overlayLetsOnlyTheExactKeyThrough()
-    {
+    void overlayLetsOnlyTheExactKeyThrough() {
         const QRgb key = qRgb(255, 0, 255);
         QImage top = solid(4, 2, key);
         top.setPixel(1, 0, qRgb(254, 0, 255)); // near-magenta is artwork
@@ -111,8 +102,7 @@ private slots:
         QCOMPARE(out.pixel(3, 1), qRgb(10, 20, 30));
     }
 
-    void overlayOfASmallerPictureKeepsTheRest()
-    {
+    void overlayOfASmallerPictureKeepsTheRest() {
         const QImage out = overlay(solid(5, 5, qRgb(1, 2, 3)), solid(2, 3, qRgb(9, 9, 9)), 0);
         QCOMPARE(out.size(), QSize(5, 5));
         QCOMPARE(out.pixel(1, 2), qRgb(9, 9, 9));
@@ -120,8 +110,7 @@ private slots:
         QCOMPARE(out.pixel(1, 3), qRgb(1, 2, 3));
     }
 
-    void stretch_data()
-    {
+    void stretch_data() {
         QTest::addColumn<QSize>("from");
         QTest::addColumn<QSize>("to");
         QTest::newRow("square up to Main") << QSize(100, 100) << QSize(800, 629);
@@ -130,8 +119,7 @@ private slots:
         QTest::newRow("thin strip to Chat") << QSize(1, 10000) << QSize(438, 173);
         QTest::newRow("same size") << QSize(438, 173) << QSize(438, 173);
     }
-    void stretch()
-    {
+    void stretch() {
         QFETCH(QSize, from);
         QFETCH(QSize, to);
         const QImage out = Imaging::stretch(solid(from.width(), from.height(), qRgb(7, 8, 9)),
@@ -141,8 +129,7 @@ private slots:
         QCOMPARE(out.pixel(to.width() / 2, to.height() / 2), qRgb(7, 8, 9));
     }
 
-    void translucentPicturesAreFlattenedOverWhite()
-    {
+    void translucentPicturesAreFlattenedOverWhite() {
         QImage in(2, 1, QImage::Format_ARGB32);
         in.setPixel(0, 0, qRgba(0, 0, 0, 0));
         in.setPixel(1, 0, qRgba(200, 100, 50, 255));
@@ -152,8 +139,7 @@ private slots:
         QCOMPARE(out.pixel(1, 0), qRgb(200, 100, 50));
     }
 
-    void bitmapIs24BitUncompressedOfExactSize()
-    {
+    void bitmapIs24BitUncompressedOfExactSize() {
         const QImage in = gradient(438, 173); // 438 * 3 needs row padding
         const QByteArray bmp = encodeBmp24(in);
         QCOMPARE(bmp.left(2), QByteArray("BM"));
@@ -169,8 +155,7 @@ private slots:
         QCOMPARE(back.convertToFormat(QImage::Format_RGB32), in);
     }
 
-    void controlMergesOnlyWhenMergeIsOn()
-    {
+    void controlMergesOnlyWhenMergeIsOn() {
         ImageControl c;
         c.setPicture(solid(3, 3, qRgb(1, 1, 1)));
         c.setPicture(solid(2, 2, qRgb(255, 0, 255))); // merge off: replaces
@@ -185,8 +170,7 @@ private slots:
         QCOMPARE(c.Picture().pixel(1, 1), qRgb(1, 1, 1));
     }
 
-    void pixelColorPutsRedInTheLowestByte()
-    {
+    void pixelColorPutsRedInTheLowestByte() {
         ImageControl c;
         QImage image = solid(3, 2, 0);
         image.setPixel(2, 1, qRgb(0x12, 0x34, 0x56));
@@ -196,8 +180,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.PixelColor(0, -1));
     }
 
-    void controlScalesToTheExactSize()
-    {
+    void controlScalesToTheExactSize() {
         ImageControl c;
         c.setPicture(gradient(100, 100));
         c.ScaleImage(2, 800, 629);
@@ -206,8 +189,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::logic_error, empty.ScaleImage(2, 10, 10));
     }
 
-    void saveImageRoundTripsAndFailsWithoutHarm()
-    {
+    void saveImageRoundTripsAndFailsWithoutHarm() {
         QTemporaryDir dir;
         const QString path = dir.filePath("out.bmp");
         ImageControl c;

@@ -1,0 +1,135 @@
+#include "export/skinexport.h"
+
+#include "compose/imaging.h"
+#include "compose/skinworkspace.h"
+#include "export/codepage.h"
+#include "export/skindescription.h"
+#include "export/skinname.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <memory>
+#include <vector>
+
+ExportError::ExportError(const QString& message)
+    : std::runtime_error(message.toStdString()) {}
+
+QString folderSeparator() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("\\");
+#else
+    return QStringLiteral("/");
+#endif
+}
+
+SkinPaths skinPaths(const QString& hostFolder, const QString& name) {
+    SkinPaths p;
+    p.skinsFolder = hostFolder + folderSeparator() + "Skins" + folderSeparator();
+    p.main = p.skinsFolder + name + "Main" + ".bmp";
+    p.scene = p.skinsFolder + name + "Scene" + ".bmp";
+    p.chat = p.skinsFolder + name + "Chat" + ".bmp";
+    p.console = p.skinsFolder + name + "Console" + ".bmp";
+    p.description = p.skinsFolder + name + ".skn";
+    return p;
+}
+
+QString descriptionTemplatePath(const QString& programFolder) {
+    return programFolder + folderSeparator() + "DefaultSkin.txt";
+}
+
+namespace {
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QByteArray readTemplate(const QString& path) {
+    if (QFileInfo(path).isDir())
+        throw ExportError(QStringLiteral("The skin could not be saved: the description template "
+                                         "%1 is a folder, not a file.")
+                              .arg(native(path)));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ExportError(QStringLiteral("The skin could not be saved: the description template "
+                                         "%1 cannot be read (%2).")
+                              .arg(native(path), file.errorString()));
+    const QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw ExportError(QStringLiteral("The skin could not be saved: the description template "
+                                         "%1 cannot be read (%2).")
+                              .arg(native(path), file.errorString()));
+    return text;
+}
+
+// Writes a set of files so that each one is either wholly replaced or left as it was.
+class StagedFiles {
+public:
+    void add(const QString& path, const QByteArray& bytes) {
+        auto file = std::make_unique<QSaveFile>(path);
+        if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() ||
+            !file->flush())
+            fail(path, *file);
+        m_files.push_back(std::move(file));
+    }
+
+    void commitAll() {
+        for (auto& file : m_files)
+            if (!file->commit())
+                fail(file->fileName(), *file);
+        m_files.clear();
+    }
+
+private:
+    [[noreturn]] void fail(const QString& path, const QSaveFile& file) {
+        const QString reason = file.errorString();
+        m_files.clear(); // QSaveFile drops its temporary when destroyed uncommitted
+        throw ExportError(QStringLiteral("The skin could not be saved: %1 could not be "
+                                         "written (%2). No file was changed.")
+                              .arg(native(path), reason));
+    }
+
+    std::vector<std::unique_ptr<QSaveFile>> m_files;
+};
+
+} // namespace
+
+QStringList ExportSkin(const SkinWorkspace& ws, const QString& hostFolder, const QString& name,
+                       const QString& programFolder) {
+    if (const QString problem = skinNameProblem(name); !problem.isEmpty())
+        throw ExportError(problem);
+    if (!ws.hasSkin())
+        throw ExportError(QStringLiteral("There is no skin to save yet. Load an image first."));
+
+    const SkinPaths paths = skinPaths(hostFolder, name);
+    const QByteArray description = BuildSkinDescription(
+        *encodeForHost(name), readTemplate(descriptionTemplatePath(programFolder)));
+
+    if (!QFileInfo(paths.skinsFolder).isDir())
+        throw ExportError(QStringLiteral("The skin could not be saved: the Skins folder %1 "
+                                         "does not exist.")
+                              .arg(native(paths.skinsFolder)));
+
+    StagedFiles files;
+    files.add(paths.main, Imaging::encodeBmp24(ws.Xpress1.Picture()));
+    files.add(paths.scene, Imaging::encodeBmp24(ws.Xpress3.Picture()));
+    files.add(paths.chat, Imaging::encodeBmp24(ws.Xpress5.Picture()));
+    files.add(paths.console, Imaging::encodeBmp24(ws.Xpress4.Picture()));
+    files.add(paths.description, description);
+    files.commitAll();
+    return paths.all();
+}
+
+void WriteTemplateSnapshot(const SkinWorkspace& ws) {
+    const std::pair<const PictureBox*, QString> shots[] = {{&ws.InChatMerge, "d:/p2.bmp"},
+                                                           {&ws.OutChatMerge, "d:/p3.bmp"}};
+    for (const auto& [box, path] : shots) {
+        QSaveFile file(path);
+        const QByteArray bytes = Imaging::encodeBmp24(box->Picture);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            throw ExportError(QStringLiteral("The template could not be written to %1 (%2).")
+                                  .arg(native(path), file.errorString()));
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+class SkinWorkspace;
+
+// A save that did not happen; what() is the sentence shown to the user.
+class ExportError : public std::runtime_error {
+public:
+    explicit ExportError(const QString& message);
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+// The platform's folder separator; a host folder that already ends in one keeps it, and
+// the join doubles it.
+QString folderSeparator();
+
+struct SkinPaths {
+    QString skinsFolder;
+    QString main, scene, chat, console, description;
+    // In the order they are written: Main, Scene, Chat, Console, description.
+    QStringList all() const { return {main, scene, chat, console, description}; }
+};
+
+// Joined as plain strings, nothing added or removed.
+SkinPaths skinPaths(const QString& hostFolder, const QString& name);
+
+// The program's folder + separator + "DefaultSkin.txt".
+QString descriptionTemplatePath(const QString& programFolder);
+
+// Save Skin: writes the four surfaces and the description into the host's skins folder.
+// All five files are written to temporaries first and replace the earlier ones only
+// after every one was written; on any failure nothing is replaced and ExportError says
+// which path and why. Returns the five paths written.
+QStringList ExportSkin(const SkinWorkspace& ws, const QString& hostFolder, const QString& name,
+                       const QString& programFolder);
+
+// The snapshot button: the untinted Console and Chat templates to two fixed files, each
+// replaced whole or not at all. Throws ExportError; the second is not tried after the
+// first fails.
+void WriteTemplateSnapshot(const SkinWorkspace& ws);
+
+inline const char* const SkinExportedMessage = "Your skin has been exported to Norvo.";

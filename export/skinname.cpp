@@ -1,0 +1,29 @@
+#include "export/skinname.h"
+
+#include "export/codepage.h"
+
+#include <QRegularExpression>
+
+QString skinNameProblem(const QString& name) {
+    if (name.isEmpty())
+        return QStringLiteral("Enter a name for your Skin.");
+    for (const QChar ch : name) {
+        if (ch == u'\\' || ch == u'/')
+            return QStringLiteral("A skin name cannot contain \\ or /, since the skin must stay "
+                                  "in the Skins folder.");
+        if (QStringLiteral(":*?\"<>|").contains(ch))
+            return QStringLiteral("A skin name cannot contain any of : * ? \" < > |.");
+        if (ch.unicode() < 0x20 || ch.unicode() == 0x7F)
+            return QStringLiteral("A skin name cannot contain control characters.");
+    }
+    static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (device.match(name.trimmed()).hasMatch())
+        return QStringLiteral("\"%1\" is reserved for a device on Windows; choose another "
+                              "skin name.")
+            .arg(name);
+    if (!encodeForHost(name))
+        return QStringLiteral("The skin name has characters that Norvo cannot read; use "
+                              "Western European letters only.");
+    return QString();
+}

@@ -1,0 +1,324 @@
+#include "compose/imaging.h"
+#include "compose/skinworkspace.h"
+#include "export/codepage.h"
+#include "export/skindescription.h"
+#include "export/skinexport.h"
+#include "export/skinname.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QImage picture(QRgb a, QRgb b) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x)
+            image.setPixel(x, y, (x + y) % 2 ? a : b);
+    return image;
+}
+
+const QByteArray Template = "Font=Tahoma\r\nTextColor=000000\r\n";
+
+// A host folder with Skins, a program folder with its template, and a loaded workspace.
+struct Fixture {
+    QTemporaryDir dir;
+    QString host = dir.filePath("Host");
+    QString program = dir.filePath("Program");
+    SkinWorkspace ws;
+
+    Fixture() {
+        QDir(dir.path()).mkpath("Host/Skins");
+        QDir(dir.path()).mkpath("Program");
+        writeAll(program + "/DefaultSkin.txt", Template);
+        LoadDecodedPicture(ws, picture(qRgb(10, 200, 30), qRgb(250, 250, 0)), [] {
+            return MenuTint{20, -10, 5};
+        });
+    }
+    QString skins() const { return host + "/Skins/"; }
+    QMap<QString, QByteArray> snapshot() const {
+        QMap<QString, QByteArray> files;
+        for (const QString& name : QDir(skins()).entryList(QDir::Files))
+            files[name] = readAll(skins() + name);
+        return files;
+    }
+};
+
+} // namespace
+
+class TestExport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void description_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("templ");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray lines = "ConsoleBorderImage=OceanConsole.bmp\r\n"
+                                 "SceneWindowImage=OceanScene.bmp\r\n"
+                                 "ChatWindowImage=OceanChat.bmp\r\n"
+                                 "MainWindowImage=OceanMain.bmp\r\n"
+                                 "Skin=Ocean.bmp\r\n";
+        QTest::newRow("worked example")
+            << QByteArray("Ocean") << QByteArray("T") << lines + "T\r\n";
+        QTest::newRow("template without a final line end")
+            << QByteArray("Ocean") << QByteArray("A=1\r\nB=2") << lines + "A=1\r\nB=2\r\n";
+        QTest::newRow("empty template") << QByteArray("Ocean") << QByteArray() << lines + "\r\n";
+        QTest::newRow("template ending in CR LF")
+            << QByteArray("Ocean") << QByteArray("A=1\r\n") << lines + "A=1\r\n\r\n";
+        QTest::newRow("name with blanks kept")
+            << QByteArray(" Sea ") << QByteArray("T")
+            << QByteArray("ConsoleBorderImage= Sea Console.bmp\r\nSceneWindowImage= Sea "
+                          "Scene.bmp\r\nChatWindowImage= Sea Chat.bmp\r\nMainWindowImage= Sea "
+                          "Main.bmp\r\nSkin= Sea .bmp\r\nT\r\n");
+    }
+    void description() {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, templ);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(BuildSkinDescription(name, templ), expected);
+    }
+
+    void codePage() {
+        QCOMPARE(encodeForHost(QString::fromUtf8("Café €")), QByteArray("Caf\xE9 \x80"));
+        QVERIFY(!encodeForHost(QString::fromUtf8("海")).has_value());
+        QVERIFY(!encodeForHost(QString(QChar(0x81))).has_value());
+    }
+
+    void names_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("problem"); // a word of the message, or empty when allowed
+        QTest::newRow("plain") << "Ocean"
+                               << "";
+        QTest::newRow("leading and trailing blanks") << " Ocean "
+                                                     << "";
+        QTest::newRow("only a blank") << " "
+                                      << "";
+        QTest::newRow("western letters") << QString::fromUtf8("Été €") << "";
+        QTest::newRow("device name inside a longer word") << "Console"
+                                                          << "";
+        QTest::newRow("empty") << ""
+                               << "Enter a name for your Skin.";
+        QTest::newRow("slash") << "a/b"
+                               << "Skins folder";
+        QTest::newRow("backslash") << "..\\b"
+                                   << "Skins folder";
+        QTest::newRow("colon") << "c:x"
+                               << ": * ?";
+        QTest::newRow("star") << "a*"
+                              << ": * ?";
+        QTest::newRow("question mark") << "a?"
+                                       << ": * ?";
+        QTest::newRow("quote") << "a\"b"
+                               << ": * ?";
+        QTest::newRow("angle brackets") << "<a>"
+                                        << ": * ?";
+        QTest::newRow("bar") << "a|b"
+                             << ": * ?";
+        QTest::newRow("tab") << "a\tb"
+                             << "control";
+        QTest::newRow("newline") << "a\nb"
+                                 << "control";
+        QTest::newRow("CON") << "CON"
+                             << "device";
+        QTest::newRow("con in lower case") << "con"
+                                           << "device";
+        QTest::newRow("NUL with a trailing blank") << "NUL "
+                                                   << "device";
+        QTest::newRow("COM1") << "com1"
+                              << "device";
+        QTest::newRow("LPT9") << "Lpt9"
+                              << "device";
+        QTest::newRow("outside the code page") << QString::fromUtf8("海") << "cannot read";
+    }
+    void names() {
+        QFETCH(QString, name);
+        QFETCH(QString, problem);
+        const QString got = skinNameProblem(name);
+        if (problem.isEmpty())
+            QVERIFY2(got.isEmpty(), qPrintable(got));
+        else
+            QVERIFY2(got.contains(problem), qPrintable(got));
+    }
+
+    void pathsAreJoinedAsPlainStrings() {
+        const QString sep = folderSeparator();
+        const SkinPaths p = skinPaths("/h", " Sea ");
+        QCOMPARE(p.skinsFolder, "/h" + sep + "Skins" + sep);
+        QCOMPARE(p.main, p.skinsFolder + " Sea Main.bmp");
+        QCOMPARE(p.console, p.skinsFolder + " Sea Console.bmp");
+        QCOMPARE(p.description, p.skinsFolder + " Sea .skn");
+        // A host folder that ends in a separator keeps it: the separator doubles.
+        QCOMPARE(skinPaths("/h" + sep, "X").skinsFolder, "/h" + sep + sep + "Skins" + sep);
+    }
+
+    void exportWritesTheFiveFilesExactly() {
+        Fixture f;
+        const QStringList written = ExportSkin(f.ws, f.host, "Ocean", f.program);
+        QCOMPARE(written, skinPaths(f.host, "Ocean").all());
+        QCOMPARE(QDir(f.skins()).entryList(QDir::Files).size(), 5);
+
+        const QByteArray skn = readAll(f.skins() + "Ocean.skn");
+        QCOMPARE(skn, BuildSkinDescription("Ocean", Template));
+
+        const std::pair<QString, const ImageControl*> bitmaps[] = {
+            {"OceanMain.bmp", &f.ws.Xpress1},
+            {"OceanScene.bmp", &f.ws.Xpress3},
+            {"OceanChat.bmp", &f.ws.Xpress5},
+            {"OceanConsole.bmp", &f.ws.Xpress4}};
+        for (const auto& [file, control] : bitmaps) {
+            const QByteArray bmp = readAll(f.skins() + file);
+            QCOMPARE(qFromLittleEndian<quint16>(bmp.constData() + 28), quint16(24));
+            QImage back;
+            QVERIFY(back.loadFromData(bmp, "BMP"));
+            QCOMPARE(back.convertToFormat(QImage::Format_RGB32), control->Picture());
+        }
+    }
+
+    void blanksAroundTheNameAppearInEveryFileName() {
+        Fixture f;
+        ExportSkin(f.ws, f.host, " Sea ", f.program);
+        QCOMPARE(QDir(f.skins()).entryList(QDir::Files),
+                 QStringList({" Sea .skn", " Sea Chat.bmp", " Sea Console.bmp", " Sea Main.bmp",
+                              " Sea Scene.bmp"}));
+    }
+
+    void aHostFolderEndingInASeparatorStillExports() {
+        Fixture f;
+        const QStringList written = ExportSkin(f.ws, f.host + "/", "Ocean", f.program);
+        QVERIFY(written.constFirst().contains("Host//Skins/"));
+        QVERIFY(QFile::exists(f.skins() + "OceanMain.bmp"));
+    }
+
+    void exportingTwiceReplacesEveryFile() {
+        Fixture f;
+        ExportSkin(f.ws, f.host, "Ocean", f.program);
+        const QByteArray firstSkn = readAll(f.skins() + "Ocean.skn");
+        LoadDecodedPicture(f.ws, picture(qRgb(1, 2, 3), qRgb(4, 5, 6)), [] { return MenuTint{}; });
+        ExportSkin(f.ws, f.host, "Ocean", f.program);
+        QCOMPARE(readAll(f.skins() + "Ocean.skn"), firstSkn); // replaced, not grown
+        QImage main(f.skins() + "OceanMain.bmp");
+        QCOMPARE(main.convertToFormat(QImage::Format_RGB32), f.ws.Xpress1.Picture());
+        QCOMPARE(QDir(f.skins()).entryList(QDir::Files).size(), 5);
+    }
+
+    void failuresLeaveTheEarlierSkinWhole_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("refused name") << "name"
+                                      << "control characters";
+        QTest::newRow("no picture loaded yet") << "nopicture"
+                                               << "Load an image first";
+        QTest::newRow("skins folder missing") << "noskins"
+                                              << "does not exist";
+        QTest::newRow("skins folder is a file") << "skinsfile"
+                                                << "does not exist";
+        QTest::newRow("template missing") << "notemplate"
+                                          << "DefaultSkin.txt";
+        QTest::newRow("template is a folder") << "templatedir"
+                                              << "is a folder";
+        QTest::newRow("a folder in the way of the Chat bitmap") << "chatdir"
+                                                                << "OceanChat.bmp";
+        QTest::newRow("a folder in the way of the description") << "skndir"
+                                                                << "Ocean.skn";
+    }
+    void failuresLeaveTheEarlierSkinWhole() {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        Fixture f;
+        ExportSkin(f.ws, f.host, "Ocean", f.program);
+        LoadDecodedPicture(f.ws, picture(qRgb(99, 0, 0), qRgb(0, 99, 0)), [] {
+            return MenuTint{50, 50, 50};
+        });
+
+        QString name = "Ocean";
+        SkinWorkspace empty;
+        const SkinWorkspace* ws = &f.ws;
+        QString host = f.host;
+        if (fault == "name")
+            name = "Oce\x01an";
+        else if (fault == "nopicture")
+            ws = &empty;
+        else if (fault == "noskins")
+            host = f.dir.filePath("Elsewhere");
+        else if (fault == "skinsfile") {
+            QDir(f.dir.path()).mkpath("Other");
+            writeAll(f.dir.filePath("Other/Skins"), "x");
+            host = f.dir.filePath("Other");
+        } else if (fault == "notemplate")
+            QFile::remove(f.program + "/DefaultSkin.txt");
+        else if (fault == "templatedir") {
+            QFile::remove(f.program + "/DefaultSkin.txt");
+            QDir(f.program).mkdir("DefaultSkin.txt");
+        } else if (fault == "chatdir" || fault == "skndir") {
+            const QString blocked =
+                f.skins() + (fault == "chatdir" ? "OceanChat.bmp" : "Ocean.skn");
+            QFile::remove(blocked);
+            QDir(f.skins()).mkdir(QFileInfo(blocked).fileName());
+        }
+        const auto before = f.snapshot();
+
+        try {
+            ExportSkin(*ws, host, name, f.program);
+            QFAIL("the export succeeded");
+        } catch (const ExportError& e) {
+            QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+        }
+        QCOMPARE(f.snapshot(), before);
+        QCOMPARE(QDir(f.skins()).entryList(QDir::Files | QDir::Hidden).size(), before.size());
+    }
+
+    void snapshotWritesTheUntintedTemplates() {
+        QTemporaryDir dir;
+        const QString old = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QDir().mkdir("d:");
+        SkinWorkspace ws;
+        WriteTemplateSnapshot(ws); // before any load
+        QCOMPARE(QImage("d:/p2.bmp").convertToFormat(QImage::Format_RGB32), ws.InChatMerge.Picture);
+        QCOMPARE(QImage("d:/p3.bmp").convertToFormat(QImage::Format_RGB32),
+                 ws.OutChatMerge.Picture);
+        const QByteArray first = readAll("d:/p3.bmp");
+
+        LoadDecodedPicture(ws, picture(qRgb(1, 1, 1), qRgb(2, 2, 2)), [] {
+            return MenuTint{80, 80, 80};
+        });
+        WriteTemplateSnapshot(ws); // after a tint: still the untinted templates
+        QCOMPARE(readAll("d:/p3.bmp"), first);
+        QCOMPARE(QImage("d:/p2.bmp").convertToFormat(QImage::Format_RGB32), ws.InChatMerge.Picture);
+        QDir::setCurrent(old);
+    }
+
+    void snapshotStopsAtTheFirstFailure() {
+        QTemporaryDir dir;
+        const QString old = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QDir().mkpath("d:/p2.bmp"); // a folder in the way of the first file
+        SkinWorkspace ws;
+        try {
+            WriteTemplateSnapshot(ws);
+            QFAIL("the snapshot succeeded");
+        } catch (const ExportError& e) {
+            QVERIFY(e.message().contains("p2.bmp"));
+        }
+        QVERIFY(!QFile::exists("d:/p3.bmp"));
+        QDir::setCurrent(old);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExport)
+#include "tst_export.moc"
