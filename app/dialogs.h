@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The modal dialogs the tool shows. The window and the load step talk only to this, so
+// tests can record messages and script file choices without ever blocking.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A message box: title "Varnel", one OK button, no icon.
+    virtual void message(const QString& text) = 0;
+    // The file-open dialog: description is the filter's caption, patterns such as "*.jpg"
+    // match in any letter case. Returns the chosen path, or "" on cancel.
+    virtual QString openFile(const QString& description, const QStringList& patterns) = 0;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class ImageControl;
+
+// Shows one image-control instance's current image at the top-left, unscaled and clipped
+// to the widget. An instance without an image shows the window's background.
+class ImagePreview : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ImagePreview(ImageControl& control, QWidget* parent = nullptr);
+
+    ImageControl& control() const { return m_control; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void refresh();
+
+    ImageControl& m_control;
+    // Converted once per image change, so painting only copies.
+    QPixmap m_pixmap;
+};

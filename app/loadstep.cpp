@@ -1,0 +1,22 @@
+#include "app/loadstep.h"
+
+#include "app/dialogs.h"
+#include "app/module1.h"
+#include "app/module2.h"
+#include "app/specialfolders.h"
+
+bool RunLoadStep(Dialogs& dialogs) {
+    int folderId = SpecialFolders::DocumentsFolderId;
+    SpecialFolders::DocumentsFolder = SpecialFolders::GetSpecialFolder(folderId);
+
+    const QString hostFolder = Module2::RegistryValueText(Module2::ReadRegistryValue(
+        QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Pellorwick\\NORVO7\\"),
+        QStringLiteral("Directory")));
+    // Only the empty text is missing: blanks are a folder name like any other.
+    if (hostFolder.isEmpty()) {
+        dialogs.message(QStringLiteral("Please install a valid copy of Norvo 7."));
+        return false;
+    }
+    Module1::HostFolder = hostFolder;
+    return true;
+}

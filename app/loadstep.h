@@ -1,0 +1,9 @@
+#pragma once
+
+class Dialogs;
+
+// The main window's load step, run before the window is first shown: looks up the
+// documents folder and the host folder. On success sets Module1::HostFolder and returns
+// true. Without a host folder shows "Please install a valid copy of Norvo 7." and returns
+// false; the program must then end without showing its window.
+bool RunLoadStep(Dialogs& dialogs);

@@ -1,0 +1,7 @@
+#include "app/module1.h"
+
+namespace Module1 {
+
+QString HostFolder;
+
+} // namespace Module1

@@ -1,0 +1,80 @@
+#include "app/module2.h"
+
+#include <QSettings>
+
+namespace Module2 {
+
+namespace {
+
+#ifdef Q_OS_WIN
+
+QVariant readValue(const QString& key, const QString& name) {
+    // An empty name reads the key's default value.
+    const QString valueName = name.isEmpty() ? QStringLiteral(".") : name;
+    for (const auto format : {QSettings::Registry32Format, QSettings::Registry64Format}) {
+        const QVariant value = QSettings(key, format).value(valueName);
+        if (value.isValid())
+            return value;
+    }
+    return {};
+}
+
+#else
+
+QVariant readValue(const QString& key, const QString& name) {
+    const QStringList parts = key.split(QLatin1Char('\\'));
+    if (parts.size() < 4 || name.isEmpty())
+        return {};
+    // Hive and "Software" are case-insensitive as in the registry; the organisation and
+    // application names are file names here and stay as written.
+    if (parts[0].compare(QLatin1String("HKEY_LOCAL_MACHINE"), Qt::CaseInsensitive) != 0 ||
+        parts[1].compare(QLatin1String("Software"), Qt::CaseInsensitive) != 0 ||
+        parts[2].isEmpty() || parts[3].isEmpty())
+        return {};
+
+    QStringList groups = parts.mid(4);
+    if (groups.contains(QString()))
+        return {};
+    groups.append(name);
+
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, parts[2], parts[3]);
+    return settings.value(groups.join(QLatin1Char('/')));
+}
+
+#endif
+
+} // namespace
+
+QVariant ReadRegistryValue(const QVariant& keyPath, const QVariant& valueName) {
+    try {
+        const QString path = keyPath.toString() + valueName.toString();
+        // A path not ending in a separator names a value of the key above it.
+        const qsizetype split = path.lastIndexOf(QLatin1Char('\\'));
+        if (split < 0)
+            return {};
+        return readValue(path.left(split), path.mid(split + 1));
+    } catch (...) {
+        return {};
+    }
+}
+
+QString RegistryValueText(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return value.toString();
+    case QMetaType::Short:
+    case QMetaType::Int:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+        return QString::number(value.toLongLong());
+    case QMetaType::UShort:
+    case QMetaType::UInt:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+        return QString::number(value.toULongLong());
+    default:
+        return QString();
+    }
+}
+
+} // namespace Module2

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The real dialogs: QMessageBox and QFileDialog, modal to the parent widget when there
+// is one.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr)
+        : m_parent(parent) {}
+
+    void setParentWidget(QWidget* parent) { m_parent = parent; }
+
+    void message(const QString& text) override;
+    QString openFile(const QString& description, const QStringList& patterns) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+// The name filter for a file dialog: the description, then the patterns. Where the native
+// dialog matches case-sensitively, each pattern is spelt so that it matches any letter case
+// ("*.jpg" becomes "*.[jJ][pP][gG]"): cameras write ".JPG".
+QString fileDialogFilter(const QString& description, const QStringList& patterns);

@@ -1,0 +1,15 @@
+#include "app/specialfolders.h"
+
+#include <QStandardPaths>
+
+namespace SpecialFolders {
+
+QString DocumentsFolder;
+
+QString GetSpecialFolder(int& folderId) {
+    if (folderId != DocumentsFolderId)
+        return QString();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace SpecialFolders

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class Dialogs;
+class ImagePreview;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class SkinWorkspace;
+
+// The main window: the buttons, the name box, the instruction texts and the five previews
+// of the workspace's image-control instances, each at its designed place (twips / 15).
+// Every control carries its name as objectName. Nothing moves when the window is resized.
+class Varnel : public QWidget {
+    Q_OBJECT
+
+public:
+    Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent = nullptr);
+
+    Dialogs& dialogs() const { return m_dialogs; }
+    SkinWorkspace& workspace() const { return m_workspace; }
+
+public slots:
+    void Command1_Click(); // Load Image
+    void Command2_Click(); // Save Skin
+    void Command3_Click(); // snapshot of the Console and Chat templates
+
+private:
+    // Every handler runs its work through this: a failure becomes a message, never an
+    // exception in the event loop.
+    void guarded(const std::function<void()>& work);
+
+    Dialogs& m_dialogs;
+    SkinWorkspace& m_workspace;
+
+    QPushButton* Command1 = nullptr;
+    ImagePreview* Xpress2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    ImagePreview* Xpress3 = nullptr;
+    ImagePreview* Xpress1 = nullptr;
+    ImagePreview* Xpress4 = nullptr;
+    ImagePreview* Xpress5 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+#include <QStringList>
+
+// Records every message and answers file dialogs from a script, so nothing blocks.
+class FakeDialogs : public Dialogs {
+public:
+    QStringList messages;
+    QStringList scriptedFiles;
+    QStringList openFileRequests;
+
+    void message(const QString& text) override { messages.append(text); }
+    QString openFile(const QString& description, const QStringList& patterns) override {
+        openFileRequests.append(description + QLatin1Char('|') + patterns.join(QLatin1Char(';')));
+        return scriptedFiles.isEmpty() ? QString() : scriptedFiles.takeFirst();
+    }
+};

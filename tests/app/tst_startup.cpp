@@ -1,0 +1,213 @@
+#include "app/loadstep.h"
+#include "app/module1.h"
+#include "app/module2.h"
+#include "app/specialfolders.h"
+#include "fakedialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString installMessage = QStringLiteral("Please install a valid copy of Norvo 7.");
+const QString hostKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Pellorwick\\NORVO7\\");
+
+// Points the user and system settings locations at fresh folders and writes the host's
+// settings file into each one whose content is not null.
+class SettingsFixture {
+public:
+    SettingsFixture(const QByteArray& userFile, const QByteArray& systemFile) {
+        write(m_user, userFile);
+        write(m_system, systemFile);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_user.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, m_system.path());
+    }
+
+private:
+    static void write(const QTemporaryDir& dir, const QByteArray& content) {
+        if (content.isNull())
+            return;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Pellorwick")));
+        QFile file(dir.filePath(QStringLiteral("Pellorwick/NORVO7.conf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), content.size());
+    }
+
+    QTemporaryDir m_user;
+    QTemporaryDir m_system;
+};
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        Module1::HostFolder.clear();
+        SpecialFolders::DocumentsFolder.clear();
+    }
+
+    void registryValueText_data() {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("absent") << QVariant() << QString();
+        QTest::newRow("empty text") << QVariant(QString(QLatin1String(""))) << QString();
+        QTest::newRow("single blank") << QVariant(QStringLiteral(" ")) << QStringLiteral(" ");
+        QTest::newRow("trailing backslash")
+            << QVariant(QStringLiteral("C:\\Host\\")) << QStringLiteral("C:\\Host\\");
+        QTest::newRow("text with spaces")
+            << QVariant(QStringLiteral("  My Host  ")) << QStringLiteral("  My Host  ");
+        QTest::newRow("number") << QVariant(42) << QStringLiteral("42");
+        QTest::newRow("negative number") << QVariant(-7) << QStringLiteral("-7");
+        QTest::newRow("largest 32-bit unsigned")
+            << QVariant(quint32(4294967295u)) << QStringLiteral("4294967295");
+        QTest::newRow("64-bit number")
+            << QVariant(qint64(12345678901234)) << QStringLiteral("12345678901234");
+        QTest::newRow("list of texts")
+            << QVariant(QStringList{QStringLiteral("C:\\Host")}) << QString();
+        QTest::newRow("raw bytes") << QVariant(QByteArray("C:\\Host")) << QString();
+        QTest::newRow("Boolean") << QVariant(true) << QString();
+    }
+
+    void registryValueText() {
+        QFETCH(QVariant, value);
+        QFETCH(QString, text);
+        QCOMPARE(Module2::RegistryValueText(value), text);
+    }
+
+    void readRegistryValue_data() {
+        QTest::addColumn<QVariant>("keyPath");
+        QTest::addColumn<QVariant>("valueName");
+        QTest::addColumn<QVariant>("expected");
+
+        const QVariant host(QStringLiteral("/srv/host"));
+        QTest::newRow("key with trailing separator")
+            << QVariant(hostKey) << QVariant(QStringLiteral("Directory")) << host;
+        QTest::newRow("key without trailing separator")
+            << QVariant(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Pellorwick\\NORVO7"))
+            << QVariant(QStringLiteral("Directory")) << QVariant();
+        QTest::newRow("whole path in the key")
+            << QVariant(hostKey + QStringLiteral("Directory")) << QVariant(QString()) << host;
+        QTest::newRow("hive and Software in other letter case")
+            << QVariant(QStringLiteral("hkey_local_machine\\SOFTWARE\\Pellorwick\\NORVO7\\"))
+            << QVariant(QStringLiteral("Directory")) << host;
+        QTest::newRow("sub-key read as a group")
+            << QVariant(hostKey + QStringLiteral("Paths\\"))
+            << QVariant(QStringLiteral("Directory")) << QVariant(QStringLiteral("/srv/paths"));
+        QTest::newRow("other value name")
+            << QVariant(hostKey) << QVariant(QStringLiteral("Version"))
+            << QVariant(QStringLiteral("7"));
+        QTest::newRow("missing value")
+            << QVariant(hostKey) << QVariant(QStringLiteral("Folder")) << QVariant();
+        QTest::newRow("key's default value")
+            << QVariant(hostKey) << QVariant(QString()) << QVariant();
+        QTest::newRow("other hive")
+            << QVariant(QStringLiteral("HKEY_CURRENT_USER\\Software\\Pellorwick\\NORVO7\\"))
+            << QVariant(QStringLiteral("Directory")) << QVariant();
+        QTest::newRow("too short a key")
+            << QVariant(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\"))
+            << QVariant(QStringLiteral("Directory")) << QVariant();
+        QTest::newRow("arguments not text") << QVariant() << QVariant() << QVariant();
+    }
+
+    void readRegistryValue() {
+#ifdef Q_OS_WIN
+        QSKIP("reads the real registry on Windows");
+#endif
+        QFETCH(QVariant, keyPath);
+        QFETCH(QVariant, valueName);
+        QFETCH(QVariant, expected);
+
+        const SettingsFixture settings("Directory=/srv/host\nVersion=7\n"
+                                       "[Paths]\nDirectory=/srv/paths\n",
+                                       QByteArray());
+        const QVariant keyBefore = keyPath;
+        const QVariant nameBefore = valueName;
+        QCOMPARE(Module2::ReadRegistryValue(keyPath, valueName), expected);
+        QCOMPARE(keyPath, keyBefore);
+        QCOMPARE(valueName, nameBefore);
+    }
+
+    void loadStep_data() {
+        QTest::addColumn<QByteArray>("userFile");
+        QTest::addColumn<QByteArray>("systemFile");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<QString>("hostFolder");
+
+        const QByteArray none;
+        QTest::newRow("no settings file") << none << none << false << QString();
+        QTest::newRow("no Directory value")
+            << QByteArray("[General]\nVersion=7\n") << none << false << QString();
+        QTest::newRow("empty value") << QByteArray("Directory=\n") << none << false << QString();
+        QTest::newRow("single blank")
+            << QByteArray("Directory=\" \"\n") << none << true << QStringLiteral(" ");
+        QTest::newRow("folder with trailing backslash")
+            << QByteArray("Directory=\"C:\\\\Host\\\\\"\n") << none << true
+            << QStringLiteral("C:\\Host\\");
+        QTest::newRow("blanks around the folder kept when quoted")
+            << QByteArray("Directory=\"  /srv/host  \"\n") << none << true
+            << QStringLiteral("  /srv/host  ");
+        QTest::newRow("blanks inside the folder")
+            << QByteArray("Directory=/srv/Norvo 7/host\n") << none << true
+            << QStringLiteral("/srv/Norvo 7/host");
+        QTest::newRow("number") << QByteArray("Directory=7\n") << none << true
+                                << QStringLiteral("7");
+        QTest::newRow("unquoted comma makes a list")
+            << QByteArray("Directory=/srv/a, b\n") << none << false << QString();
+        QTest::newRow("system-wide file only")
+            << none << QByteArray("Directory=/opt/norvo\n") << true << QStringLiteral("/opt/norvo");
+        QTest::newRow("user file wins over system-wide file")
+            << QByteArray("Directory=/home/me/norvo\n") << QByteArray("Directory=/opt/norvo\n")
+            << true << QStringLiteral("/home/me/norvo");
+        QTest::newRow("empty user value hides system-wide value")
+            << QByteArray("Directory=\n") << QByteArray("Directory=/opt/norvo\n") << false
+            << QString();
+    }
+
+    void loadStep() {
+#ifdef Q_OS_WIN
+        QSKIP("reads the real registry on Windows");
+#endif
+        QFETCH(QByteArray, userFile);
+        QFETCH(QByteArray, systemFile);
+        QFETCH(bool, started);
+        QFETCH(QString, hostFolder);
+
+        const SettingsFixture settings(userFile, systemFile);
+        FakeDialogs dialogs;
+        QCOMPARE(RunLoadStep(dialogs), started);
+        QCOMPARE(Module1::HostFolder, hostFolder);
+        QCOMPARE(dialogs.messages, started ? QStringList() : QStringList{installMessage});
+        QVERIFY(dialogs.openFileRequests.isEmpty());
+        QCOMPARE(SpecialFolders::DocumentsFolder,
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    }
+
+    void getSpecialFolder_data() {
+        QTest::addColumn<int>("folderId");
+        QTest::addColumn<QString>("folder");
+
+        QTest::newRow("documents")
+            << 5 << QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QTest::newRow("desktop") << 0 << QString();
+        QTest::newRow("next id") << 6 << QString();
+        QTest::newRow("negative id") << -1 << QString();
+    }
+
+    void getSpecialFolder() {
+        QFETCH(int, folderId);
+        QFETCH(QString, folder);
+        int id = folderId;
+        QCOMPARE(SpecialFolders::GetSpecialFolder(id), folder);
+        QCOMPARE(id, folderId);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
