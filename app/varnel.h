@@ -14,6 +14,7 @@ class SkinWorkspace;
 // The main window: the buttons, the name box, the instruction texts and the five previews
 // of the workspace's image-control instances, each at its designed place (twips / 15).
 // Every control carries its name as objectName. Nothing moves when the window is resized.
+// The dialogs and the workspace must outlive the window.
 class Varnel : public QWidget {
     Q_OBJECT
 
