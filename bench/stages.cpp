@@ -1,0 +1,598 @@
+// The per-stage benchmark: medians of the composition's stages on photo-like inputs it
+// makes itself. Also writes those inputs for bench/compare and checks that another tool's
+// output is the same job.
+//
+//   varnel_bench [--runs N] [--warmup N] [--inputs DIR] [--quick]
+//   varnel_bench --make-inputs DIR
+//   varnel_bench --check PICTURE DIR PREFIX [OTHER_PICTURE OTHER_DIR]
+
+#include "art/builtinart.h"
+#include "compose/imaging.h"
+#include "compose/skinworkspace.h"
+#include "export/skinexport.h"
+
+#ifdef VARNEL_BENCH_WINDOW
+#include "app/dialogs.h"
+#include "app/varnel.h"
+#include <QApplication>
+#include <QWindow>
+#else
+#include <QGuiApplication>
+#endif
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// ---- inputs ----
+
+struct Input {
+    const char* file;
+    const char* label;
+    int width;
+    int height;
+    quint32 seed;
+};
+
+// About 1, 12, 24 and 48 megapixels in the 4:3 and 3:2 shapes cameras use, and a 12 MP
+// 24-bit bitmap. The second 1 MP photo only serves the same-job check.
+const std::array<Input, 6> Inputs{{
+    {"photo-1mp.jpg", "1 MP JPEG", 1152, 864, 1},
+    {"photo-12mp.jpg", "12 MP JPEG", 4000, 3000, 2},
+    {"photo-24mp.jpg", "24 MP JPEG", 6000, 4000, 3},
+    {"photo-48mp.jpg", "48 MP JPEG", 8000, 6000, 4},
+    {"photo-12mp.bmp", "12 MP BMP", 4000, 3000, 5},
+    {"photo-1mp-b.jpg", "1 MP JPEG (b)", 1152, 864, 6},
+}};
+constexpr int TimedInputs = 5;
+
+struct Rng {
+    quint32 s;
+    quint32 next() {
+        s ^= s << 13;
+        s ^= s >> 17;
+        s ^= s << 5;
+        return s;
+    }
+    double unit() { return (next() >> 8) / double(1 << 24); }
+};
+
+// Smooth gradients, soft shapes with sharp edges, and mild sensor-like noise: what a
+// phone photo looks like to an entropy coder and a resampler.
+QImage makePhoto(int w, int h, quint32 seed) {
+    Rng rng{seed * 2654435761u + 12345u};
+    QImage image(w, h, QImage::Format_RGB32);
+
+    // Sky-to-ground background from separable row and column terms.
+    std::vector<std::array<double, 3>> rows(h), cols(w);
+    const double p1 = rng.unit() * 6.28, p2 = rng.unit() * 6.28;
+    for (int y = 0; y < h; ++y) {
+        const double t = double(y) / h;
+        rows[y] = {40 + 120 * t + 20 * std::sin(6 * t + p1), 90 + 80 * (1 - t),
+                   200 - 140 * t + 15 * std::sin(9 * t + p2)};
+    }
+    for (int x = 0; x < w; ++x) {
+        const double t = double(x) / w;
+        cols[x] = {25 * std::sin(5 * t + p2), 20 * std::cos(7 * t + p1), 15 * std::sin(3 * t)};
+    }
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const auto c = [&](int i) {
+                return std::clamp(int(rows[y][i] + cols[x][i]), 0, 255);
+            };
+            line[x] = qRgb(c(0), c(1), c(2));
+        }
+    }
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const double scale = std::min(w, h);
+    for (int i = 0; i < 60; ++i) {
+        const QPointF centre(rng.unit() * w, rng.unit() * h);
+        const double r = scale * (0.02 + 0.15 * rng.unit());
+        const QColor a = QColor::fromHsv(int(rng.next() % 360), 60 + int(rng.next() % 160),
+                                         60 + int(rng.next() % 190));
+        const QColor b = a.darker(140 + int(rng.next() % 120));
+        switch (i % 3) {
+        case 0: {
+            QRadialGradient g(centre, r);
+            g.setColorAt(0, a);
+            g.setColorAt(1, b);
+            painter.setBrush(g);
+            painter.drawEllipse(centre, r, r * (0.5 + rng.unit()));
+            break;
+        }
+        case 1: {
+            QLinearGradient g(centre, centre + QPointF(r, r));
+            g.setColorAt(0, a);
+            g.setColorAt(1, b);
+            painter.setBrush(g);
+            painter.save();
+            painter.translate(centre);
+            painter.rotate(rng.unit() * 90);
+            painter.drawRect(QRectF(-r, -r / 2, 2 * r, r));
+            painter.restore();
+            break;
+        }
+        default: {
+            QPainterPath path;
+            path.moveTo(centre);
+            for (int k = 0; k < 5; ++k)
+                path.lineTo(centre +
+                            QPointF((rng.unit() - 0.5) * 2 * r, (rng.unit() - 0.5) * 2 * r));
+            path.closeSubpath();
+            painter.setBrush(a);
+            painter.drawPath(path);
+            break;
+        }
+        }
+    }
+    painter.end();
+
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const quint32 n = rng.next();
+            const auto add = [](int v, quint32 bits) {
+                return std::clamp(v + int(bits % 13) - 6, 0, 255);
+            };
+            const QRgb p = line[x];
+            line[x] = qRgb(add(qRed(p), n), add(qGreen(p), n >> 8), add(qBlue(p), n >> 16));
+        }
+    }
+    return image;
+}
+
+bool writeInput(const Input& input, const QString& dir) {
+    const QString path = dir + '/' + input.file;
+    if (QFileInfo::exists(path))
+        return true;
+    const QImage photo = makePhoto(input.width, input.height, input.seed);
+    QImageWriter writer(path + ".part");
+    if (path.endsWith(".jpg")) {
+        writer.setFormat("jpeg");
+        writer.setQuality(90);
+    } else {
+        writer.setFormat("bmp"); // 24-bit for an RGB32 image
+    }
+    if (!writer.write(photo)) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
+                     qPrintable(writer.errorString()));
+        return false;
+    }
+    QFile::remove(path);
+    return QFile::rename(path + ".part", path);
+}
+
+bool makeInputs(const QString& dir) {
+    QDir().mkpath(dir);
+    for (const Input& input : Inputs) {
+        if (!writeInput(input, dir))
+            return false;
+        std::printf("%s/%s\n", qPrintable(dir), input.file);
+    }
+    return true;
+}
+
+// ---- timing ----
+
+using Clock = std::chrono::steady_clock;
+
+struct Stats {
+    double median = 0, min = 0, max = 0;
+    int runs = 0;
+};
+
+// Keeps the compiler from dropping work whose result is never looked at.
+std::atomic<qint64> g_sink{0};
+void keep(qint64 v) {
+    g_sink.fetch_add(v, std::memory_order_relaxed);
+}
+
+Stats measure(int warmup, int runs, const std::function<void()>& work) {
+    for (int i = 0; i < warmup; ++i)
+        work();
+    std::vector<double> ms;
+    ms.reserve(runs);
+    for (int i = 0; i < runs; ++i) {
+        const auto start = Clock::now();
+        work();
+        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    Stats s;
+    s.runs = runs;
+    s.min = ms.front();
+    s.max = ms.back();
+    s.median = runs % 2 ? ms[runs / 2] : (ms[runs / 2 - 1] + ms[runs / 2]) / 2;
+    return s;
+}
+
+struct Row {
+    std::string stage;
+    std::string input;
+    Stats stats;
+};
+
+void printTable(const std::vector<Row>& rows) {
+    std::printf("\n%-34s %-14s %11s %11s %11s %5s\n", "stage", "input", "median ms", "min ms",
+                "max ms", "runs");
+    std::printf("%s\n", std::string(34 + 14 + 11 * 3 + 5 + 5, '-').c_str());
+    for (const Row& r : rows)
+        std::printf("%-34s %-14s %11.4f %11.4f %11.4f %5d\n", r.stage.c_str(), r.input.c_str(),
+                    r.stats.median, r.stats.min, r.stats.max, r.stats.runs);
+}
+
+// The tint a user might leave after dragging all three sliders.
+constexpr MenuTint BenchTint{40, 20, -10};
+
+#ifdef VARNEL_BENCH_WINDOW
+class SilentDialogs : public Dialogs {
+public:
+    void message(const QString& text) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    QString openFile(const QString&, const QStringList&) override { return {}; }
+};
+
+// From nothing to the main window shown and painted once (the offscreen platform).
+void showWindowOnce() {
+    SilentDialogs dialogs;
+    SkinWorkspace workspace;
+    Varnel window(dialogs, workspace);
+    window.show();
+    QWindow* handle = window.windowHandle();
+    QElapsedTimer guard;
+    guard.start();
+    while ((!handle || !handle->isExposed()) && guard.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        handle = window.windowHandle();
+    }
+    window.repaint();
+    keep(window.width());
+}
+#endif
+
+int runStages(const QString& inputDir, int warmup, int runs, bool quick) {
+    if (!makeInputs(inputDir))
+        return 1;
+
+    std::vector<Row> rows;
+    const auto add = [&](const std::string& stage, const std::string& input, Stats s) {
+        rows.push_back({stage, input, s});
+        std::fprintf(stderr, "  %-34s %-14s %9.4f ms\n", stage.c_str(), input.c_str(), s.median);
+    };
+    const TintSource tint = [] {
+        return BenchTint;
+    };
+    const QSize cover = largestSurfaceSize();
+
+    QTemporaryDir host;
+    QDir(host.path()).mkpath("Skins");
+    const QString programFolder = host.path();
+    {
+        QFile real(QStringLiteral(VARNEL_SOURCE_DIR "/art/DefaultSkin.txt"));
+        QFile copy(programFolder + "/DefaultSkin.txt");
+        copy.open(QIODevice::WriteOnly);
+        copy.write(real.open(QIODevice::ReadOnly) ? real.readAll() : QByteArray("[Skin]\r\n"));
+    }
+
+    std::array<QImage, 4> scaled;
+    for (int i = 0; i < TimedInputs; ++i) {
+        const Input& in = Inputs[i];
+        if (quick && i != 2 && i != 3)
+            continue;
+        const QString path = inputDir + '/' + in.file;
+        // The large decodes are slow enough that fewer runs give a stable median.
+        const int n = std::max(3, in.width * in.height > 20'000'000 ? runs / 2 : runs);
+
+        QImage decoded;
+        add("decode (readPicture, cover)", in.label, measure(warmup, n, [&] {
+                decoded = Imaging::readPicture(path, cover);
+                keep(decoded.width());
+            }));
+        const std::string decodedSize =
+            std::to_string(decoded.width()) + "x" + std::to_string(decoded.height());
+        SkinWorkspace sizes;
+        add("stretch x4 (from " + decodedSize + ")", in.label, measure(warmup, n, [&] {
+                for (int k = 0; k < 4; ++k) {
+                    const QSize sz = sizes.surfaces()[k].size;
+                    scaled[k] = Imaging::stretch(decoded, sz.width(), sz.height());
+                }
+            }));
+        SkinWorkspace ws;
+        add("whole load (LoadPictureInto...)", in.label,
+            measure(warmup, n, [&] { LoadPictureIntoWorkspace(ws, path, tint); }));
+        add("load + ExportSkin (in process)", in.label, measure(warmup, n, [&] {
+                SkinWorkspace job;
+                LoadPictureIntoWorkspace(job, path, tint);
+                ExportSkin(job, host.path(), QStringLiteral("Bench"), programFolder);
+            }));
+    }
+
+    // The release stages do not depend on the picture's size: the scaled pictures are
+    // fixed. They use the last picture stretched above.
+    SkinWorkspace ws;
+    LoadPictureIntoWorkspace(ws, inputDir + '/' + Inputs[2].file, tint);
+    const auto& surfaces = ws.surfaces();
+    const int many = runs * 20;
+    std::array<QImage, 4> tinted;
+    add("tint x4 (adjustHsl of templates)", "templates", measure(warmup, many, [&] {
+            for (int k = 0; k < 4; ++k)
+                tinted[k] = Imaging::adjustHsl(surfaces[k].templ->Picture, BenchTint.hue,
+                                               BenchTint.saturation, BenchTint.lightness);
+        }));
+    const QRgb key = tinted[0].pixel(1, 1);
+    std::array<QImage, 4> finished;
+    add("overlay x4 (tinted key)", "surfaces", measure(warmup, many, [&] {
+            for (int k = 0; k < 4; ++k)
+                finished[k] = Imaging::overlay(surfaces[k].scaled->Picture, tinted[k], key);
+        }));
+    add("BMP encode x4 (encodeBmp24)", "surfaces", measure(warmup, many, [&] {
+            for (int k = 0; k < 4; ++k)
+                keep(Imaging::encodeBmp24(finished[k]).size());
+        }));
+    add("ExportSkin (4 BMP + .skn files)", "surfaces", measure(warmup, runs * 4, [&] {
+            ExportSkin(ws, host.path(), QStringLiteral("Bench"), programFolder);
+        }));
+    add("whole release (ComposeTinted...)", "surfaces",
+        measure(warmup, many, [&] { ComposeTintedSurfaces(ws, tint); }));
+    add("one preview (PreviewMenuTint)", "159x35 strip",
+        measure(warmup * 50, many * 10, [&] { PreviewMenuTint(ws, tint); }));
+
+#ifdef VARNEL_BENCH_WINDOW
+    {
+        const auto start = Clock::now();
+        showWindowOnce();
+        Stats first;
+        first.runs = 1;
+        first.median = first.min = first.max =
+            std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        add("start-up to window shown (first)", "offscreen", first);
+        add("start-up to window shown", "offscreen", measure(warmup, runs, showWindowOnce));
+    }
+#else
+    std::fprintf(stderr, "(start-up to window shown: not built, the window is missing)\n");
+#endif
+
+    std::printf("varnel_bench: %d runs per stage (%d for the >20 MP pictures, %d for the release "
+                "stages), %d warm-up; tint (%d, %d, %d)\n",
+                runs, std::max(3, runs / 2), many, warmup, BenchTint.hue, BenchTint.saturation,
+                BenchTint.lightness);
+    printTable(rows);
+    return 0;
+}
+
+// ---- the same-job check ----
+
+const char* const SurfaceWords[4] = {"Main", "Scene", "Console", "Chat"};
+
+struct BmpHeader {
+    bool ok = false;
+    int width = 0, height = 0, bits = 0, compression = -1;
+};
+
+BmpHeader readBmpHeader(const QString& path) {
+    QFile f(path);
+    BmpHeader h;
+    if (!f.open(QIODevice::ReadOnly))
+        return h;
+    const QByteArray b = f.read(54);
+    if (b.size() < 34 || b[0] != 'B' || b[1] != 'M')
+        return h;
+    const auto u16 = [&](int o) {
+        return int(quint8(b[o])) | int(quint8(b[o + 1])) << 8;
+    };
+    const auto i32 = [&](int o) {
+        return qint32(quint32(u16(o)) | quint32(u16(o + 2)) << 16);
+    };
+    h.width = i32(18);
+    h.height = std::abs(i32(22));
+    h.bits = u16(28);
+    h.compression = i32(30);
+    h.ok = true;
+    return h;
+}
+
+struct Finding {
+    bool ok = true;
+    QStringList problems;
+    void fail(const QString& p) {
+        ok = false;
+        problems << p;
+    }
+};
+
+// Same job: exact sizes as 24-bit uncompressed bitmaps; where the template has the key
+// colour the picture shows (close to a plain stretch of it); where it has artwork the
+// pixel does not depend on the picture (given a second run on another picture), and the
+// artwork was tinted. Tools resample differently, so the picture is compared loosely;
+// the artwork is compared exactly.
+int runCheck(const QString& picture, const QString& dir, const QString& prefix,
+             const QString& otherPicture, const QString& otherDir) {
+    const SkinWorkspace ws;
+    const QImage source = Imaging::readPicture(picture);
+    Finding f;
+    for (int k = 0; k < 4; ++k) {
+        const SkinSurface& s = ws.surfaces()[k];
+        const QString path = dir + '/' + prefix + SurfaceWords[k] + ".bmp";
+        const BmpHeader h = readBmpHeader(path);
+        if (!h.ok) {
+            f.fail(path + ": missing or not a bitmap");
+            continue;
+        }
+        if (h.width != s.size.width() || h.height != s.size.height() || h.bits != 24 ||
+            h.compression != 0) {
+            f.fail(QStringLiteral("%1: %2x%3, %4 bits, compression %5 (want %6x%7, 24 bits, 0)")
+                       .arg(path)
+                       .arg(h.width)
+                       .arg(h.height)
+                       .arg(h.bits)
+                       .arg(h.compression)
+                       .arg(s.size.width())
+                       .arg(s.size.height()));
+            continue;
+        }
+        const QImage out = Imaging::readPicture(path);
+        const QImage reference = Imaging::stretch(source, s.size.width(), s.size.height());
+        const QImage templ = Imaging::toInternal(s.templ->Picture);
+        QImage other;
+        if (!otherDir.isEmpty())
+            other = Imaging::readPicture(otherDir + '/' + prefix + SurfaceWords[k] + ".bmp");
+
+        qint64 keyPixels = 0, keyFar = 0, keySame = 0, art = 0, artColoured = 0, artTinted = 0,
+               artMoved = 0;
+        double keyDiff = 0;
+        const QRgb magenta = rgbFromColorValue(KeyColor) & 0xFFFFFF;
+        for (int y = 0; y < out.height(); ++y)
+            for (int x = 0; x < out.width(); ++x) {
+                const QRgb o = out.pixel(x, y), t = templ.pixel(x, y) & 0xFFFFFF;
+                if (t == magenta) {
+                    const QRgb r = reference.pixel(x, y);
+                    const int d =
+                        std::max({std::abs(qRed(o) - qRed(r)), std::abs(qGreen(o) - qGreen(r)),
+                                  std::abs(qBlue(o) - qBlue(r))});
+                    keyDiff += d;
+                    keyFar += d > 64;
+                    ++keyPixels;
+                    if (!other.isNull())
+                        keySame += (other.pixel(x, y) & 0xFFFFFF) == (o & 0xFFFFFF);
+                } else {
+                    ++art;
+                    // A hue shift leaves greys alone; only coloured artwork must change.
+                    const bool coloured = std::max({qRed(t), qGreen(t), qBlue(t)}) -
+                                              std::min({qRed(t), qGreen(t), qBlue(t)}) >
+                                          16;
+                    artColoured += coloured;
+                    artTinted += coloured && (o & 0xFFFFFF) != t;
+                    if (!other.isNull())
+                        artMoved += (other.pixel(x, y) & 0xFFFFFF) != (o & 0xFFFFFF);
+                }
+            }
+        const double meanKey = keyPixels ? keyDiff / keyPixels : 0;
+        const QString name = prefix + SurfaceWords[k];
+        if (meanKey > 12 || keyFar > keyPixels / 100)
+            f.fail(QStringLiteral("%1: the picture does not show through the key field (mean "
+                                  "difference %2, %3 of %4 pixels far off)")
+                       .arg(name)
+                       .arg(meanKey, 0, 'f', 1)
+                       .arg(keyFar)
+                       .arg(keyPixels));
+        if (artTinted < artColoured / 2)
+            f.fail(QStringLiteral("%1: the artwork is not tinted (%2 of %3 coloured pixels "
+                                  "changed)")
+                       .arg(name)
+                       .arg(artTinted)
+                       .arg(artColoured));
+        if (!other.isNull()) {
+            if (artMoved)
+                f.fail(QStringLiteral("%1: %2 artwork pixels show the picture")
+                           .arg(name)
+                           .arg(artMoved));
+            if (keySame > keyPixels / 50)
+                f.fail(QStringLiteral("%1: %2 of %3 key pixels do not follow the picture")
+                           .arg(name)
+                           .arg(keySame)
+                           .arg(keyPixels));
+        }
+        std::printf("  %-14s key field: mean diff %.2f vs plain stretch; artwork: %lld pixels, "
+                    "%lld of %lld coloured ones tinted%s\n",
+                    qPrintable(name), meanKey, (long long)art, (long long)artTinted,
+                    (long long)artColoured,
+                    other.isNull()
+                        ? ""
+                        : qPrintable(QStringLiteral(", %1 move with the picture").arg(artMoved)));
+    }
+    Q_UNUSED(otherPicture);
+    for (const QString& p : f.problems)
+        std::printf("  FAIL %s\n", qPrintable(p));
+    return f.ok ? 0 : 1;
+}
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: varnel_bench [--runs N] [--warmup N] [--inputs DIR] [--quick]\n"
+                 "       varnel_bench --make-inputs DIR\n"
+                 "       varnel_bench --check PICTURE DIR PREFIX [OTHER_PICTURE OTHER_DIR]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef VARNEL_BENCH_WINDOW
+    QApplication app(argc, argv);
+#else
+    QGuiApplication app(argc, argv);
+#endif
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+
+    if (!args.isEmpty() && args[0] == "--make-inputs")
+        return args.size() == 2 && makeInputs(args[1]) ? 0 : (args.size() == 2 ? 1 : usage());
+    if (!args.isEmpty() && args[0] == "--check") {
+        if (args.size() != 4 && args.size() != 6)
+            return usage();
+        try {
+            return runCheck(args[1], args[2], args[3], args.value(4), args.value(5));
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s\n", e.what());
+            return 1;
+        }
+    }
+
+    int runs = 15, warmup = 2;
+    bool quick = false;
+    QString inputs;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == "--runs" && i + 1 < args.size())
+            runs = std::max(1, args[++i].toInt());
+        else if (a == "--warmup" && i + 1 < args.size())
+            warmup = std::max(0, args[++i].toInt());
+        else if (a == "--inputs" && i + 1 < args.size())
+            inputs = args[++i];
+        else if (a == "--quick")
+            quick = true;
+        else
+            return usage();
+    }
+    std::optional<QTemporaryDir> temp;
+    if (inputs.isEmpty()) {
+        temp.emplace();
+        inputs = temp->path();
+    }
+    try {
+        return runStages(inputs, warmup, runs, quick);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}
