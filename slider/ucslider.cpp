@@ -479,8 +479,9 @@ void ucSlider::ShowTip() {
     const TipPlacement placement = tipPlacement(m_Orientation, origin, imgSlider.left,
                                                 imgSlider.top, thumbSize(), label->size());
     tip.setGeometry(QRect(placement.position, placement.size));
+    // A tool-tip window already stays above the other windows, and showing it does not
+    // activate it.
     tip.show();
-    tip.raise();
 }
 
 void ucSlider::PressHandler(short Button, short Shift, float X, float Y) {
