@@ -240,7 +240,7 @@ void ucSlider::setMax(qint32 New_Max) {
     if (!range)
         throw RuntimeError::overflow(
             QStringLiteral("the range %1 to %2 does not fit in 32 bits").arg(m_Min).arg(New_Max));
-    // Value, thumb and picture stay as they are, even when Value now lies above Max.
+    // Value and thumb stay and nothing is redrawn, even when Value now lies above Max.
     m_Max = New_Max;
     m_Range = *range;
 }
@@ -519,9 +519,8 @@ void ucSlider::MoveHandler(short, short, float X, float Y) {
         const float end = float(height() - imgSlider.height);
         imgSlider.top = d < 0 ? 0.0f : (end < d ? end : d);
     }
-    const qint32 v = ValueFromThumb();
-    if (v >= m_Min && v <= m_Max)
-        setValue(v);
+    // With positive travel the thumb lies within it, so the value lies within Min..Max.
+    setValue(ValueFromThumb());
 }
 
 void ucSlider::ReleaseHandler(short Button, short Shift, float X, float Y) {
