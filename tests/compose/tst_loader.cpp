@@ -1,0 +1,530 @@
+#include "compose/imagecontrol.h"
+#include "compose/imaging.h"
+#include "picturefixtures.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace PictureFixtures;
+using Imaging::PictureError;
+
+namespace {
+
+// How a row's path comes to be.
+enum class Make { File, Nothing, Folder };
+
+// Only the bits a layout stores take part in a comparison.
+constexpr uint AllBits = 0xFFFFFFu;
+constexpr uint Bits555 = 0xF8F8F8u;
+constexpr uint Bits565 = 0xF8FCF8u;
+
+// JPEG pictures come back within this of what was written, away from edges.
+constexpr int JpegTolerance = 12;
+
+bool near(QRgb a, QRgb b, int tolerance) {
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
+           qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+QString rgbText(QRgb c) {
+    return QStringLiteral("(%1,%2,%3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
+}
+
+// Empty when the quadrant centres match, else what differs.
+QString centreMismatch(const QImage& actual, const QImage& expected, int tolerance) {
+    const auto got = quadrantCentres(actual);
+    const auto want = quadrantCentres(expected);
+    for (int i = 0; i < 4; ++i) {
+        if (!near(got[i], want[i], tolerance))
+            return QStringLiteral("quadrant %1 is %2, expected %3")
+                .arg(i)
+                .arg(rgbText(got[i]), rgbText(want[i]));
+    }
+    return {};
+}
+
+// Empty when every pixel matches in the significant bits, within `tolerance`, else the
+// first that differs.
+QString pixelMismatch(const QImage& actual, const QImage& expected, uint significant,
+                      int tolerance) {
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            const QRgb got = actual.pixel(x, y);
+            const QRgb want = expected.pixel(x, y);
+            if (!near(got & significant, want & significant, tolerance))
+                return QStringLiteral("pixel (%1,%2) is %3, expected %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(rgbText(got), rgbText(want));
+        }
+    }
+    return {};
+}
+
+QString expectedMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("The picture could not be loaded: %1 (%2)")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+// A picture with translucent pixels, as the alpha layouts store it, and how it must
+// come back: flattened over white.
+QImage translucent() {
+    QImage image = stripedQuadrants(QSize(9, 6)).convertToFormat(QImage::Format_ARGB32);
+    image.setPixel(2, 3, qRgba(10, 20, 30, 0));
+    image.setPixel(7, 4, qRgba(200, 100, 0, 128));
+    return image;
+}
+
+QImage translucentOverWhite() {
+    QImage image = translucent().convertToFormat(QImage::Format_RGB32);
+    image.setPixel(2, 3, qRgb(255, 255, 255));
+    image.setPixel(7, 4, qRgb(228, 178, 127));
+    return image;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Make)
+
+class tst_Loader : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void readsVariant_data();
+    void readsVariant();
+    void decodesNoSmallerThanTheCover_data();
+    void decodesNoSmallerThanTheCover();
+    void rejectsWithReason_data();
+    void rejectsWithReason();
+    void survivesOddBitmap_data();
+    void survivesOddBitmap();
+    void loadFileKeepsEarlierImageOnFailure_data();
+    void loadFileKeepsEarlierImageOnFailure();
+
+private:
+    QString place(const QString& name, const QByteArray& bytes) {
+        const QString path = m_dir.filePath(name);
+        if (!writeFile(path, bytes))
+            return {};
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+void tst_Loader::readsVariant_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QImage>("expected");
+    QTest::addColumn<uint>("significant");
+    QTest::addColumn<bool>("everyPixel"); // else the quadrant centres
+    QTest::addColumn<int>("tolerance");
+
+    // Odd sizes, so that every layout pads its rows.
+    const QImage many = stripedQuadrants(QSize(9, 6));
+    const std::array<QRgb, 4> two{qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 255, 255),
+                                  qRgb(0, 0, 0)};
+    const QImage mono = stripedQuadrants(QSize(13, 5), two);
+
+    const struct {
+        const char* name;
+        BmpLayout layout;
+        QImage picture;
+        uint significant;
+    } bitmaps[] = {
+        {"bmp 24-bit bottom-up", BmpLayout::Rgb24, many, AllBits},
+        {"bmp 24-bit top-down", BmpLayout::Rgb24TopDown, many, AllBits},
+        {"bmp 8-bit palette", BmpLayout::Palette8, many, AllBits},
+        {"bmp 4-bit palette", BmpLayout::Palette4, many, AllBits},
+        {"bmp 8-bit rle", BmpLayout::Rle8, many, AllBits},
+        {"bmp 4-bit rle", BmpLayout::Rle4, many, AllBits},
+        {"bmp 1-bit", BmpLayout::Mono1, mono, AllBits},
+        {"bmp 16-bit 555", BmpLayout::Rgb555, many, Bits555},
+        {"bmp 16-bit 555 bitfields", BmpLayout::Rgb555Fields, many, Bits555},
+        {"bmp 16-bit 565 bitfields", BmpLayout::Rgb565Fields, many, Bits565},
+        {"bmp 32-bit with unused fourth byte", BmpLayout::Rgb32, many, AllBits},
+        {"bmp os/2 core header 8-bit", BmpLayout::Os2Palette8, many, AllBits},
+        {"bmp os/2 core header 24-bit", BmpLayout::Os2Rgb24, many, AllBits},
+    };
+    for (const auto& row : bitmaps)
+        QTest::newRow(row.name) << bmp(row.picture, row.layout) << "picture.bmp" << row.picture
+                                << row.significant << true << 0;
+
+    // The half-transparent pixel may round either way.
+    QTest::newRow("bmp 32-bit v4 header with alpha, flattened over white")
+        << bmp(translucent(), BmpLayout::Argb32V4) << "picture.bmp" << translucentOverWhite()
+        << AllBits << true << 1;
+    QTest::newRow("bmp 32-bit v5 header with alpha, flattened over white")
+        << bmp(translucent(), BmpLayout::Argb32V5) << "picture.bmp" << translucentOverWhite()
+        << AllBits << true << 1;
+
+    const QImage photo = quadrants(QSize(64, 64));
+    QTest::newRow("jpeg baseline")
+        << jpeg(photo) << "photo.jpg" << photo << AllBits << false << JpegTolerance;
+    QTest::newRow("jpeg progressive") << jpeg(photo, JpegKind::Progressive) << "photo.jpg" << photo
+                                      << AllBits << false << JpegTolerance;
+    QTest::newRow("jpeg greyscale")
+        << jpeg(photo, JpegKind::Greyscale) << "photo.jpg"
+        << photo.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32)
+        << AllBits << false << JpegTolerance;
+    const struct {
+        const char* name;
+        LibjpegKind kind;
+    } libjpegMade[] = {
+        {"jpeg cmyk with adobe marker", LibjpegKind::Cmyk},
+        {"jpeg ycck with adobe marker", LibjpegKind::Ycck},
+        {"jpeg arithmetic coded", LibjpegKind::Arithmetic},
+    };
+    for (const auto& row : libjpegMade)
+        QTest::newRow(row.name) << libjpegJpeg(photo, row.kind) << "photo.jpg" << photo << AllBits
+                                << false << JpegTolerance;
+
+    const QImage wide = quadrants(QSize(64, 32));
+    QTest::newRow("jpeg with exif orientation 6 is turned clockwise")
+        << withExifOrientation(jpeg(wide), 6) << "photo.jpg" << rotatedClockwise(wide) << AllBits
+        << false << JpegTolerance;
+
+    QTest::newRow("png renamed .jpg") << png(many) << "photo.jpg" << many << AllBits << true << 0;
+
+    const QImage dot = quadrants(QSize(1, 1));
+    QTest::newRow("bmp 1x1") << bmp(dot, BmpLayout::Rgb24) << "dot.bmp" << dot << AllBits << true
+                             << 0;
+    QTest::newRow("jpeg 1x1") << jpeg(dot) << "dot.jpg" << dot << AllBits << false << JpegTolerance;
+    const QImage thread = quadrants(QSize(1, 10000));
+    QTest::newRow("bmp 1x10000") << bmp(thread, BmpLayout::Rgb24) << "thread.bmp" << thread
+                                 << AllBits << true << 0;
+    QTest::newRow("jpeg 1x10000") << jpeg(thread) << "thread.jpg" << thread << AllBits << false
+                                  << JpegTolerance;
+}
+
+void tst_Loader::readsVariant() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, fileName);
+    QFETCH(QImage, expected);
+    QFETCH(uint, significant);
+    QFETCH(bool, everyPixel);
+    QFETCH(int, tolerance);
+
+    const QString path = place(fileName, bytes);
+    QVERIFY(!path.isEmpty());
+
+    QImage image;
+    try {
+        image = Imaging::readPicture(path);
+    } catch (const PictureError& e) {
+        QFAIL(e.what());
+    }
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    QCOMPARE(image.size(), expected.size());
+    const QString mismatch = everyPixel ? pixelMismatch(image, expected, significant, tolerance)
+                                        : centreMismatch(image, expected, tolerance);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+}
+
+void tst_Loader::decodesNoSmallerThanTheCover_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QSize>("cover");
+    QTest::addColumn<QSize>("smallest");
+    QTest::addColumn<QSize>("largest");
+    QTest::addColumn<QImage>("look"); // the picture as shown, at any scale
+
+    const QSize surface(800, 629);
+
+    const QImage camera = quadrants(QSize(4000, 3000));
+    QTest::newRow("4000x3000 jpeg shrinks towards the largest surface")
+        << jpeg(camera, JpegKind::Baseline, 50) << "camera.jpg" << surface << surface
+        << QSize(2000, 1500) << camera;
+
+    const QImage small = quadrants(QSize(300, 200));
+    QTest::newRow("300x200 jpeg below the cover keeps its size")
+        << jpeg(small) << "small.jpg" << surface << small.size() << small.size() << small;
+
+    const QImage upright = quadrants(QSize(2000, 1500));
+    QTest::newRow("exif-turned jpeg covers the surface in the turned frame")
+        << withExifOrientation(jpeg(upright, JpegKind::Baseline, 50), 6) << "turned.jpg" << surface
+        << surface << QSize(1500, 2000) << rotatedClockwise(upright);
+
+    const QImage large = quadrants(QSize(1600, 1200));
+    QTest::newRow("jpeg without a cover decodes at full size")
+        << jpeg(large, JpegKind::Baseline, 50) << "large.jpg" << QSize() << large.size()
+        << large.size() << large;
+
+    const QImage board = quadrants(QSize(1000, 800));
+    QTest::newRow("bmp larger than the cover keeps its size")
+        << bmp(board, BmpLayout::Rgb24) << "board.bmp" << surface << board.size() << board.size()
+        << board;
+}
+
+void tst_Loader::decodesNoSmallerThanTheCover() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, fileName);
+    QFETCH(QSize, cover);
+    QFETCH(QSize, smallest);
+    QFETCH(QSize, largest);
+    QFETCH(QImage, look);
+
+    const QString path = place(fileName, bytes);
+    QVERIFY(!path.isEmpty());
+
+    QImage image;
+    try {
+        image = Imaging::readPicture(path, cover);
+    } catch (const PictureError& e) {
+        QFAIL(e.what());
+    }
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    const QString size = QStringLiteral("decoded at %1x%2").arg(image.width()).arg(image.height());
+    QVERIFY2(image.width() >= smallest.width() && image.height() >= smallest.height(),
+             qPrintable(size));
+    QVERIFY2(image.width() <= largest.width() && image.height() <= largest.height(),
+             qPrintable(size));
+    const QString mismatch = centreMismatch(image, look, JpegTolerance);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+}
+
+void tst_Loader::rejectsWithReason_data() {
+    QTest::addColumn<Make>("make");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QSize>("cover");
+    QTest::addColumn<QString>("reason"); // what the reason begins with
+    QTest::addColumn<QString>("knownGap");
+
+    const QString none;
+    const QByteArray text("Shopping list:\r\n- bread\r\n- paint\r\n");
+    QTest::newRow("missing file") << Make::Nothing << QByteArray() << "missing.bmp" << QSize()
+                                  << "cannot be opened: " << none;
+    QTest::newRow("folder") << Make::Folder << QByteArray() << "folder.jpg" << QSize()
+                            << "cannot be opened: " << none;
+    QTest::newRow("zero bytes") << Make::File << QByteArray() << "empty.bmp" << QSize()
+                                << "the file is empty" << none;
+    QTest::newRow("text renamed .bmp")
+        << Make::File << text << "list.bmp" << QSize() << "not a picture" << none;
+    QTest::newRow("text renamed .jpg")
+        << Make::File << text << "list.jpg" << QSize() << "not a picture" << none;
+
+    // Long scan data, so that a cut lands inside it.
+    const QImage busy = noise(QSize(256, 256));
+    const QString greyFill = QStringLiteral(
+        "the decoder fills what is missing with grey and the loader returns that picture");
+    const QByteArray baseline = jpeg(busy);
+    QTest::newRow("truncated baseline jpeg") << Make::File << baseline.left(baseline.size() / 2)
+                                             << "cut.jpg" << QSize() << "damaged" << greyFill;
+    const QByteArray progressive = jpeg(busy, JpegKind::Progressive);
+    QTest::newRow("truncated progressive jpeg")
+        << Make::File << progressive.left(progressive.size() / 2) << "cut.jpg" << QSize()
+        << "damaged" << greyFill;
+    QTest::newRow("truncated jpeg decoded with a cover")
+        << Make::File << baseline.left(baseline.size() / 2) << "cut.jpg" << QSize(100, 80)
+        << "damaged" << greyFill;
+    QTest::newRow("jpeg whose frame claims more than its data")
+        << Make::File << withClaimedSize(jpeg(busy), QSize(16000, 12000)) << "short.jpg"
+        << QSize(800, 629) << "damaged" << greyFill;
+    QTest::newRow("jpeg cut inside its headers")
+        << Make::File << baseline.left(firstScanOffset(baseline) + 4) << "cut.jpg" << QSize()
+        << "damaged" << none;
+    const QByteArray wholeBitmap = bmp(noise(QSize(64, 64)), BmpLayout::Rgb24);
+    QTest::newRow("truncated bmp")
+        << Make::File << wholeBitmap.left(wholeBitmap.size() / 2) << "cut.bmp" << QSize()
+        << "damaged"
+        << QStringLiteral("the bitmap reader fills the missing rows with black and the loader "
+                          "returns that picture");
+
+    BmpInfo huge;
+    huge.width = 100000;
+    huge.height = 100000;
+    QTest::newRow("bmp claiming 100000x100000")
+        << Make::File << assembleBmp(huge, QByteArray(64, '\0')) << "huge.bmp" << QSize()
+        << "too large"
+        << QStringLiteral("the bitmap reader refuses the header without saying why and the "
+                          "loader calls that damaged");
+    QTest::newRow("jpeg claiming 30000x30000")
+        << Make::File << withClaimedSize(jpeg(quadrants(QSize(16, 16))), QSize(30000, 30000))
+        << "huge.jpg" << QSize() << "too large"
+        << QStringLiteral("the reader refuses the allocation, says only that it could not "
+                          "read the data, and the loader calls that damaged");
+
+    BmpInfo zeroWidth;
+    zeroWidth.height = 4;
+    QTest::newRow("bmp with zero width") << Make::File << assembleBmp(zeroWidth, QByteArray(48, 7))
+                                         << "flat.bmp" << QSize() << "damaged" << none;
+    BmpInfo negativeWidth = zeroWidth;
+    negativeWidth.width = -4;
+    QTest::newRow("bmp with negative width")
+        << Make::File << assembleBmp(negativeWidth, QByteArray(48, 7)) << "flat.bmp" << QSize()
+        << "damaged" << none;
+    BmpInfo zeroHeight;
+    zeroHeight.width = 4;
+    QTest::newRow("bmp with zero height")
+        << Make::File << assembleBmp(zeroHeight, QByteArray(48, 7)) << "flat.bmp" << QSize()
+        << "damaged" << none;
+}
+
+void tst_Loader::rejectsWithReason() {
+    QFETCH(Make, make);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, fileName);
+    QFETCH(QSize, cover);
+    QFETCH(QString, reason);
+    QFETCH(QString, knownGap);
+
+    const QString path = m_dir.filePath(fileName);
+    QFile::remove(path);
+    if (make == Make::File)
+        QVERIFY(writeFile(path, bytes));
+    else if (make == Make::Folder)
+        QVERIFY(QDir(m_dir.path()).mkpath(fileName));
+
+    QString given;
+    QString outcome;
+    try {
+        const QImage image = Imaging::readPicture(path, cover);
+        outcome = QStringLiteral("it loaded as %1x%2").arg(image.width()).arg(image.height());
+    } catch (const PictureError& e) {
+        given = e.reason();
+        outcome = QStringLiteral("reason \"%1\"").arg(given);
+        QCOMPARE(e.path(), path);
+        QCOMPARE(QString::fromStdString(e.what()), expectedMessage(path, given));
+    }
+    if (!knownGap.isEmpty())
+        QEXPECT_FAIL("", qPrintable(knownGap), Abort);
+    QVERIFY2(given.startsWith(reason), qPrintable(outcome));
+}
+
+void tst_Loader::survivesOddBitmap_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("claimed");
+
+    const QSize size(4, 4);
+    BmpInfo palette2;
+    palette2.width = size.width();
+    palette2.height = size.height();
+    palette2.bitCount = 8;
+    palette2.palette = {qRgb(255, 0, 0), qRgb(0, 0, 255)};
+    QTest::newRow("palette index beyond the palette")
+        << assembleBmp(palette2, QByteArray::fromHex("0001C8FF FFC80100 02030405 8090A0B0"))
+        << size;
+    QByteArray colourCount = assembleBmp(palette2, QByteArray(16, '\1'));
+    colourCount.replace(46, 4, QByteArray::fromHex("FFFFFFFF"));
+    QTest::newRow("colour count of four billion") << colourCount << size;
+
+    BmpInfo rle8 = palette2;
+    rle8.compression = 1;
+    QTest::newRow("rle8 run past the row end")
+        << assembleBmp(rle8, QByteArray::fromHex("FF01 0000 FF00 0001")) << size;
+    QTest::newRow("rle8 delta past the bottom")
+        << assembleBmp(rle8, QByteArray::fromHex("0200 0002 FFFF 0301 0001")) << size;
+    QTest::newRow("rle8 absolute stretch past the end of file")
+        << assembleBmp(rle8, QByteArray::fromHex("00FF 0102")) << size;
+    BmpInfo rle4 = palette2;
+    rle4.bitCount = 4;
+    rle4.compression = 2;
+    QTest::newRow("rle4 absolute stretch past the row end")
+        << assembleBmp(rle4, QByteArray::fromHex("0010 1234 5678 9ABC DEF0 0001")) << size;
+
+    BmpInfo fields;
+    fields.width = size.width();
+    fields.height = size.height();
+    fields.bitCount = 16;
+    fields.compression = 3;
+    QTest::newRow("bitfield masks of zero") << assembleBmp(fields, QByteArray(32, '\x5A')) << size;
+    fields.masks = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0};
+    QTest::newRow("bitfield masks of all ones")
+        << assembleBmp(fields, QByteArray(32, '\x5A')) << size;
+
+    QByteArray offsetPastEnd = bmp(quadrants(size), BmpLayout::Rgb24);
+    offsetPastEnd.replace(10, 4, QByteArray::fromHex("FFFFFF7F"));
+    QTest::newRow("pixel data offset past the end of file") << offsetPastEnd << size;
+
+    // Layouts that exist but that the bitmap reader does not take.
+    BmpInfo twoBit = palette2;
+    twoBit.bitCount = 2;
+    twoBit.palette.append({qRgb(0, 255, 0), qRgb(255, 255, 255)});
+    QTest::newRow("bmp 2-bit palette")
+        << assembleBmp(twoBit, QByteArray::fromHex("1B000000 1B000000 1B000000 1B000000")) << size;
+    BmpInfo deep = fields;
+    deep.bitCount = 64;
+    deep.compression = 0;
+    QTest::newRow("bmp 64-bit") << assembleBmp(deep, QByteArray(128, '\x20')) << size;
+    BmpInfo alphaFields = fields;
+    alphaFields.bitCount = 32;
+    alphaFields.compression = 6; // BI_ALPHABITFIELDS
+    alphaFields.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
+    QTest::newRow("bmp 32-bit alpha bitfields")
+        << assembleBmp(alphaFields, QByteArray(64, '\x7F')) << size;
+    BmpInfo embedded;
+    embedded.width = size.width();
+    embedded.height = size.height();
+    embedded.bitCount = 0;
+    embedded.compression = 5; // BI_PNG
+    QTest::newRow("bmp holding a png") << assembleBmp(embedded, png(quadrants(size))) << size;
+    embedded.compression = 4; // BI_JPEG
+    QTest::newRow("bmp holding a jpeg") << assembleBmp(embedded, jpeg(quadrants(size))) << size;
+    QTest::newRow("os/2 bitmap array") << QByteArray("BA").append(QByteArray(60, '\0')) << size;
+}
+
+void tst_Loader::survivesOddBitmap() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, claimed);
+
+    const QString path = place(QStringLiteral("odd.bmp"), bytes);
+    QVERIFY(!path.isEmpty());
+    try {
+        const QImage image = Imaging::readPicture(path);
+        QCOMPARE(image.format(), QImage::Format_RGB32);
+        QCOMPARE(image.size(), claimed);
+    } catch (const PictureError& e) {
+        const QStringList clear{QStringLiteral("not a picture"), QStringLiteral("damaged"),
+                                QStringLiteral("too large")};
+        QVERIFY2(clear.contains(e.reason()), e.what());
+        QCOMPARE(QString::fromStdString(e.what()), expectedMessage(path, e.reason()));
+    }
+}
+
+void tst_Loader::loadFileKeepsEarlierImageOnFailure_data() {
+    QTest::addColumn<QByteArray>("bytes"); // empty: the file does not exist
+
+    BmpInfo huge;
+    huge.width = 100000;
+    huge.height = 100000;
+    const QByteArray baseline = jpeg(noise(QSize(64, 64)));
+    QTest::newRow("missing file") << QByteArray();
+    QTest::newRow("text") << QByteArray("not a picture at all");
+    QTest::newRow("bmp claiming 100000x100000") << assembleBmp(huge, QByteArray(64, '\0'));
+    QTest::newRow("jpeg cut inside its headers") << baseline.left(firstScanOffset(baseline) + 4);
+}
+
+void tst_Loader::loadFileKeepsEarlierImageOnFailure() {
+    QFETCH(QByteArray, bytes);
+
+    const QImage earlier = stripedQuadrants(QSize(9, 6));
+    const QString good = place(QStringLiteral("good.bmp"), bmp(earlier, BmpLayout::Rgb24));
+    QVERIFY(!good.isEmpty());
+    const QString bad = m_dir.filePath(QStringLiteral("bad.bmp"));
+    QFile::remove(bad);
+    if (!bytes.isEmpty())
+        QVERIFY(writeFile(bad, bytes));
+
+    ImageControl control;
+    QSignalSpy changed(&control, &ImageControl::imageChanged);
+    control.LoadFile(good);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(control.Picture(), earlier);
+
+    try {
+        control.LoadFile(bad);
+        QFAIL("the bad file loaded");
+    } catch (const PictureError& e) {
+        QCOMPARE(QString::fromStdString(e.what()), expectedMessage(bad, e.reason()));
+    }
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(control.Picture(), earlier);
+}
+
+QTEST_GUILESS_MAIN(tst_Loader)
+#include "tst_loader.moc"
