@@ -2,7 +2,7 @@
 // makes itself. Also writes those inputs for bench/compare and checks that another tool's
 // output is the same job.
 //
-//   varnel_bench [--runs N] [--warmup N] [--inputs DIR] [--quick]
+//   varnel_bench [--runs N] [--warmup N] [--inputs DIR] [--tsv FILE] [--quick]
 //   varnel_bench --make-inputs DIR
 //   varnel_bench --check PICTURE DIR PREFIX [OTHER_PICTURE OTHER_DIR]
 
@@ -239,6 +239,23 @@ struct Row {
     Stats stats;
 };
 
+void writeTsv(const std::vector<Row>& rows, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return;
+    }
+    file.write("stage\tinput\tmedian_ms\tmin_ms\tmax_ms\truns\n");
+    for (const Row& r : rows)
+        file.write(QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
+                       .arg(QString::fromStdString(r.stage), QString::fromStdString(r.input))
+                       .arg(r.stats.median, 0, 'f', 4)
+                       .arg(r.stats.min, 0, 'f', 4)
+                       .arg(r.stats.max, 0, 'f', 4)
+                       .arg(r.stats.runs)
+                       .toUtf8());
+}
+
 void printTable(const std::vector<Row>& rows) {
     std::printf("\n%-34s %-14s %11s %11s %11s %5s\n", "stage", "input", "median ms", "min ms",
                 "max ms", "runs");
@@ -278,7 +295,7 @@ void showWindowOnce() {
 }
 #endif
 
-int runStages(const QString& inputDir, int warmup, int runs, bool quick) {
+int runStages(const QString& inputDir, int warmup, int runs, bool quick, const QString& tsv) {
     if (!makeInputs(inputDir))
         return 1;
 
@@ -312,23 +329,23 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick) {
         const int n = std::max(3, in.width * in.height > 20'000'000 ? runs / 2 : runs);
 
         QImage decoded;
-        add("decode (readPicture, cover)", in.label, measure(warmup, n, [&] {
+        add("decode", in.label, measure(warmup, n, [&] {
                 decoded = Imaging::readPicture(path, cover);
                 keep(decoded.width());
             }));
         const std::string decodedSize =
             std::to_string(decoded.width()) + "x" + std::to_string(decoded.height());
         SkinWorkspace sizes;
-        add("stretch x4 (from " + decodedSize + ")", in.label, measure(warmup, n, [&] {
+        add("stretch x4 from " + decodedSize, in.label, measure(warmup, n, [&] {
                 for (int k = 0; k < 4; ++k) {
                     const QSize sz = sizes.surfaces()[k].size;
                     scaled[k] = Imaging::stretch(decoded, sz.width(), sz.height());
                 }
             }));
         SkinWorkspace ws;
-        add("whole load (LoadPictureInto...)", in.label,
+        add("whole load", in.label,
             measure(warmup, n, [&] { LoadPictureIntoWorkspace(ws, path, tint); }));
-        add("load + ExportSkin (in process)", in.label, measure(warmup, n, [&] {
+        add("whole job in process", in.label, measure(warmup, n, [&] {
                 SkinWorkspace job;
                 LoadPictureIntoWorkspace(job, path, tint);
                 ExportSkin(job, host.path(), QStringLiteral("Bench"), programFolder);
@@ -342,27 +359,27 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick) {
     const auto& surfaces = ws.surfaces();
     const int many = runs * 20;
     std::array<QImage, 4> tinted;
-    add("tint x4 (adjustHsl of templates)", "templates", measure(warmup, many, [&] {
+    add("tint x4", "templates", measure(warmup, many, [&] {
             for (int k = 0; k < 4; ++k)
                 tinted[k] = Imaging::adjustHsl(surfaces[k].templ->Picture, BenchTint.hue,
                                                BenchTint.saturation, BenchTint.lightness);
         }));
     const QRgb key = tinted[0].pixel(1, 1);
     std::array<QImage, 4> finished;
-    add("overlay x4 (tinted key)", "surfaces", measure(warmup, many, [&] {
+    add("overlay x4", "surfaces", measure(warmup, many, [&] {
             for (int k = 0; k < 4; ++k)
                 finished[k] = Imaging::overlay(surfaces[k].scaled->Picture, tinted[k], key);
         }));
-    add("BMP encode x4 (encodeBmp24)", "surfaces", measure(warmup, many, [&] {
+    add("BMP encode x4", "surfaces", measure(warmup, many, [&] {
             for (int k = 0; k < 4; ++k)
                 keep(Imaging::encodeBmp24(finished[k]).size());
         }));
-    add("ExportSkin (4 BMP + .skn files)", "surfaces", measure(warmup, runs * 4, [&] {
+    add("export, 5 files", "surfaces", measure(warmup, runs * 4, [&] {
             ExportSkin(ws, host.path(), QStringLiteral("Bench"), programFolder);
         }));
-    add("whole release (ComposeTinted...)", "surfaces",
+    add("whole release", "surfaces",
         measure(warmup, many, [&] { ComposeTintedSurfaces(ws, tint); }));
-    add("one preview (PreviewMenuTint)", "159x35 strip",
+    add("one preview", "159x35 strip",
         measure(warmup * 50, many * 10, [&] { PreviewMenuTint(ws, tint); }));
 
 #ifdef VARNEL_BENCH_WINDOW
@@ -373,8 +390,8 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick) {
         first.runs = 1;
         first.median = first.min = first.max =
             std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        add("start-up to window shown (first)", "offscreen", first);
-        add("start-up to window shown", "offscreen", measure(warmup, runs, showWindowOnce));
+        add("window shown, first", "offscreen", first);
+        add("window shown", "offscreen", measure(warmup, runs, showWindowOnce));
     }
 #else
     std::fprintf(stderr, "(start-up to window shown: not built, the window is missing)\n");
@@ -385,6 +402,17 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick) {
                 runs, std::max(3, runs / 2), many, warmup, BenchTint.hue, BenchTint.saturation,
                 BenchTint.lightness);
     printTable(rows);
+    std::printf(
+        "\ndecode: Imaging::readPicture(path, largestSurfaceSize()); stretch: Imaging::stretch "
+        "to the four sizes;\nwhole load: LoadPictureIntoWorkspace; whole job in process: "
+        "a fresh workspace, the load and ExportSkin;\ntint: Imaging::adjustHsl of the four "
+        "templates; overlay: Imaging::overlay with the tinted key;\nBMP encode: "
+        "Imaging::encodeBmp24 of the four surfaces, in memory; export: ExportSkin into a "
+        "temporary host folder;\nwhole release: ComposeTintedSurfaces; one preview: "
+        "PreviewMenuTint; window shown: workspace + Varnel,\nshown and painted on the "
+        "offscreen platform (the first one in the process apart).\n");
+    if (!tsv.isEmpty())
+        writeTsv(rows, tsv);
     return 0;
 }
 
@@ -535,10 +563,11 @@ int runCheck(const QString& picture, const QString& dir, const QString& prefix,
 }
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: varnel_bench [--runs N] [--warmup N] [--inputs DIR] [--quick]\n"
-                 "       varnel_bench --make-inputs DIR\n"
-                 "       varnel_bench --check PICTURE DIR PREFIX [OTHER_PICTURE OTHER_DIR]\n");
+    std::fprintf(
+        stderr,
+        "usage: varnel_bench [--runs N] [--warmup N] [--inputs DIR] [--tsv FILE] [--quick]\n"
+        "       varnel_bench --make-inputs DIR\n"
+        "       varnel_bench --check PICTURE DIR PREFIX [OTHER_PICTURE OTHER_DIR]\n");
     return 2;
 }
 
@@ -570,7 +599,7 @@ int main(int argc, char** argv) {
 
     int runs = 15, warmup = 2;
     bool quick = false;
-    QString inputs;
+    QString inputs, tsv;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == "--runs" && i + 1 < args.size())
@@ -579,6 +608,8 @@ int main(int argc, char** argv) {
             warmup = std::max(0, args[++i].toInt());
         else if (a == "--inputs" && i + 1 < args.size())
             inputs = args[++i];
+        else if (a == "--tsv" && i + 1 < args.size())
+            tsv = args[++i];
         else if (a == "--quick")
             quick = true;
         else
@@ -590,7 +621,7 @@ int main(int argc, char** argv) {
         inputs = temp->path();
     }
     try {
-        return runStages(inputs, warmup, runs, quick);
+        return runStages(inputs, warmup, runs, quick, tsv);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
