@@ -23,7 +23,7 @@ constexpr uint Bits565 = 0xF8FCF8u;
 // JPEG pictures come back within this of what was written, away from edges.
 constexpr int JpegTolerance = 12;
 
-bool near(QRgb a, QRgb b, int tolerance) {
+bool within(QRgb a, QRgb b, int tolerance) {
     return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
            qAbs(qBlue(a) - qBlue(b)) <= tolerance;
 }
@@ -37,7 +37,7 @@ QString centreMismatch(const QImage& actual, const QImage& expected, int toleran
     const auto got = quadrantCentres(actual);
     const auto want = quadrantCentres(expected);
     for (int i = 0; i < 4; ++i) {
-        if (!near(got[i], want[i], tolerance))
+        if (!within(got[i], want[i], tolerance))
             return QStringLiteral("quadrant %1 is %2, expected %3")
                 .arg(i)
                 .arg(rgbText(got[i]), rgbText(want[i]));
@@ -53,7 +53,7 @@ QString pixelMismatch(const QImage& actual, const QImage& expected, uint signifi
         for (int x = 0; x < expected.width(); ++x) {
             const QRgb got = actual.pixel(x, y);
             const QRgb want = expected.pixel(x, y);
-            if (!near(got & significant, want & significant, tolerance))
+            if (!within(got & significant, want & significant, tolerance))
                 return QStringLiteral("pixel (%1,%2) is %3, expected %4")
                     .arg(x)
                     .arg(y)
@@ -240,9 +240,9 @@ void tst_Loader::decodesNoSmallerThanTheCover_data() {
         << jpeg(camera, JpegKind::Baseline, 50) << "camera.jpg" << surface << surface
         << QSize(2000, 1500) << camera;
 
-    const QImage small = quadrants(QSize(300, 200));
+    const QImage modest = quadrants(QSize(300, 200));
     QTest::newRow("300x200 jpeg below the cover keeps its size")
-        << jpeg(small) << "small.jpg" << surface << small.size() << small.size() << small;
+        << jpeg(modest) << "small.jpg" << surface << modest.size() << modest.size() << modest;
 
     const QImage upright = quadrants(QSize(2000, 1500));
     QTest::newRow("exif-turned jpeg covers the surface in the turned frame")
