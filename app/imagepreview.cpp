@@ -13,12 +13,18 @@ ImagePreview::ImagePreview(ImageControl& control, QWidget* parent)
 }
 
 void ImagePreview::refresh() {
-    const QImage image = m_control.Picture();
-    m_pixmap = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    // A composition changes the image several times in one handler; convert only what
+    // is finally shown.
+    m_stale = true;
     update();
 }
 
 void ImagePreview::paintEvent(QPaintEvent* /*event*/) {
+    if (m_stale) {
+        const QImage image = m_control.Picture();
+        m_pixmap = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+        m_stale = false;
+    }
     if (m_pixmap.isNull())
         return;
     QPainter painter(this);

@@ -22,6 +22,7 @@ private:
     void refresh();
 
     ImageControl& m_control;
-    // Converted once per image change, so painting only copies.
+    // Converted at the first paint after a change, so painting only copies.
     QPixmap m_pixmap;
+    bool m_stale = true;
 };

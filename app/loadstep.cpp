@@ -5,13 +5,17 @@
 #include "app/module2.h"
 #include "app/specialfolders.h"
 
+QString ReadHostFolderSetting() {
+    return Module2::RegistryValueText(Module2::ReadRegistryValue(
+        QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Pellorwick\\NORVO7\\"),
+        QStringLiteral("Directory")));
+}
+
 bool RunLoadStep(Dialogs& dialogs) {
     int folderId = SpecialFolders::DocumentsFolderId;
     SpecialFolders::DocumentsFolder = SpecialFolders::GetSpecialFolder(folderId);
 
-    const QString hostFolder = Module2::RegistryValueText(Module2::ReadRegistryValue(
-        QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Pellorwick\\NORVO7\\"),
-        QStringLiteral("Directory")));
+    const QString hostFolder = ReadHostFolderSetting();
     // Only the empty text is missing: blanks are a folder name like any other.
     if (hostFolder.isEmpty()) {
         dialogs.message(QStringLiteral("Please install a valid copy of Norvo 7."));

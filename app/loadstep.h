@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QString>
+
 class Dialogs;
+
+// The host folder as the host-folder setting holds it, or "" when it is missing or empty.
+QString ReadHostFolderSetting();
 
 // The main window's load step, run before the window is first shown: looks up the
 // documents folder and the host folder. On success sets Module1::HostFolder and returns

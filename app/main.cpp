@@ -1,3 +1,4 @@
+#include "app/cli.h"
 #include "app/loadstep.h"
 #include "app/qtdialogs.h"
 #include "app/varnel.h"
@@ -6,9 +7,9 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    // ---- Command-line dispatcher: called here, before any application object exists, so
-    // that a command needing no window can run without a display. It returns the exit
-    // status when it handled the command line; otherwise the window starts below. ----
+    // Before any application object exists, so that the command line needs no display.
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
@@ -23,5 +24,9 @@ int main(int argc, char* argv[]) {
 
     dialogs.setParentWidget(&window);
     window.show();
+    // `varnel PICTURE` loads the picture as Load Image would, once the window is up.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.openPicture(arguments.last());
     return QApplication::exec();
 }

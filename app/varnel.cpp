@@ -3,8 +3,19 @@
 #include "app/dialogs.h"
 #include "app/handlerguard.h"
 #include "app/imagepreview.h"
+#include "app/module1.h"
 #include "art/builtinart.h"
+#include "compose/imaging.h"
 #include "compose/skinworkspace.h"
+#include "export/skinexport.h"
+#include "slider/propertybag.h"
+#include "slider/ucslider.h"
+
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
 
 #include <QFont>
 #include <QIcon>
@@ -107,6 +118,8 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
                                             "for you."));
     place(Label7, "Label7", 13305, 12360, 3240, 1005);
 
+    createTintSliders();
+
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Text1);
     setTabOrder(Text1, Command3);
@@ -115,6 +128,98 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &Varnel::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Varnel::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Varnel::Command3_Click);
+
+    m_programFolder = QCoreApplication::applicationDirPath();
+    setAcceptDrops(true);
+}
+
+void Varnel::createTintSliders() {
+    // The three sliders share one set of stored settings, kept with the window.
+    QFile stored(QStringLiteral(":/app/tintslider.bag"));
+    if (!stored.open(QIODevice::ReadOnly))
+        throw std::runtime_error("The tint sliders' stored settings are missing");
+    const PropertyBag bag = PropertyBag::fromText(stored.readAll());
+
+    struct Row {
+        QLabel*& label;
+        const char* labelName;
+        const char* caption;
+        int labelLeft, labelTop, labelWidth;
+        ucSlider*& slider;
+        const char* sliderName;
+        int left, top;
+    };
+    const Row rows[] = {
+        {Label1, "Label1", "Menu Hue", 5820, 105, 1215, ucSlider1, "ucSlider1", 7185, 15},
+        {Label2, "Label2", "Menu Saturation", 5385, 420, 1695, ucSlider2, "ucSlider2", 7170, 360},
+        {Label3, "Label3", "Menu Lightness", 5445, 705, 1740, ucSlider3, "ucSlider3", 7170, 705},
+    };
+    for (const Row& row : rows) {
+        row.label = makeLabel(this, QString::fromLatin1(row.caption));
+        place(row.label, row.labelName, row.labelLeft, row.labelTop, row.labelWidth, 210);
+
+        row.slider = new ucSlider(this);
+        row.slider->ReadProperties(bag);
+        place(row.slider, row.sliderName, row.left, row.top, 1755, 375);
+        row.slider->setFocusPolicy(Qt::NoFocus);
+        connect(row.slider, &ucSlider::Change, this, &Varnel::previewTint);
+        connect(row.slider, &ucSlider::MouseUp, this, [this](short&) { composeSurfaces(); });
+    }
+    // Each slider overlaps the next by two pixels; the lower one lies above, so a thumb
+    // is never covered from below.
+    ucSlider2->raise();
+    ucSlider3->raise();
+}
+
+MenuTint Varnel::menuTint() const {
+    return MenuTint{narrowTint(ucSlider1->Value()), narrowTint(ucSlider2->Value()),
+                    narrowTint(ucSlider3->Value())};
+}
+
+void Varnel::previewTint() {
+    reportOnce([this] { PreviewMenuTint(m_workspace, [this] { return menuTint(); }); });
+}
+
+void Varnel::composeSurfaces() {
+    reportOnce([this] { ComposeTintedSurfaces(m_workspace, [this] { return menuTint(); }); });
+}
+
+void Varnel::reportOnce(const std::function<void()>& work) {
+    try {
+        work();
+        m_lastFailure.clear();
+    } catch (const std::exception& e) {
+        const QString text = QString::fromStdString(e.what());
+        if (text != m_lastFailure)
+            m_dialogs.message(text);
+        m_lastFailure = text;
+    }
+}
+
+void Varnel::openPicture(const QString& path) {
+    guarded([&] {
+        LoadPictureIntoWorkspace(
+            m_workspace, path, [this] { return menuTint(); },
+            [this] {
+                ucSlider1->setEnabled(true);
+                ucSlider2->setEnabled(true);
+                ucSlider3->setEnabled(true);
+            });
+    });
+}
+
+void Varnel::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.constFirst().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void Varnel::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    openPicture(urls.constFirst().toLocalFile());
 }
 
 void Varnel::guarded(const std::function<void()>& work) {
@@ -122,13 +227,28 @@ void Varnel::guarded(const std::function<void()>& work) {
 }
 
 void Varnel::Command1_Click() {
-    guarded([] {});
+    QString path;
+    guarded([&] {
+        path = m_dialogs.openFile(QStringLiteral("Images Files (*.bmp;*.jpg)"),
+                                  {QStringLiteral("*.bmp"), QStringLiteral("*.jpg")});
+    });
+    if (!path.isEmpty())
+        openPicture(path);
 }
 
 void Varnel::Command2_Click() {
-    guarded([] {});
+    guarded([this] {
+        const QString name = Text1->text();
+        if (name.isEmpty()) {
+            m_dialogs.message(QStringLiteral("Enter a name for your Skin."));
+            return;
+        }
+        ExportSkin(m_workspace, Module1::HostFolder, name, m_programFolder);
+        Text1->clear();
+        m_dialogs.message(QString::fromLatin1(SkinExportedMessage));
+    });
 }
 
 void Varnel::Command3_Click() {
-    guarded([] {});
+    guarded([this] { WriteTemplateSnapshot(m_workspace); });
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include <functional>
 
 class Dialogs;
 class ImagePreview;
+class ucSlider;
+struct MenuTint;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,18 +27,40 @@ public:
     Dialogs& dialogs() const { return m_dialogs; }
     SkinWorkspace& workspace() const { return m_workspace; }
 
+    // The tint as the three sliders stand now, narrowed to 16 bits.
+    MenuTint menuTint() const;
+
+    // Load Image after its dialog: also the path of a dropped file and of a picture named
+    // on the command line.
+    void openPicture(const QString& path);
+
+    // Where Save Skin reads DefaultSkin.txt; the program's own folder unless set.
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+
 public slots:
     void Command1_Click(); // Load Image
     void Command2_Click(); // Save Skin
     void Command3_Click(); // snapshot of the Console and Chat templates
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    void createTintSliders();
+    void previewTint();
+    void composeSurfaces();
+    // A failure that repeats at every slider step is shown once, not once per step.
+    void reportOnce(const std::function<void()>& work);
+
     // Every handler runs its work through this: a failure becomes a message, never an
     // exception in the event loop.
     void guarded(const std::function<void()>& work);
 
     Dialogs& m_dialogs;
     SkinWorkspace& m_workspace;
+    QString m_programFolder;
+    QString m_lastFailure;
 
     QPushButton* Command1 = nullptr;
     ImagePreview* Xpress2 = nullptr;
@@ -50,4 +75,10 @@ private:
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
+    QLabel* Label1 = nullptr;
+    ucSlider* ucSlider1 = nullptr;
+    QLabel* Label2 = nullptr;
+    ucSlider* ucSlider2 = nullptr;
+    QLabel* Label3 = nullptr;
+    ucSlider* ucSlider3 = nullptr;
 };

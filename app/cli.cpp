@@ -1,0 +1,146 @@
+#include "app/cli.h"
+
+#include "app/loadstep.h"
+#include "compose/imaging.h"
+#include "compose/skinworkspace.h"
+#include "export/skinexport.h"
+#include "export/skinname.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int ExitFailure = 1;
+constexpr int ExitUsage = 2;
+
+bool asksForCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (std::strcmp(a, "--") == 0)
+            return false;
+        for (const char* option : {"--export", "-h", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(a, option) == 0 ||
+                (std::strncmp(a, "--export=", 9) == 0 && std::strcmp(option, "--export") == 0))
+                return true;
+    }
+    return false;
+}
+
+void printLine(FILE* stream, const QString& text) {
+    std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+int usageError(const QString& text) {
+    printLine(stderr, QStringLiteral("varnel: %1").arg(text));
+    printLine(stderr, QStringLiteral("Try 'varnel --help' for more information."));
+    return ExitUsage;
+}
+
+struct TintOption {
+    QCommandLineOption option;
+    qint16 value = 0;
+};
+
+} // namespace
+
+std::optional<int> runCommandLine(int argc, char** argv) {
+    if (!asksForCommandLine(argc, argv))
+        return std::nullopt;
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("varnel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Turns one picture into a skin for Norvo 7.\n\n"
+                       "Without --export, opens the window (with PICTURE already loaded when "
+                       "given).\nWith --export, makes the skin NAME from PICTURE and writes it "
+                       "into the host's Skins folder, as Load Image and Save Skin do."));
+    const QCommandLineOption exportOption(QStringLiteral("export"),
+                                          QStringLiteral("Make the skin <name> and save it."),
+                                          QStringLiteral("name"));
+    TintOption tints[] = {
+        {QCommandLineOption(QStringLiteral("hue"),
+                            QStringLiteral("Menu hue, -100 to 100 (default 0)."),
+                            QStringLiteral("N"), QStringLiteral("0"))},
+        {QCommandLineOption(QStringLiteral("saturation"),
+                            QStringLiteral("Menu saturation, -100 to 100 (default 0)."),
+                            QStringLiteral("N"), QStringLiteral("0"))},
+        {QCommandLineOption(QStringLiteral("lightness"),
+                            QStringLiteral("Menu lightness, -100 to 100 (default 0)."),
+                            QStringLiteral("N"), QStringLiteral("0"))},
+    };
+    const QCommandLineOption hostOption(
+        QStringLiteral("host-folder"),
+        QStringLiteral("The host's folder (holding Skins); default: the host-folder setting."),
+        QStringLiteral("dir"));
+    parser.addOption(exportOption);
+    for (const TintOption& t : tints)
+        parser.addOption(t.option);
+    parser.addOption(hostOption);
+    parser.addPositionalArgument(QStringLiteral("picture"),
+                                 QStringLiteral("A BMP or JPEG picture (any format Qt reads)."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        printLine(stdout, parser.helpText().trimmed());
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        printLine(stdout, QStringLiteral("varnel %1").arg(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+
+    for (TintOption& t : tints) {
+        bool ok = false;
+        const int value = parser.value(t.option).toInt(&ok);
+        if (!ok || value < -100 || value > 100)
+            return usageError(QStringLiteral("--%1 must be a whole number from -100 to 100, not "
+                                             "\"%2\".")
+                                  .arg(t.option.names().constFirst(), parser.value(t.option)));
+        t.value = qint16(value);
+    }
+    const QStringList pictures = parser.positionalArguments();
+    if (pictures.size() != 1)
+        return usageError(pictures.isEmpty()
+                              ? QStringLiteral("--export needs a PICTURE to make the skin from.")
+                              : QStringLiteral("only one PICTURE can be given."));
+
+    const QString name = parser.value(exportOption);
+    if (const QString problem = skinNameProblem(name); !problem.isEmpty()) {
+        printLine(stderr, problem);
+        return ExitFailure;
+    }
+    const QString hostFolder =
+        parser.isSet(hostOption) ? parser.value(hostOption) : ReadHostFolderSetting();
+    if (hostFolder.isEmpty()) {
+        printLine(stderr, QStringLiteral("Please install a valid copy of Norvo 7."));
+        return ExitFailure;
+    }
+
+    try {
+        SkinWorkspace ws;
+        const MenuTint tint{tints[0].value, tints[1].value, tints[2].value};
+        LoadPictureIntoWorkspace(ws, pictures.constFirst(), [tint] { return tint; });
+        const QStringList written =
+            ExportSkin(ws, hostFolder, name, QCoreApplication::applicationDirPath());
+        printLine(stdout, QString::fromLatin1(SkinExportedMessage));
+        for (const QString& path : written)
+            printLine(stdout, QDir::toNativeSeparators(path));
+        return 0;
+    } catch (const std::exception& e) {
+        printLine(stderr, QString::fromStdString(e.what()));
+        return ExitFailure;
+    }
+}
