@@ -8,9 +8,11 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -52,6 +54,91 @@ QSize jpegDecodeSize(QSize stored, QSize cover) {
     return stored;
 }
 
+// The bitmap reader fills rows missing from a cut file with black and refuses huge
+// headers without saying why; the header tells both before any pixel is read.
+QString bitmapHeaderProblem(const QByteArray& head, qint64 fileSize) {
+    if (head.size() < 26 || !head.startsWith("BM"))
+        return QString();
+    const auto u16 = [&](int at) {
+        return qFromLittleEndian<quint16>(head.constData() + at);
+    };
+    const auto i32 = [&](int at) {
+        return qFromLittleEndian<qint32>(head.constData() + at);
+    };
+    const qint64 offset = qFromLittleEndian<quint32>(head.constData() + 10);
+    const qint64 headerSize = qFromLittleEndian<quint32>(head.constData() + 14);
+    qint64 width = 0, height = 0, bits = 0, compression = 0;
+    if (headerSize == 12) {
+        width = u16(18);
+        height = u16(20);
+        bits = u16(24);
+    } else if (headerSize >= 40 && head.size() >= 34) {
+        width = i32(18);
+        height = std::abs(qint64(i32(22)));
+        bits = u16(28);
+        compression = qFromLittleEndian<quint32>(head.constData() + 30);
+    } else {
+        return QString();
+    }
+    if (width <= 0 || height <= 0)
+        return QString(); // the reader itself refuses these
+    if (width * height * 4 > qint64(AllocationLimitMiB) * 1024 * 1024)
+        return QStringLiteral("too large");
+    const bool uncompressed = compression == 0 || compression == 3;
+    if (uncompressed &&
+        (bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32)) {
+        const qint64 stride = (width * bits + 31) / 32 * 4;
+        // The last row's padding may be missing: some writers leave it out.
+        const qint64 needed = offset + stride * (height - 1) + (width * bits + 7) / 8;
+        if (fileSize < needed)
+            return QStringLiteral("damaged: the file ends before the picture does");
+    }
+    return QString();
+}
+
+// The JPEG decoder fills what a cut file lacks with grey and only warns. Its warnings go
+// through Qt's logging, so they are caught there while one picture is read.
+class JpegDamageWatch {
+public:
+    explicit JpegDamageWatch(bool active) {
+        if (!active)
+            return;
+        t_watch = this;
+        m_previous = qInstallMessageHandler(&JpegDamageWatch::handle);
+    }
+    ~JpegDamageWatch() {
+        if (t_watch == this) {
+            qInstallMessageHandler(m_previous);
+            t_watch = nullptr;
+        }
+    }
+    JpegDamageWatch(const JpegDamageWatch&) = delete;
+    JpegDamageWatch& operator=(const JpegDamageWatch&) = delete;
+
+    bool damaged() const { return m_damaged; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        JpegDamageWatch* watch = t_watch;
+        if (watch && context.category &&
+            std::strcmp(context.category, "qt.gui.imageio.jpeg") == 0) {
+            // libjpeg's words for data that ends early or loses its place; other warnings
+            // (stray bytes between markers) are common in good files.
+            if (text.contains(QLatin1String("remature end"), Qt::CaseInsensitive) ||
+                text.contains(QLatin1String("instead of RST")))
+                watch->m_damaged = true;
+            return;
+        }
+        if (watch && watch->m_previous)
+            watch->m_previous(type, context, text);
+    }
+
+    static thread_local JpegDamageWatch* t_watch;
+    QtMessageHandler m_previous = nullptr;
+    bool m_damaged = false;
+};
+thread_local JpegDamageWatch* JpegDamageWatch::t_watch = nullptr;
+
 } // namespace
 
 PictureError::PictureError(const QString& path, const QString& reason)
@@ -73,6 +160,8 @@ QImage readPicture(const QString& path, QSize cover) {
         throw PictureError(path, QStringLiteral("cannot be opened: it is a folder"));
     if (file.size() == 0)
         throw PictureError(path, QStringLiteral("the file is empty"));
+    if (const QString problem = bitmapHeaderProblem(file.peek(54), file.size()); !problem.isEmpty())
+        throw PictureError(path, problem);
 
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
@@ -81,25 +170,26 @@ QImage readPicture(const QString& path, QSize cover) {
     if (!reader.canRead())
         throw PictureError(path, QStringLiteral("not a picture"));
 
-    const QSize stored = reader.size();
-    const bool scalable = reader.format() == "jpeg";
-    if (stored.isValid()) {
-        const qint64 bytes = qint64(stored.width()) * stored.height() * 4;
-        if (!scalable && bytes > qint64(AllocationLimitMiB) * 1024 * 1024)
-            throw PictureError(path, QStringLiteral("too large"));
-        if (scalable && !cover.isEmpty()) {
-            QSize need = cover;
-            if (reader.transformation() & QImageIOHandler::TransformationRotate90)
-                need.transpose();
-            const QSize decode = jpegDecodeSize(stored, need);
-            if (decode != stored)
-                reader.setScaledSize(decode);
-        }
+    const bool jpeg = reader.format() == "jpeg";
+    QSize decode = reader.size();
+    if (jpeg && decode.isValid() && !cover.isEmpty()) {
+        QSize need = cover;
+        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+            need.transpose();
+        decode = jpegDecodeSize(decode, need);
+        if (decode != reader.size())
+            reader.setScaledSize(decode);
     }
+    if (decode.isValid() &&
+        qint64(decode.width()) * decode.height() * 4 > qint64(AllocationLimitMiB) * 1024 * 1024)
+        throw PictureError(path, QStringLiteral("too large"));
 
-    QImage image = reader.read();
+    const JpegDamageWatch watch(jpeg);
+    const QImage image = reader.read();
     if (image.isNull())
         throw PictureError(path, reasonFor(reader));
+    if (watch.damaged())
+        throw PictureError(path, QStringLiteral("damaged: the file ends before the picture does"));
     return toInternal(image);
 }
 

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace PictureFixtures;
 using Imaging::PictureError;
@@ -293,76 +294,65 @@ void tst_Loader::rejectsWithReason_data() {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QSize>("cover");
     QTest::addColumn<QString>("reason"); // what the reason begins with
-    QTest::addColumn<QString>("knownGap");
 
-    const QString none;
     const QByteArray text("Shopping list:\r\n- bread\r\n- paint\r\n");
     QTest::newRow("missing file") << Make::Nothing << QByteArray() << "missing.bmp" << QSize()
-                                  << "cannot be opened: " << none;
+                                  << "cannot be opened: ";
     QTest::newRow("folder") << Make::Folder << QByteArray() << "folder.jpg" << QSize()
-                            << "cannot be opened: " << none;
+                            << "cannot be opened: ";
     QTest::newRow("zero bytes") << Make::File << QByteArray() << "empty.bmp" << QSize()
-                                << "the file is empty" << none;
+                                << "the file is empty";
     QTest::newRow("text renamed .bmp")
-        << Make::File << text << "list.bmp" << QSize() << "not a picture" << none;
+        << Make::File << text << "list.bmp" << QSize() << "not a picture";
     QTest::newRow("text renamed .jpg")
-        << Make::File << text << "list.jpg" << QSize() << "not a picture" << none;
+        << Make::File << text << "list.jpg" << QSize() << "not a picture";
 
     // Long scan data, so that a cut lands inside it.
     const QImage busy = noise(QSize(256, 256));
-    const QString greyFill = QStringLiteral(
-        "the decoder fills what is missing with grey and the loader returns that picture");
     const QByteArray baseline = jpeg(busy);
-    QTest::newRow("truncated baseline jpeg") << Make::File << baseline.left(baseline.size() / 2)
-                                             << "cut.jpg" << QSize() << "damaged" << greyFill;
+    QTest::newRow("truncated baseline jpeg")
+        << Make::File << baseline.left(baseline.size() / 2) << "cut.jpg" << QSize() << "damaged";
     const QByteArray progressive = jpeg(busy, JpegKind::Progressive);
     QTest::newRow("truncated progressive jpeg")
         << Make::File << progressive.left(progressive.size() / 2) << "cut.jpg" << QSize()
-        << "damaged" << greyFill;
+        << "damaged";
     QTest::newRow("truncated jpeg decoded with a cover")
         << Make::File << baseline.left(baseline.size() / 2) << "cut.jpg" << QSize(100, 80)
-        << "damaged" << greyFill;
+        << "damaged";
     QTest::newRow("jpeg whose frame claims more than its data")
         << Make::File << withClaimedSize(jpeg(busy), QSize(16000, 12000)) << "short.jpg"
-        << QSize(800, 629) << "damaged" << greyFill;
+        << QSize(800, 629) << "damaged";
     QTest::newRow("jpeg cut inside its headers")
         << Make::File << baseline.left(firstScanOffset(baseline) + 4) << "cut.jpg" << QSize()
-        << "damaged" << none;
+        << "damaged";
     const QByteArray wholeBitmap = bmp(noise(QSize(64, 64)), BmpLayout::Rgb24);
-    QTest::newRow("truncated bmp")
-        << Make::File << wholeBitmap.left(wholeBitmap.size() / 2) << "cut.bmp" << QSize()
-        << "damaged"
-        << QStringLiteral("the bitmap reader fills the missing rows with black and the loader "
-                          "returns that picture");
+    QTest::newRow("truncated bmp") << Make::File << wholeBitmap.left(wholeBitmap.size() / 2)
+                                   << "cut.bmp" << QSize() << "damaged";
 
     BmpInfo huge;
     huge.width = 100000;
     huge.height = 100000;
     QTest::newRow("bmp claiming 100000x100000")
         << Make::File << assembleBmp(huge, QByteArray(64, '\0')) << "huge.bmp" << QSize()
-        << "too large"
-        << QStringLiteral("the bitmap reader refuses the header without saying why and the "
-                          "loader calls that damaged");
+        << "too large";
     QTest::newRow("jpeg claiming 30000x30000")
         << Make::File << withClaimedSize(jpeg(quadrants(QSize(16, 16))), QSize(30000, 30000))
-        << "huge.jpg" << QSize() << "too large"
-        << QStringLiteral("the reader refuses the allocation, says only that it could not "
-                          "read the data, and the loader calls that damaged");
+        << "huge.jpg" << QSize() << "too large";
 
     BmpInfo zeroWidth;
     zeroWidth.height = 4;
     QTest::newRow("bmp with zero width") << Make::File << assembleBmp(zeroWidth, QByteArray(48, 7))
-                                         << "flat.bmp" << QSize() << "damaged" << none;
+                                         << "flat.bmp" << QSize() << "damaged";
     BmpInfo negativeWidth = zeroWidth;
     negativeWidth.width = -4;
     QTest::newRow("bmp with negative width")
         << Make::File << assembleBmp(negativeWidth, QByteArray(48, 7)) << "flat.bmp" << QSize()
-        << "damaged" << none;
+        << "damaged";
     BmpInfo zeroHeight;
     zeroHeight.width = 4;
     QTest::newRow("bmp with zero height")
         << Make::File << assembleBmp(zeroHeight, QByteArray(48, 7)) << "flat.bmp" << QSize()
-        << "damaged" << none;
+        << "damaged";
 }
 
 void tst_Loader::rejectsWithReason() {
@@ -371,7 +361,6 @@ void tst_Loader::rejectsWithReason() {
     QFETCH(QString, fileName);
     QFETCH(QSize, cover);
     QFETCH(QString, reason);
-    QFETCH(QString, knownGap);
 
     const QString path = m_dir.filePath(fileName);
     QFile::remove(path);
@@ -391,8 +380,6 @@ void tst_Loader::rejectsWithReason() {
         QCOMPARE(e.path(), path);
         QCOMPARE(QString::fromStdString(e.what()), expectedMessage(path, given));
     }
-    if (!knownGap.isEmpty())
-        QEXPECT_FAIL("", qPrintable(knownGap), Abort);
     QVERIFY2(given.startsWith(reason), qPrintable(outcome));
 }
 
@@ -481,7 +468,9 @@ void tst_Loader::survivesOddBitmap() {
     } catch (const PictureError& e) {
         const QStringList clear{QStringLiteral("not a picture"), QStringLiteral("damaged"),
                                 QStringLiteral("too large")};
-        QVERIFY2(clear.contains(e.reason()), e.what());
+        QVERIFY2(std::any_of(clear.cbegin(), clear.cend(),
+                             [&](const QString& r) { return e.reason().startsWith(r); }),
+                 e.what());
         QCOMPARE(QString::fromStdString(e.what()), expectedMessage(path, e.reason()));
     }
 }
