@@ -17,7 +17,6 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <time.h>
 
 #define SURFACES 4
 
@@ -33,9 +32,7 @@ static void die(const char* what) {
 }
 
 static double now_ms(void) {
-    struct timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+    return g_get_monotonic_time() / 1e3;
 }
 
 /* Three uchar bands, no alpha. */
