@@ -1,0 +1,828 @@
+#include "app/imagepreview.h"
+#include "app/module1.h"
+#include "app/varnel.h"
+#include "compose/imaging.h"
+#include "compose/skinworkspace.h"
+#include "fakedialogs.h"
+#include "slider/ucslider.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadialGradient>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString DialogRequest = QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg");
+const QString EnterName = QStringLiteral("Enter a name for your Skin.");
+const QString Exported = QStringLiteral("Your skin has been exported to Norvo.");
+const QByteArray DescriptionTemplate = "Font=Tahoma\r\nTextColor=000000";
+const QRgb Key = qRgb(255, 0, 255);
+
+// Where a drag grabs the tint sliders' thumb (26 x 25, left 45.5 at the value 0) and where
+// it lies on the rail beside it, in slider coordinates.
+const QPoint OnThumb(58, 12);
+const QPoint BesideThumb(20, 12);
+
+QImage grabbed(QWidget* widget) {
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Every pixel differs from its neighbours, so any scaling shows, and a pure magenta
+// square stands in the middle.
+QImage patternPicture(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 5) % 256, (y * 3) % 256, (x * 7 + y * 13) % 200));
+    QPainter(&image).fillRect(size.width() / 3, size.height() / 3, size.width() / 3,
+                              size.height() / 3, QColor(Key));
+    return image;
+}
+
+// Sky, sun and hills: smooth gradients and hard edges, like a holiday photo.
+QImage photoPicture(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal w = size.width();
+    const qreal h = size.height();
+    QLinearGradient sky(0, 0, 0, h * 0.6);
+    sky.setColorAt(0, QColor(40, 90, 170));
+    sky.setColorAt(1, QColor(250, 190, 120));
+    p.fillRect(image.rect(), sky);
+    QRadialGradient sun(w * 0.7, h * 0.35, h * 0.12);
+    sun.setColorAt(0, QColor(255, 250, 210));
+    sun.setColorAt(1, QColor(255, 160, 60));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sun);
+    p.drawEllipse(QPointF(w * 0.7, h * 0.35), h * 0.12, h * 0.12);
+    QPainterPath hills(QPointF(0, h));
+    hills.lineTo(0, h * 0.6);
+    hills.cubicTo(w * 0.25, h * 0.45, w * 0.45, h * 0.75, w * 0.7, h * 0.58);
+    hills.cubicTo(w * 0.85, h * 0.5, w * 0.95, h * 0.62, w, h * 0.6);
+    hills.lineTo(w, h);
+    QLinearGradient grass(0, h * 0.5, 0, h);
+    grass.setColorAt(0, QColor(70, 140, 50));
+    grass.setColorAt(1, QColor(20, 60, 25));
+    p.setBrush(grass);
+    p.drawPath(hills);
+    return image;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file below `folder`, relative to it, with its content.
+QMap<QString, QByteArray> filesBelow(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path), readBytes(path));
+    }
+    return files;
+}
+
+QList<QImage> surfacesOf(const SkinWorkspace& ws) {
+    QList<QImage> images;
+    for (const SkinSurface& s : ws.surfaces())
+        images.append(s.instance->Picture());
+    return images;
+}
+
+// What one composition of the file's picture with `tint` gives, in a workspace of its own.
+QList<QImage> composedSurfaces(const QString& path, MenuTint tint) {
+    SkinWorkspace ws;
+    LoadDecodedPicture(ws, Imaging::readPicture(path, largestSurfaceSize()),
+                       [tint] { return tint; });
+    return surfacesOf(ws);
+}
+
+} // namespace
+
+// Found by argument-dependent lookup from QCOMPARE, so it lives beside MenuTint.
+static bool operator==(const MenuTint& a, const MenuTint& b) {
+    return a.hue == b.hue && a.saturation == b.saturation && a.lightness == b.lightness;
+}
+
+namespace QTest {
+template <> char* toString(const MenuTint& tint) {
+    return qstrdup(QByteArray::number(tint.hue) + ", " + QByteArray::number(tint.saturation) +
+                   ", " + QByteArray::number(tint.lightness));
+}
+} // namespace QTest
+
+Q_DECLARE_METATYPE(MenuTint)
+
+class TestWindowFlows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void cancelChangesNothing_data();
+    void cancelChangesNothing();
+    void loadShowsTheFourSurfaces_data();
+    void loadShowsTheFourSurfaces();
+    void disabledSlidersIgnoreThePointer_data();
+    void disabledSlidersIgnoreThePointer();
+    void sliderPreviewsAndRecomposes_data();
+    void sliderPreviewsAndRecomposes();
+    void aNewLoadComposesWithTheCurrentTint();
+    void damagedFileChangesNothing_data();
+    void damagedFileChangesNothing();
+    void dragAndDrop_data();
+    void dragAndDrop();
+    void saveSkin();
+    void saveSkinFailures_data();
+    void saveSkinFailures();
+    void snapshotWritesTheUntintedTemplates_data();
+    void snapshotWritesTheUntintedTemplates();
+    void snapshotFailureIsReported_data();
+    void snapshotFailureIsReported();
+    void recompositionFailureIsReportedOnce_data();
+    void recompositionFailureIsReportedOnce();
+    void tintedArtworkOverAPhoto();
+
+private:
+    template <typename T> T* control(const char* name) const {
+        T* found = m_window->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("The window has no control %s", name);
+        return found;
+    }
+    ucSlider* slider(const QString& name) const { return control<ucSlider>(qPrintable(name)); }
+    QList<ucSlider*> sliders() const {
+        return {control<ucSlider>("ucSlider1"), control<ucSlider>("ucSlider2"),
+                control<ucSlider>("ucSlider3")};
+    }
+    QList<bool> slidersEnabled() const;
+    QList<qint32> sliderValues() const;
+
+    QString savePicture(const QString& fileName, const QImage& image, const char* format);
+    void loadThroughDialog(const QString& path);
+    // Press at the first point, move through the others, release at the last one; points
+    // in the slider's coordinates, events through the window so the implicit grab decides.
+    void drag(ucSlider* target, const QList<QPoint>& points);
+    // Host folder with an empty Skins folder, program folder with DefaultSkin.txt.
+    void prepareHost();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakeDialogs> m_dialogs;
+    std::unique_ptr<SkinWorkspace> m_ws;
+    std::unique_ptr<Varnel> m_window;
+    QString m_host;
+    QString m_program;
+    QString m_currentBefore;
+};
+
+void TestWindowFlows::initTestCase() {
+    // The value tip window is raised on every press; the offscreen platform says it cannot.
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (message != QLatin1String("This plugin does not support raise()"))
+                previous(type, context, message);
+        });
+}
+
+void TestWindowFlows::init() {
+    m_currentBefore = QDir::currentPath();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("pictures")));
+    m_host = m_dir->filePath(QStringLiteral("Host"));
+    m_program = m_dir->filePath(QStringLiteral("Program"));
+    Module1::HostFolder = m_host;
+
+    m_dialogs = std::make_unique<FakeDialogs>();
+    m_ws = std::make_unique<SkinWorkspace>();
+    m_window = std::make_unique<Varnel>(*m_dialogs, *m_ws);
+    m_window->setProgramFolder(m_program);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestWindowFlows::cleanup() {
+    m_window.reset();
+    m_ws.reset();
+    m_dialogs.reset();
+    QDir::setCurrent(m_currentBefore);
+    m_dir.reset();
+    Module1::HostFolder.clear();
+}
+
+QList<bool> TestWindowFlows::slidersEnabled() const {
+    QList<bool> enabled;
+    for (const ucSlider* s : sliders())
+        enabled.append(s->Enabled());
+    return enabled;
+}
+
+QList<qint32> TestWindowFlows::sliderValues() const {
+    QList<qint32> values;
+    for (const ucSlider* s : sliders())
+        values.append(s->Value());
+    return values;
+}
+
+QString TestWindowFlows::savePicture(const QString& fileName, const QImage& image,
+                                     const char* format) {
+    const QString path = m_dir->filePath(QStringLiteral("pictures/") + fileName);
+    if (!image.save(path, format, 95))
+        qFatal("Could not write the test picture %s", qPrintable(path));
+    return path;
+}
+
+void TestWindowFlows::loadThroughDialog(const QString& path) {
+    m_dialogs->scriptedFiles = {path};
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+}
+
+void TestWindowFlows::drag(ucSlider* target, const QList<QPoint>& points) {
+    QWindow* window = m_window->windowHandle();
+    auto at = [&](QPoint p) {
+        return target->mapTo(m_window.get(), p);
+    };
+    QTest::mousePress(window, Qt::LeftButton, {}, at(points.constFirst()));
+    for (qsizetype i = 1; i < points.size(); ++i)
+        QTest::mouseMove(window, at(points[i]));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(points.constLast()));
+}
+
+void TestWindowFlows::prepareHost() {
+    QVERIFY(QDir().mkpath(m_host + QStringLiteral("/Skins")));
+    QVERIFY(QDir().mkpath(m_program));
+    QVERIFY(writeBytes(m_program + QStringLiteral("/DefaultSkin.txt"), DescriptionTemplate));
+}
+
+void TestWindowFlows::cancelChangesNothing_data() {
+    QTest::addColumn<bool>("loadedBefore");
+    QTest::newRow("very first use") << false;
+    QTest::newRow("after a load") << true;
+}
+
+void TestWindowFlows::cancelChangesNothing() {
+    QFETCH(bool, loadedBefore);
+    if (loadedBefore) {
+        loadThroughDialog(savePicture("first.bmp", patternPicture({60, 40}), "BMP"));
+        QVERIFY(m_dialogs->messages.isEmpty());
+    }
+    const QList<QImage> surfaces = surfacesOf(*m_ws);
+    const QList<bool> enabled = slidersEnabled();
+    m_dialogs->openFileRequests.clear();
+
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+
+    QCOMPARE(m_dialogs->openFileRequests, QStringList{DialogRequest});
+    QVERIFY(m_dialogs->messages.isEmpty());
+    QCOMPARE(slidersEnabled(), enabled);
+    QCOMPARE(surfacesOf(*m_ws), surfaces);
+    if (!loadedBefore) {
+        QCOMPARE(enabled, QList<bool>({false, false, false}));
+        const QRgb background = m_window->palette().color(QPalette::Window).rgb();
+        for (const char* name : {"Xpress1", "Xpress3", "Xpress4", "Xpress5"}) {
+            const QImage shown = grabbed(control<ImagePreview>(name));
+            QImage empty(shown.size(), QImage::Format_RGB32);
+            empty.fill(background);
+            QVERIFY2(shown == empty, name);
+        }
+    }
+}
+
+void TestWindowFlows::loadShowsTheFourSurfaces_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QSize>("pictureSize");
+    QTest::newRow("square bitmap") << "square.bmp" << QSize(100, 100);
+    QTest::newRow("wide, flat JPEG") << "strip.jpg" << QSize(300, 40);
+}
+
+void TestWindowFlows::loadShowsTheFourSurfaces() {
+    QFETCH(QString, fileName);
+    QFETCH(QSize, pictureSize);
+    const QString path = savePicture(fileName, patternPicture(pictureSize),
+                                     fileName.endsWith(".bmp") ? "BMP" : "JPEG");
+
+    loadThroughDialog(path);
+
+    QCOMPARE(m_dialogs->openFileRequests, QStringList{DialogRequest});
+    QVERIFY2(m_dialogs->messages.isEmpty(), qPrintable(m_dialogs->messages.join('\n')));
+    QCOMPARE(slidersEnabled(), QList<bool>({true, true, true}));
+    QCOMPARE(m_window->menuTint(), MenuTint{});
+    QCOMPARE(m_ws->GetColor.PixelColor(1, 1), colorValue(255, 0, 255));
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(path, MenuTint{}));
+
+    const QRgb background = m_window->palette().color(QPalette::Window).rgb();
+    const std::pair<const char*, QSize> previews[] = {{"Xpress1", {800, 629}},
+                                                      {"Xpress3", {300, 550}},
+                                                      {"Xpress4", {310, 105}},
+                                                      {"Xpress5", {438, 173}}};
+    for (const auto& [name, size] : previews) {
+        ImagePreview* preview = control<ImagePreview>(name);
+        const QImage surface = preview->control().Picture();
+        QCOMPARE(surface.size(), size);
+        // The preview shows the surface unscaled from its top-left, clipped to the widget,
+        // and the window's background beside it.
+        const QImage shown = grabbed(preview);
+        const QRect visible = QRect(QPoint(0, 0), size).intersected(shown.rect());
+        QVERIFY2(shown.copy(visible) == surface.copy(visible), name);
+        QImage beside = shown;
+        QPainter(&beside).fillRect(visible, QColor(background));
+        QImage blank(shown.size(), QImage::Format_RGB32);
+        blank.fill(background);
+        QVERIFY2(beside == blank, name);
+    }
+}
+
+void TestWindowFlows::disabledSlidersIgnoreThePointer_data() {
+    QTest::addColumn<QList<QPoint>>("points");
+    QTest::newRow("press on the rail beside the thumb") << QList<QPoint>{BesideThumb};
+    QTest::newRow("thumb dragged to the right end") << QList<QPoint>{OnThumb, {80, 12}, {200, 12}};
+    QTest::newRow("thumb dragged far out of the slider")
+        << QList<QPoint>{OnThumb, {-40, 12}, {-300, 500}};
+}
+
+void TestWindowFlows::disabledSlidersIgnoreThePointer() {
+    QFETCH(QList<QPoint>, points);
+    for (ucSlider* target : sliders()) {
+        QSignalSpy changes(target, &ucSlider::Change);
+        QSignalSpy strip(&m_ws->Xpress2, &ImageControl::imageChanged);
+        QSignalSpy main(&m_ws->Xpress1, &ImageControl::imageChanged);
+        QSignalSpy keyReads(&m_ws->GetColor, &ImageControl::imageChanged);
+        const QImage stripShown = grabbed(control<ImagePreview>("Xpress2"));
+
+        drag(target, points);
+
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(strip.count(), 0);
+        QCOMPARE(main.count(), 0);
+        QCOMPARE(keyReads.count(), 0);
+        QCOMPARE(grabbed(control<ImagePreview>("Xpress2")), stripShown);
+    }
+    QCOMPARE(sliderValues(), QList<qint32>({0, 0, 0}));
+    QCOMPARE(slidersEnabled(), QList<bool>({false, false, false}));
+    QVERIFY(m_ws->Xpress1.Picture().isNull());
+    QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+void TestWindowFlows::sliderPreviewsAndRecomposes_data() {
+    QTest::addColumn<QString>("sliderName");
+    QTest::addColumn<QList<QPoint>>("points");
+    QTest::addColumn<QList<qint32>>("changes");
+    QTest::addColumn<MenuTint>("tint");
+
+    // The thumb is grabbed 12.5 pixels into it, so a pointer at x puts its left at x - 12.5
+    // of a travel of 91: the value is (x - 12.5) / 91 x 200 - 100.
+    QTest::newRow("Menu Hue dragged right and back, released inside")
+        << "ucSlider1" << QList<QPoint>{OnThumb, {68, 12}, {90, 12}, {30, 12}}
+        << QList<qint32>{22, 70, -62} << MenuTint{-62, 0, 0};
+    QTest::newRow("Menu Hue released far away in the window")
+        << "ucSlider1" << QList<QPoint>{OnThumb, {80, 12}, {-380, 800}} << QList<qint32>{48, -100}
+        << MenuTint{-100, 0, 0};
+    QTest::newRow("Menu Hue pressed on the rail beside the thumb")
+        << "ucSlider1" << QList<QPoint>{BesideThumb} << QList<qint32>{-85} << MenuTint{-85, 0, 0};
+    QTest::newRow("Menu Hue pressed and released without moving")
+        << "ucSlider1" << QList<QPoint>{OnThumb} << QList<qint32>{} << MenuTint{};
+    QTest::newRow("Menu Hue dragged past the right end")
+        << "ucSlider1" << QList<QPoint>{OnThumb, {100, 12}, {400, 12}} << QList<qint32>{92, 100}
+        << MenuTint{100, 0, 0};
+    QTest::newRow("Menu Saturation dragged past the left end")
+        << "ucSlider2" << QList<QPoint>{OnThumb, {-200, 12}} << QList<qint32>{-100}
+        << MenuTint{0, -100, 0};
+    QTest::newRow("Menu Lightness dragged past the right end")
+        << "ucSlider3" << QList<QPoint>{OnThumb, {300, 12}} << QList<qint32>{100}
+        << MenuTint{0, 0, 100};
+}
+
+void TestWindowFlows::sliderPreviewsAndRecomposes() {
+    QFETCH(QString, sliderName);
+    QFETCH(QList<QPoint>, points);
+    QFETCH(QList<qint32>, changes);
+    QFETCH(MenuTint, tint);
+
+    const QString path = savePicture("picture.bmp", patternPicture({100, 100}), "BMP");
+    loadThroughDialog(path);
+    QVERIFY(m_dialogs->messages.isEmpty());
+    const QList<QImage> before = surfacesOf(*m_ws);
+    const QList<QImage> scaledBefore{m_ws->MainPic.Picture, m_ws->ScenePic.Picture,
+                                     m_ws->InChatPic.Picture, m_ws->OutChatPic.Picture};
+
+    ucSlider* target = slider(sliderName);
+    ImagePreview* stripPreview = control<ImagePreview>("Xpress2");
+    QSignalSpy keyReads(&m_ws->GetColor, &ImageControl::imageChanged);
+    QList<qint32> seen;
+    QStringList problems;
+    QImage previousStrip = grabbed(stripPreview).copy(0, 0, 159, 35);
+    // Runs after the window's own handler: what the user sees at this Change.
+    connect(target, &ucSlider::Change, this, [&] {
+        seen.append(target->Value());
+        const QList<qint32> v = sliderValues();
+        const QImage strip = grabbed(stripPreview).copy(0, 0, 159, 35);
+        if (strip != Imaging::adjustHsl(m_ws->Picture1.Picture, v[0], v[1], v[2]))
+            problems << QStringLiteral("the strip is not tinted with %1, %2, %3")
+                            .arg(v[0])
+                            .arg(v[1])
+                            .arg(v[2]);
+        if (strip == previousStrip)
+            problems << QStringLiteral("the strip did not change at %1").arg(target->Value());
+        previousStrip = strip;
+        if (surfacesOf(*m_ws) != before || keyReads.count() != 0)
+            problems << QStringLiteral("the surfaces changed before the release");
+    });
+
+    drag(target, points);
+
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    QCOMPARE(seen, changes);
+    QVERIFY(!target->isDragging());
+    QCOMPARE(keyReads.count(), 1); // one recomposition
+    QCOMPARE(m_window->menuTint(), tint);
+    QCOMPARE(sliderValues(), QList<qint32>({tint.hue, tint.saturation, tint.lightness}));
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(path, tint));
+    QCOMPARE(QList<QImage>({m_ws->MainPic.Picture, m_ws->ScenePic.Picture, m_ws->InChatPic.Picture,
+                            m_ws->OutChatPic.Picture}),
+             scaledBefore);
+    const QImage mainShown = grabbed(control<ImagePreview>("Xpress1")).copy(0, 0, 800, 629);
+    QCOMPARE(mainShown, m_ws->Xpress1.Picture());
+    QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+void TestWindowFlows::aNewLoadComposesWithTheCurrentTint() {
+    loadThroughDialog(savePicture("first.bmp", patternPicture({100, 100}), "BMP"));
+    drag(slider("ucSlider1"), {OnThumb, {90, 12}});
+    drag(slider("ucSlider2"), {OnThumb, {30, 12}});
+    drag(slider("ucSlider3"), {BesideThumb});
+    const MenuTint tint{70, -62, -85};
+    QCOMPARE(m_window->menuTint(), tint);
+    // Each slider's preview and release used all three values.
+    QCOMPARE(m_ws->Xpress2.Picture(), Imaging::adjustHsl(m_ws->Picture1.Picture, 70, -62, -85));
+
+    const QString second = savePicture("second.jpg", photoPicture({200, 150}), "JPEG");
+    loadThroughDialog(second);
+
+    QVERIFY(m_dialogs->messages.isEmpty());
+    QCOMPARE(m_window->menuTint(), tint);
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(second, tint));
+    QCOMPARE(m_ws->Xpress2.Picture(), Imaging::adjustHsl(m_ws->Picture1.Picture, 70, -62, -85));
+}
+
+void TestWindowFlows::damagedFileChangesNothing_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("loadedBefore");
+
+    QByteArray jpeg;
+    {
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        photoPicture({120, 90}).save(&buffer, "JPEG");
+    }
+    const QByteArray missing; // null: the file is not written at all
+    const struct {
+        const char* name;
+        const char* fileName;
+        QByteArray content;
+    } damages[] = {
+        {"text saved as .jpg", "notes.jpg", "Shopping: milk, bread\n"},
+        {"zero-byte bitmap", "empty.bmp", QByteArray("")},
+        {"JPEG cut off after its header", "cut.jpg", jpeg.left(jpeg.size() / 3)},
+        {"file gone after it was chosen", "gone.bmp", missing},
+    };
+    for (const auto& d : damages) {
+        QTest::addRow("%s, very first use", d.name) << d.fileName << d.content << false;
+        QTest::addRow("%s, after a good load", d.name) << d.fileName << d.content << true;
+    }
+}
+
+void TestWindowFlows::damagedFileChangesNothing() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, loadedBefore);
+
+    if (loadedBefore) {
+        loadThroughDialog(savePicture("good.bmp", patternPicture({90, 70}), "BMP"));
+        drag(slider("ucSlider1"), {OnThumb, {90, 12}});
+        QVERIFY(m_dialogs->messages.isEmpty());
+    }
+    const QString path = m_dir->filePath(QStringLiteral("pictures/") + fileName);
+    if (!content.isNull())
+        QVERIFY(writeBytes(path, content));
+
+    auto everything = [this] {
+        return QList<QImage>{
+            m_ws->Xpress1.Picture(),  m_ws->Xpress2.Picture(),  m_ws->Xpress3.Picture(),
+            m_ws->Xpress4.Picture(),  m_ws->Xpress5.Picture(),  m_ws->GetColor.Picture(),
+            m_ws->MainPic.Picture,    m_ws->ScenePic.Picture,   m_ws->InChatPic.Picture,
+            m_ws->OutChatPic.Picture, m_ws->MainBuff.Picture,   m_ws->SceneBuff.Picture,
+            m_ws->InChatBuff.Picture, m_ws->OutChatBuff.Picture};
+    };
+    const QList<QImage> before = everything();
+    const QList<bool> enabled = slidersEnabled();
+    const QList<qint32> values = sliderValues();
+    const QImage shown = grabbed(m_window.get());
+
+    loadThroughDialog(path);
+
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    const QString message = m_dialogs->messages.constFirst();
+    const QString named =
+        QStringLiteral("The picture could not be loaded: %1 (").arg(QDir::toNativeSeparators(path));
+    QVERIFY2(message.startsWith(named) && message.endsWith(')'), qPrintable(message));
+    QCOMPARE(slidersEnabled(), enabled);
+    QCOMPARE(enabled, QList<bool>(3, loadedBefore));
+    QCOMPARE(sliderValues(), values);
+    QVERIFY(everything() == before);
+    QCOMPARE(grabbed(m_window.get()), shown);
+}
+
+void TestWindowFlows::dragAndDrop_data() {
+    QTest::addColumn<QStringList>("items"); // file names in the picture folder, or addresses
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("one local bitmap") << QStringList{"photo.bmp"} << true;
+    QTest::newRow("one local PNG, a type the dialog does not offer")
+        << QStringList{"photo.png"} << true;
+    QTest::newRow("two local pictures") << QStringList{"photo.bmp", "photo.png"} << false;
+    QTest::newRow("a web address") << QStringList{"https://example.com/photo.bmp"} << false;
+}
+
+void TestWindowFlows::dragAndDrop() {
+    QFETCH(QStringList, items);
+    QFETCH(bool, accepted);
+
+    const QImage picture = patternPicture({120, 80});
+    savePicture("photo.bmp", picture, "BMP");
+    savePicture("photo.png", picture, "PNG");
+    QList<QUrl> urls;
+    for (const QString& item : items)
+        urls.append(item.startsWith("https:")
+                        ? QUrl(item)
+                        : QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("pictures/") + item)));
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint at = m_window->rect().center();
+
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window.get(), &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    // A drop that the window would have refused on entering is still refused.
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window.get(), &drop);
+    QCOMPARE(drop.isAccepted(), accepted);
+
+    QVERIFY(m_dialogs->openFileRequests.isEmpty());
+    QVERIFY(m_dialogs->messages.isEmpty());
+    QCOMPARE(slidersEnabled(), QList<bool>(3, accepted));
+    if (accepted)
+        QCOMPARE(surfacesOf(*m_ws), composedSurfaces(urls.constFirst().toLocalFile(), MenuTint{}));
+    else
+        QVERIFY(m_ws->Xpress1.Picture().isNull());
+}
+
+void TestWindowFlows::saveSkin() {
+    prepareHost();
+    loadThroughDialog(savePicture("picture.bmp", patternPicture({100, 100}), "BMP"));
+    drag(slider("ucSlider1"), {OnThumb, {90, 12}});
+    auto* text1 = control<QLineEdit>("Text1");
+    auto* save = control<QPushButton>("Command2");
+    const QString skins = m_host + QStringLiteral("/Skins/");
+
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(m_dialogs->messages, QStringList{EnterName});
+    QVERIFY(filesBelow(m_host).isEmpty());
+    QVERIFY(text1->text().isEmpty());
+
+    m_dialogs->messages.clear();
+    QTest::keyClicks(text1, QStringLiteral("Ocean"));
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(m_dialogs->messages, QStringList{Exported});
+    QVERIFY(text1->text().isEmpty());
+    QCOMPARE(QDir(skins).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"Ocean.skn", "OceanChat.bmp", "OceanConsole.bmp", "OceanMain.bmp",
+                          "OceanScene.bmp"}));
+    // The tinted surfaces the window shows, and the template from the program folder.
+    const std::pair<const char*, const ImageControl*> bitmaps[] = {
+        {"OceanMain.bmp", &m_ws->Xpress1},
+        {"OceanScene.bmp", &m_ws->Xpress3},
+        {"OceanChat.bmp", &m_ws->Xpress5},
+        {"OceanConsole.bmp", &m_ws->Xpress4}};
+    for (const auto& [file, instance] : bitmaps)
+        QVERIFY2(QImage(skins + file).convertToFormat(QImage::Format_RGB32) == instance->Picture(),
+                 file);
+    const QByteArray description = readBytes(skins + "Ocean.skn");
+    QVERIFY(description.startsWith("ConsoleBorderImage=OceanConsole.bmp\r\n"));
+    QVERIFY(description.endsWith("Skin=Ocean.bmp\r\n" + DescriptionTemplate + "\r\n"));
+
+    const auto written = filesBelow(m_host);
+    m_dialogs->messages.clear();
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(m_dialogs->messages, QStringList{EnterName});
+    QCOMPARE(filesBelow(m_host), written);
+}
+
+void TestWindowFlows::saveSkinFailures_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("messageStart");
+
+    const QString notSaved = QStringLiteral("The skin could not be saved: ");
+    QTest::newRow("before any load") << "noload"
+                                     << "Ocean"
+                                     << "There is no skin to save yet. Load an image first.";
+    QTest::newRow("Skins folder missing")
+        << "noskins"
+        << "Ocean" << notSaved + "the Skins folder %skins does not exist.";
+    QTest::newRow("DefaultSkin.txt missing")
+        << "notemplate"
+        << "Ocean" << notSaved + "the description template %template cannot be read";
+    QTest::newRow("name that leaves the Skins folder") << ""
+                                                       << "../Ocean"
+                                                       << "A skin name cannot contain \\ or /";
+}
+
+void TestWindowFlows::saveSkinFailures() {
+    QFETCH(QString, fault);
+    QFETCH(QString, name);
+    QFETCH(QString, messageStart);
+
+    prepareHost();
+    if (fault != "noload")
+        loadThroughDialog(savePicture("picture.bmp", patternPicture({100, 100}), "BMP"));
+    if (fault == "noskins")
+        QVERIFY(QDir(m_host + QStringLiteral("/Skins")).removeRecursively());
+    if (fault == "notemplate")
+        QVERIFY(QFile::remove(m_program + QStringLiteral("/DefaultSkin.txt")));
+    messageStart.replace("%skins", QDir::toNativeSeparators(m_host + "/Skins/"))
+        .replace("%template", QDir::toNativeSeparators(m_program + "/DefaultSkin.txt"));
+    const auto filesBefore = filesBelow(m_dir->path());
+    const QList<QImage> surfaces = surfacesOf(*m_ws);
+    auto* text1 = control<QLineEdit>("Text1");
+    QTest::keyClicks(text1, name);
+
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QVERIFY2(m_dialogs->messages.constFirst().startsWith(messageStart),
+             qPrintable(m_dialogs->messages.constFirst()));
+    QCOMPARE(text1->text(), name);
+    QCOMPARE(filesBelow(m_dir->path()), filesBefore);
+    QCOMPARE(surfacesOf(*m_ws), surfaces);
+}
+
+void TestWindowFlows::snapshotWritesTheUntintedTemplates_data() {
+    QTest::addColumn<bool>("tinted");
+    QTest::newRow("before any load") << false;
+    QTest::newRow("after moving the sliders") << true;
+}
+
+void TestWindowFlows::snapshotWritesTheUntintedTemplates() {
+#ifdef Q_OS_WIN
+    QSKIP("d: is a real drive on Windows");
+#endif
+    QFETCH(bool, tinted);
+    if (tinted) {
+        loadThroughDialog(savePicture("picture.bmp", patternPicture({100, 100}), "BMP"));
+        drag(slider("ucSlider1"), {OnThumb, {90, 12}});
+        drag(slider("ucSlider3"), {BesideThumb});
+        QVERIFY(m_window->menuTint() == (MenuTint{70, 0, -85}));
+    }
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    QVERIFY(QDir().mkdir(QStringLiteral("d:")));
+
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+
+    QVERIFY2(m_dialogs->messages.isEmpty(), qPrintable(m_dialogs->messages.join('\n')));
+    QCOMPARE(QImage(QStringLiteral("d:/p2.bmp")).convertToFormat(QImage::Format_RGB32),
+             m_ws->InChatMerge.Picture);
+    QCOMPARE(QImage(QStringLiteral("d:/p3.bmp")).convertToFormat(QImage::Format_RGB32),
+             m_ws->OutChatMerge.Picture);
+    QCOMPARE(m_ws->InChatMerge.Picture.pixel(0, 0), Key); // untinted: the key field is magenta
+}
+
+void TestWindowFlows::snapshotFailureIsReported_data() {
+    QTest::addColumn<bool>("folderInTheWay");
+    QTest::newRow("no d: folder") << false;
+    QTest::newRow("a folder in the way of p2.bmp") << true;
+}
+
+void TestWindowFlows::snapshotFailureIsReported() {
+#ifdef Q_OS_WIN
+    QSKIP("d: is a real drive on Windows");
+#endif
+    QFETCH(bool, folderInTheWay);
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    if (folderInTheWay)
+        QVERIFY(QDir().mkpath(QStringLiteral("d:/p2.bmp")));
+
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QVERIFY2(m_dialogs->messages.constFirst().startsWith(
+                 QStringLiteral("The template could not be written to d:/p2.bmp (")),
+             qPrintable(m_dialogs->messages.constFirst()));
+    QVERIFY(!QFileInfo(QStringLiteral("d:/p2.bmp")).isFile());
+    QVERIFY(!QFileInfo::exists(QStringLiteral("d:/p3.bmp")));
+}
+
+void TestWindowFlows::recompositionFailureIsReportedOnce_data() {
+    QTest::addColumn<int>("shift"); // how far each of the two drags moves the thumb
+    QTest::newRow("released twice without moving") << 0;
+    QTest::newRow("dragged twice, previews in between") << -15;
+}
+
+void TestWindowFlows::recompositionFailureIsReportedOnce() {
+    QFETCH(int, shift);
+    const QString path = savePicture("picture.bmp", patternPicture({100, 100}), "BMP");
+    loadThroughDialog(path);
+    drag(slider("ucSlider1"), {OnThumb, {90, 12}});
+    QVERIFY(m_dialogs->messages.isEmpty());
+    const QImage mainTemplate = m_ws->MainMerge.Picture;
+    // A Main template too small to hold the pixel the tinted key colour is read from.
+    QImage tooSmall(1, 1, QImage::Format_RGB32);
+    tooSmall.fill(Key);
+    m_ws->MainMerge.Picture = tooSmall;
+
+    ucSlider* hue = slider("ucSlider1");
+    // The middle of the thumb, wherever it stands.
+    auto thumb = [hue] {
+        return QPoint(int(hue->thumbPosition().x()) + 13, 12);
+    };
+    QSignalSpy changes(hue, &ucSlider::Change);
+    for (int i = 0; i < 2; ++i)
+        drag(hue, {thumb(), thumb() + QPoint(shift, 0)});
+    QCOMPARE(changes.count(), shift ? 2 : 0);
+    QCOMPARE(m_dialogs->messages.size(), 1);
+
+    // The window still works: with the template back, the release recomposes.
+    m_ws->MainMerge.Picture = mainTemplate;
+    drag(hue, {thumb(), {100, 12}});
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(path, m_window->menuTint()));
+
+    // Once a composition succeeded, the next failure is news again.
+    m_ws->MainMerge.Picture = tooSmall;
+    drag(hue, {thumb()});
+    QCOMPARE(m_dialogs->messages.size(), 2);
+}
+
+void TestWindowFlows::tintedArtworkOverAPhoto() {
+    loadThroughDialog(savePicture("holiday.jpg", photoPicture({640, 480}), "JPEG"));
+    // 85 - 12.5 = 72.5 of 91 gives 59.
+    drag(slider("ucSlider1"), {OnThumb, {70, 12}, {85, 12}});
+    QCOMPARE(m_window->menuTint(), (MenuTint{59, 0, 0}));
+    QVERIFY(m_dialogs->messages.isEmpty());
+
+    const QImage strip = grabbed(control<ImagePreview>("Xpress2")).copy(0, 0, 159, 35);
+    QCOMPARE(strip, Imaging::adjustHsl(m_ws->Picture1.Picture, 59, 0, 0));
+    // On the Main preview the artwork shows tinted and the key field shows the photo.
+    const QImage shown = grabbed(control<ImagePreview>("Xpress1"));
+    const QImage art = m_ws->MainMerge.Picture;
+    const QImage photo = m_ws->MainPic.Picture;
+    int artPixels = 0;
+    int photoPixels = 0;
+    for (int y = 0; y < art.height(); y += 3)
+        for (int x = 0; x < art.width(); x += 3) {
+            const QRgb templ = art.pixel(x, y);
+            if (templ == Key) {
+                QCOMPARE(shown.pixel(x, y), photo.pixel(x, y));
+                ++photoPixels;
+            } else {
+                QCOMPARE(shown.pixel(x, y), Imaging::shiftHsl(templ, 59, 0, 0));
+                ++artPixels;
+            }
+        }
+    QVERIFY(artPixels > 0 && photoPixels > artPixels);
+
+    // Set VARNEL_SCREENSHOT to a file name to keep a picture of the window.
+    const QString screenshot = qEnvironmentVariable("VARNEL_SCREENSHOT");
+    if (!screenshot.isEmpty())
+        QVERIFY(m_window->grab().save(screenshot));
+}
+
+QTEST_MAIN(TestWindowFlows)
+#include "tst_windowflows.moc"
