@@ -590,9 +590,14 @@ void TestWindowFlows::dragAndDrop() {
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(m_window.get(), &enter);
     QCOMPARE(enter.isAccepted(), accepted);
-    // A drop that the window would have refused on entering is still refused.
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_window.get(), &drop);
+    if (accepted) {
+        QCoreApplication::sendEvent(m_window.get(), &drop);
+    } else {
+        // The application object passes a drop only to a widget that accepted the enter;
+        // handed straight to the window, the drop must still be refused.
+        static_cast<QObject*>(m_window.get())->event(&drop);
+    }
     QCOMPARE(drop.isAccepted(), accepted);
 
     QVERIFY(m_dialogs->openFileRequests.isEmpty());
