@@ -177,22 +177,27 @@ MenuTint Varnel::menuTint() const {
 }
 
 void Varnel::previewTint() {
-    reportOnce([this] { PreviewMenuTint(m_workspace, [this] { return menuTint(); }); });
+    runSliderRoutine(m_lastPreviewFailure, QStringLiteral("The menu preview could not be tinted"),
+                     [this] { PreviewMenuTint(m_workspace, [this] { return menuTint(); }); });
 }
 
 void Varnel::composeSurfaces() {
-    reportOnce([this] { ComposeTintedSurfaces(m_workspace, [this] { return menuTint(); }); });
+    runSliderRoutine(m_lastComposeFailure,
+                     QStringLiteral("The skin pictures could not be rebuilt with the tint"),
+                     [this] { ComposeTintedSurfaces(m_workspace, [this] { return menuTint(); }); });
 }
 
-void Varnel::reportOnce(const std::function<void()>& work) {
+void Varnel::runSliderRoutine(QString& lastFailure, const QString& what,
+                              const std::function<void()>& work) {
     try {
         work();
-        m_lastFailure.clear();
+        lastFailure.clear();
     } catch (const std::exception& e) {
-        const QString text = QString::fromStdString(e.what());
-        if (text != m_lastFailure)
-            m_dialogs.message(text);
-        m_lastFailure = text;
+        const QString text = QStringLiteral("%1: %2").arg(what, QString::fromStdString(e.what()));
+        if (text != lastFailure)
+            QMetaObject::invokeMethod(
+                this, [this, text] { m_dialogs.message(text); }, Qt::QueuedConnection);
+        lastFailure = text;
     }
 }
 

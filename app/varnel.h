@@ -50,8 +50,12 @@ private:
     void createTintSliders();
     void previewTint();
     void composeSurfaces();
-    // A failure that repeats at every slider step is shown once, not once per step.
-    void reportOnce(const std::function<void()>& work);
+    // Runs one slider routine. A failure is shown after the slider's event has returned,
+    // since a modal box in mid-drag would take the button release from the slider; and a
+    // failure that repeats at every step is shown once. Each routine keeps its own last
+    // failure, so a preview that works between two failing releases does not repeat one.
+    void runSliderRoutine(QString& lastFailure, const QString& what,
+                          const std::function<void()>& work);
 
     // Every handler runs its work through this: a failure becomes a message, never an
     // exception in the event loop.
@@ -60,7 +64,8 @@ private:
     Dialogs& m_dialogs;
     SkinWorkspace& m_workspace;
     QString m_programFolder;
-    QString m_lastFailure;
+    QString m_lastPreviewFailure;
+    QString m_lastComposeFailure;
 
     QPushButton* Command1 = nullptr;
     ImagePreview* Xpress2 = nullptr;
