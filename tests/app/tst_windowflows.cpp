@@ -782,6 +782,9 @@ void TestWindowFlows::recompositionFailureIsReportedOnce() {
         drag(hue, {thumb(), thumb() + QPoint(shift, 0)});
     QCOMPARE(changes.count(), shift ? 2 : 0);
     QCOMPARE(m_dialogs->messages.size(), 1);
+    QVERIFY2(m_dialogs->messages.constFirst().startsWith(
+                 "The skin pictures could not be rebuilt with the tint: "),
+             qPrintable(m_dialogs->messages.constFirst()));
 
     // The window still works: with the template back, the release recomposes.
     m_ws->MainMerge.Picture = mainTemplate;
