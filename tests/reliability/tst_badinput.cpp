@@ -1,0 +1,251 @@
+#include "art/builtinart.h"
+#include "compose/colorvalue.h"
+#include "tests/compose/picturefixtures.h"
+#include "tests/reliability/varnelprocess.h"
+
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace PictureFixtures;
+using namespace VarnelProcess;
+
+namespace {
+
+const QStringList SkinFiles = {QStringLiteral("OceanMain.bmp"), QStringLiteral("OceanScene.bmp"),
+                               QStringLiteral("OceanChat.bmp"), QStringLiteral("OceanConsole.bmp"),
+                               QStringLiteral("Ocean.skn")};
+
+enum class Expect { Skin, Refused };
+
+} // namespace
+Q_DECLARE_METATYPE(Expect)
+namespace {
+
+QImage uniform(QSize size, QRgb colour) {
+    return quadrants(size, {colour, colour, colour, colour});
+}
+
+QByteArray bmpClaiming(qint32 width, qint32 height, quint16 bits = 24) {
+    BmpInfo info;
+    info.width = width;
+    info.height = height;
+    info.bitCount = bits;
+    return assembleBmp(info, QByteArray(64, '\0'));
+}
+
+// A point of the main surface where its template lets the picture show.
+QPoint showsThrough() {
+    const QImage templ = BuiltInArt::mainTemplate();
+    const QRgb key = rgbFromColorValue(KeyColor) | 0xFF000000u;
+    for (int y = templ.height() / 2; y < templ.height(); ++y)
+        for (int x = templ.width() / 2; x < templ.width(); ++x)
+            if ((templ.pixel(x, y) | 0xFF000000u) == key)
+                return QPoint(x, y);
+    return QPoint(-1, -1);
+}
+
+bool near(QRgb a, QRgb b, int tolerance) {
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
+           qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+} // namespace
+
+// Damaged, lying and odd pictures, and names Windows cannot store, given to the real
+// command line: it ends normally, says what it did, and writes nothing when it refuses.
+class tst_BadInput : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    int m_case = 0;
+
+    QString config() const { return m_dir.filePath(QStringLiteral("config")); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QDir().mkpath(config()));
+    }
+    void badPicture_data();
+    void badPicture();
+    void unusableName_data();
+    void unusableName();
+};
+
+void tst_BadInput::badPicture_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<Expect>("expect");
+    QTest::addColumn<QString>("reason"); // Refused: the reason's pattern
+    QTest::addColumn<QRgb>("colour");    // Skin: the picture's one colour; 0: not checked
+    QTest::addColumn<int>("tolerance");
+    QTest::addColumn<QString>("knownBug"); // Refused rows that fail until this is fixed
+
+    const QRgb teal = qRgb(40, 150, 140);
+    const QImage busy = noise(QSize(256, 256), 3);
+    const QByteArray baseline = jpeg(busy);
+    const QByteArray progressive = jpeg(busy, JpegKind::Progressive);
+    const QString cut = QStringLiteral("damaged: the file ends before the picture does");
+
+    QTest::newRow("zero bytes") << QByteArray() << "empty.jpg" << Expect::Refused
+                                << "the file is empty" << QRgb(0) << 0 << QString();
+    QTest::newRow("text") << QByteArray("Remember: buy paint, brushes, a frame.\n") << "notes.jpg"
+                          << Expect::Refused << "not a picture" << QRgb(0) << 0 << QString();
+    // A decoder fills a cut JPEG with grey; the loader tells it as damaged instead.
+    QTest::newRow("truncated baseline jpeg") << baseline.left(baseline.size() / 2) << "cut.jpg"
+                                             << Expect::Refused << cut << QRgb(0) << 0 << QString();
+    QTest::newRow("truncated progressive jpeg")
+        << progressive.left(progressive.size() / 2) << "cut.jpg" << Expect::Refused << cut
+        << QRgb(0) << 0 << QString();
+    QTest::newRow("bmp claiming 100000x100000")
+        << bmpClaiming(100000, 100000) << "huge.bmp" << Expect::Refused << "too large" << QRgb(0)
+        << 0 << QString();
+    QTest::newRow("bmp whose width times height overflows 64 bits")
+        << bmpClaiming(0x7FFFFFFF, 0x7FFFFFFF) << "huge.bmp" << Expect::Refused << "too large"
+        << QRgb(0) << 0
+        << QStringLiteral("bitmapHeaderProblem computes width * height * 4 in 64 bits and "
+                          "overflows: UB (an abort under UBSan), and in a plain build the "
+                          "wrapped product passes the size check; found by fuzz_picture");
+    QTest::newRow("bmp with negative width") << bmpClaiming(-4, 4) << "flat.bmp" << Expect::Refused
+                                             << "damaged" << QRgb(0) << 0 << QString();
+    QTest::newRow("bmp with zero width") << bmpClaiming(0, 4) << "flat.bmp" << Expect::Refused
+                                         << "damaged" << QRgb(0) << 0 << QString();
+    QTest::newRow("jpeg claiming 30000x30000")
+        << withClaimedSize(jpeg(uniform(QSize(16, 16), teal)), QSize(30000, 30000)) << "huge.jpg"
+        << Expect::Refused << "damaged.*|too large" << QRgb(0) << 0 << QString();
+    // The decoder keeps every coefficient of a progressive picture at its stored size,
+    // whatever size it is asked to produce: 16000x16000 needs about 770 MB for an 800-byte
+    // file.
+    QTest::newRow("progressive jpeg claiming 16000x16000")
+        << withClaimedSize(jpeg(uniform(QSize(16, 16), teal), JpegKind::Progressive),
+                           QSize(16000, 16000))
+        << "huge.jpg" << Expect::Refused << "too large" << QRgb(0) << 0
+        << QStringLiteral("the loader bounds the decoded picture but not libjpeg's whole-image "
+                          "coefficient buffer (progressive or non-interleaved scans): cap it "
+                          "(JPEGMEM) and report \"too large\"; found by fuzz_picture");
+
+    BmpInfo palette;
+    palette.width = 4;
+    palette.height = 4;
+    palette.bitCount = 8;
+    palette.palette = {teal, teal};
+    // Indexes 2..255 have no colour; Qt's reader shows them as black.
+    QTest::newRow("palette index out of range")
+        << assembleBmp(palette, QByteArray::fromHex("0001C8FF FFC80100 02030405 8090A0B0"))
+        << "palette.bmp" << Expect::Skin << QString() << QRgb(0) << 0 << QString();
+    QTest::newRow("png renamed .jpg") << png(uniform(QSize(20, 10), teal)) << "renamed.jpg"
+                                      << Expect::Skin << QString() << teal << 0 << QString();
+    QTest::newRow("bmp 1x1") << bmp(uniform(QSize(1, 1), teal), BmpLayout::Rgb24) << "dot.bmp"
+                             << Expect::Skin << QString() << teal << 0 << QString();
+    QTest::newRow("jpeg 1x1") << jpeg(uniform(QSize(1, 1), teal)) << "dot.jpg" << Expect::Skin
+                              << QString() << teal << 6 << QString();
+    QTest::newRow("bmp 1x10000") << bmp(uniform(QSize(1, 10000), teal), BmpLayout::Rgb24)
+                                 << "thread.bmp" << Expect::Skin << QString() << teal << 0
+                                 << QString();
+    QTest::newRow("cmyk jpeg") << libjpegJpeg(uniform(QSize(32, 32), teal), LibjpegKind::Cmyk)
+                               << "print.jpg" << Expect::Skin << QString() << teal << 8
+                               << QString();
+    QTest::newRow("16-bit bmp") << bmp(uniform(QSize(16, 16), teal), BmpLayout::Rgb565Fields)
+                                << "sixteen.bmp" << Expect::Skin << QString() << teal << 8
+                                << QString();
+}
+
+void tst_BadInput::badPicture() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, fileName);
+    QFETCH(Expect, expect);
+    QFETCH(QString, reason);
+    QFETCH(QRgb, colour);
+    QFETCH(int, tolerance);
+    QFETCH(QString, knownBug);
+
+    const QString root = m_dir.filePath(QStringLiteral("picture%1").arg(++m_case));
+    const QString skins = root + QStringLiteral("/Host/Skins");
+    QVERIFY(QDir().mkpath(skins));
+    const QString picture = root + u'/' + fileName;
+    QVERIFY(VarnelProcess::writeFile(picture, bytes));
+
+    const Outcome o =
+        run(QStringLiteral(VARNEL_EXECUTABLE),
+            {QStringLiteral("--export"), QStringLiteral("Ocean"), QStringLiteral("--host-folder"),
+             root + QStringLiteral("/Host"), picture},
+            config());
+    QVERIFY2(o.finished, qPrintable(describe(o)));
+    const QStringList written = QDir(skins).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    if (expect == Expect::Refused) {
+        const QRegularExpression line(
+            QStringLiteral("^The picture could not be loaded: %1 \\((%2)\\)\n$")
+                .arg(QRegularExpression::escape(QDir::toNativeSeparators(picture)), reason));
+        const bool refused = !o.crashed && o.status == 1 && o.out.isEmpty() &&
+                             line.match(o.err).hasMatch() && written.isEmpty();
+        if (!knownBug.isEmpty())
+            QEXPECT_FAIL("", qPrintable(knownBug), Abort);
+        QVERIFY2(refused, qPrintable(describe(o)));
+        return;
+    }
+
+    QVERIFY2(o.status == 0, qPrintable(describe(o)));
+    QCOMPARE(QSet<QString>(written.begin(), written.end()),
+             QSet<QString>(SkinFiles.begin(), SkinFiles.end()));
+    const QImage main(skins + QStringLiteral("/OceanMain.bmp"));
+    QCOMPARE(main.size(), QSize(800, 629));
+    if (colour != 0) {
+        const QPoint at = showsThrough();
+        QVERIFY(at.x() >= 0);
+        QVERIFY2(near(main.pixel(at), colour, tolerance),
+                 qPrintable(QStringLiteral("#%1 at (%2, %3)")
+                                .arg(main.pixel(at) & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+                                .arg(at.x())
+                                .arg(at.y())));
+    }
+}
+
+void tst_BadInput::unusableName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("knownBug");
+
+    // Windows opens the device for these names with any extension after them: "con..skn"
+    // and "NUL.backupMain.bmp" are CON and NUL.
+    const QString deviceWithExtension = QStringLiteral(
+        "skinNameProblem matches device names only as the whole name; Windows also takes the "
+        "part before the first dot (blanks before it dropped), and COM1-9/LPT1-9 with a "
+        "superscript digit; found by fuzz_skinname");
+    QTest::newRow("device name followed by a dot") << "con." << deviceWithExtension;
+    QTest::newRow("device name with an extension") << "NUL.backup" << deviceWithExtension;
+    QTest::newRow("device name with blanks before the extension")
+        << "aux  .old" << deviceWithExtension;
+    QTest::newRow("port with a superscript digit")
+        << QString::fromUtf8("COM\xc2\xb9") << deviceWithExtension;
+    QTest::newRow("device name alone, any case") << "pRn" << QString();
+}
+
+void tst_BadInput::unusableName() {
+    QFETCH(QString, name);
+    QFETCH(QString, knownBug);
+
+    const QString root = m_dir.filePath(QStringLiteral("name%1").arg(++m_case));
+    const QString skins = root + QStringLiteral("/Host/Skins");
+    QVERIFY(QDir().mkpath(skins));
+    const QString picture = root + QStringLiteral("/picture.bmp");
+    QVERIFY(VarnelProcess::writeFile(picture, bmp(quadrants(QSize(8, 8)), BmpLayout::Rgb24)));
+
+    const Outcome o = run(QStringLiteral(VARNEL_EXECUTABLE),
+                          {QStringLiteral("--export"), name, QStringLiteral("--host-folder"),
+                           root + QStringLiteral("/Host"), picture},
+                          config());
+    QVERIFY2(o.finished && !o.crashed, qPrintable(describe(o)));
+    const bool refused =
+        o.status == 1 && o.out.isEmpty() &&
+        o.err == QStringLiteral("\"%1\" is reserved for a device on Windows; choose another skin "
+                                "name.\n")
+                     .arg(name) &&
+        QDir(skins).isEmpty();
+    if (!knownBug.isEmpty())
+        QEXPECT_FAIL("", qPrintable(knownBug), Abort);
+    QVERIFY2(refused, qPrintable(describe(o)));
+}
+
+QTEST_GUILESS_MAIN(tst_BadInput)
+#include "tst_badinput.moc"

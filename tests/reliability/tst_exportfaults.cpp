@@ -1,0 +1,530 @@
+#include "tests/compose/picturefixtures.h"
+#include "tests/reliability/varnelprocess.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace VarnelProcess;
+
+namespace {
+
+const QString SkinName = QStringLiteral("Ocean");
+// In the order the export writes and replaces them.
+const QStringList SkinFiles = {QStringLiteral("OceanMain.bmp"), QStringLiteral("OceanScene.bmp"),
+                               QStringLiteral("OceanChat.bmp"), QStringLiteral("OceanConsole.bmp"),
+                               QStringLiteral("Ocean.skn")};
+
+using Skin = QList<QByteArray>; // bytes of SkinFiles, in that order
+
+// How a fault is made.
+enum class Fault {
+    FileSizeLimit,       // ulimit -f in the child: writes past the limit fail
+    TinyFilesystem,      // the Skins folder is a small tmpfs: the disk really fills
+    ReadOnlySkinsFolder, //
+    ReadOnlyFile,        // one existing file of the skin is read-only
+    SkinsFolderIsAFile,  //
+    SkinsFolderMissing,  //
+    TemplateMissing,     // no DefaultSkin.txt beside the program
+    TemplateIsAFolder,   //
+};
+
+// How "read-only" is made real for the program. Root writes through permission bits, so as
+// root the program runs as an unprivileged user, or behind a read-only bind mount.
+enum class Denial { Permissions, OtherUser, ReadOnlyMount, Impossible };
+
+constexpr int Nobody = 65534;
+
+} // namespace
+Q_DECLARE_METATYPE(Fault)
+namespace {
+
+QString quoted(const QString& text) {
+    return QRegularExpression::escape(QDir::toNativeSeparators(text));
+}
+
+// Every file of `skins`: the five by name (nullopt when absent) and the names of any others.
+struct SkinState {
+    QList<std::optional<QByteArray>> files;
+    QStringList others;
+};
+
+SkinState readState(const QString& skins) {
+    SkinState state;
+    for (const QString& name : SkinFiles)
+        state.files.append(readFile(skins + u'/' + name));
+    const QStringList entries = QDir(skins).entryList(QDir::AllEntries | QDir::Hidden |
+                                                      QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries)
+        if (!SkinFiles.contains(entry))
+            state.others.append(entry);
+    return state;
+}
+
+bool writeSkin(const QString& skins, const Skin& skin) {
+    if (!QDir().mkpath(skins))
+        return false;
+    for (qsizetype i = 0; i < SkinFiles.size(); ++i)
+        if (!writeFile(skins + u'/' + SkinFiles[i], skin[i]))
+            return false;
+    return true;
+}
+
+void makeWorldReadable(const QString& path) {
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadOther |
+                                    QFileDevice::ExeOther | QFileDevice::ReadGroup |
+                                    QFileDevice::ExeGroup);
+}
+
+} // namespace
+
+class tst_ExportFaults : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_program;        // varnel with the build's DefaultSkin.txt beside it
+    QString m_noTemplate;     // varnel alone
+    QString m_templateFolder; // varnel beside a folder named DefaultSkin.txt
+    QString m_newPicture;
+    Skin m_old, m_new;
+    bool m_root = false;
+    Denial m_denial = Denial::Impossible;
+    bool m_canMountTmpfs = false;
+    int m_case = 0;
+
+    QString config() const { return m_dir.filePath(QStringLiteral("config")); }
+    QStringList arguments(const QString& host) const {
+        return {QStringLiteral("--export"),
+                SkinName,
+                QStringLiteral("--hue"),
+                QStringLiteral("30"),
+                QStringLiteral("--host-folder"),
+                host,
+                m_newPicture};
+    }
+
+    // A skin made by the real program from `picture`, with `extraTemplateLine` appended to
+    // the template so that descriptions of two skins differ too.
+    Skin makeSkin(const QString& folder, const QString& picture, const QByteArray& templateText) {
+        if (!copyProgram(folder) ||
+            !writeFile(folder + QStringLiteral("/DefaultSkin.txt"), templateText))
+            return {};
+        const QString host = folder + QStringLiteral("/Host");
+        QDir().mkpath(host + QStringLiteral("/Skins"));
+        const Outcome o =
+            run(programIn(folder),
+                {QStringLiteral("--export"), SkinName, QStringLiteral("--hue"),
+                 QStringLiteral("30"), QStringLiteral("--host-folder"), host, picture},
+                config());
+        if (o.status != 0 || o.crashed)
+            return {};
+        Skin skin;
+        for (const QString& name : SkinFiles)
+            skin.append(readFile(host + QStringLiteral("/Skins/") + name).value_or(QByteArray()));
+        return skin;
+    }
+
+private slots:
+    void initTestCase();
+    void faultLeavesEarlierSkinWhole_data();
+    void faultLeavesEarlierSkinWhole();
+    void killedWhileWritingLeavesEveryFileWhole();
+};
+
+void tst_ExportFaults::initTestCase() {
+#ifndef Q_OS_UNIX
+    QSKIP("The faults are made with a POSIX shell, file-size limits and signals");
+#endif
+    QVERIFY(m_dir.isValid());
+    makeWorldReadable(m_dir.path());
+    QVERIFY(QDir().mkpath(config()));
+
+    // Two different pictures, so that every file of the new skin differs from the old one.
+    const QString oldPicture = m_dir.filePath(QStringLiteral("old.bmp"));
+    QVERIFY(PictureFixtures::writeFile(
+        oldPicture, PictureFixtures::bmp(PictureFixtures::quadrants(QSize(640, 480)),
+                                         PictureFixtures::BmpLayout::Rgb24)));
+    // Large, so that the program runs long enough for the kill test to land anywhere.
+    m_newPicture = m_dir.filePath(QStringLiteral("new.bmp"));
+    QVERIFY(PictureFixtures::writeFile(
+        m_newPicture, PictureFixtures::bmp(PictureFixtures::noise(QSize(3000, 2000), 11),
+                                           PictureFixtures::BmpLayout::Rgb24)));
+    makeWorldReadable(m_newPicture);
+
+    const QByteArray templ = defaultTemplate();
+    QVERIFY(!templ.isEmpty());
+    m_old = makeSkin(m_dir.filePath(QStringLiteral("old-program")), oldPicture,
+                     templ + "\r\nOldSkin=1");
+    m_program = m_dir.filePath(QStringLiteral("program"));
+    m_new = makeSkin(m_program, m_newPicture, templ);
+    QCOMPARE(m_old.size(), SkinFiles.size());
+    QCOMPARE(m_new.size(), SkinFiles.size());
+    for (qsizetype i = 0; i < SkinFiles.size(); ++i)
+        QVERIFY2(!m_old[i].isEmpty() && m_old[i] != m_new[i], qPrintable(SkinFiles[i]));
+    makeWorldReadable(m_program);
+
+    m_noTemplate = m_dir.filePath(QStringLiteral("no-template"));
+    QVERIFY(copyProgram(m_noTemplate));
+    m_templateFolder = m_dir.filePath(QStringLiteral("template-folder"));
+    QVERIFY(copyProgram(m_templateFolder));
+    QVERIFY(QDir().mkpath(m_templateFolder + QStringLiteral("/DefaultSkin.txt")));
+
+    m_root = shell(QStringLiteral("test \"$(id -u)\" -eq 0")) == 0;
+    const QString probe = m_dir.filePath(QStringLiteral("probe"));
+    QVERIFY(QDir().mkpath(probe));
+    if (!m_root)
+        m_denial = Denial::Permissions;
+    else if (shell(QStringLiteral("setpriv --reuid=%1 --regid=%1 --clear-groups -- true")
+                       .arg(Nobody)) == 0)
+        m_denial = Denial::OtherUser;
+    else if (shell(QStringLiteral("unshare -m bash -c 'mount --bind -o ro \"$0\" \"$0\" && ! "
+                                  "touch \"$0/x\" 2>/dev/null' %1")
+                       .arg(probe)) == 0)
+        m_denial = Denial::ReadOnlyMount;
+    m_canMountTmpfs =
+        shell(QStringLiteral("unshare -m mount -t tmpfs -o size=64k varnel-probe %1").arg(probe)) ==
+        0;
+    qInfo("running as %s; read-only made by %s; tiny filesystem %s", m_root ? "root" : "a user",
+          m_denial == Denial::Permissions     ? "permission bits"
+          : m_denial == Denial::OtherUser     ? "running as uid 65534 (setpriv)"
+          : m_denial == Denial::ReadOnlyMount ? "a read-only bind mount (unshare -m)"
+                                              : "nothing (those cases are skipped)",
+          m_canMountTmpfs ? "available (unshare -m, tmpfs)" : "unavailable");
+}
+
+void tst_ExportFaults::faultLeavesEarlierSkinWhole_data() {
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("amount");       // blocks for ulimit -f; file index for ReadOnlyFile
+    QTest::addColumn<QString>("message");  // pattern; <skins>/ and <program>/: their folders
+    QTest::addColumn<QString>("knownBug"); // the row fails until this is fixed
+
+    const auto notWritten = [](const QString& file, const QString& reason) {
+        return QStringLiteral("^The skin could not be saved: <skins>/%1 could not be written "
+                              "\\((%2)\\)\\. No file was changed\\.$")
+            .arg(file, reason);
+    };
+    const QString shortWrite = QStringLiteral(
+        "A short write is reported with no reason (\"Unknown error\"): StagedFiles::add must "
+        "write the rest again so that the system's reason (EFBIG/ENOSPC) is recorded");
+    QTest::newRow("full disk: file-size limit of 0 blocks")
+        << Fault::FileSizeLimit << 0 << notWritten("OceanMain\\.bmp", "File too large")
+        << QString();
+    QTest::newRow("full disk: file-size limit of 1000 blocks, below the main bitmap")
+        << Fault::FileSizeLimit << 1000 << notWritten("OceanMain\\.bmp", "File too large")
+        << shortWrite;
+    QTest::newRow("full disk: tmpfs with room for the main bitmap only")
+        << Fault::TinyFilesystem << 0 << notWritten("OceanScene\\.bmp", "No space left on device")
+        << shortWrite;
+    QTest::newRow("read-only skins folder")
+        << Fault::ReadOnlySkinsFolder << 0
+        << notWritten("OceanMain\\.bmp", "Permission denied|Read-only file system") << QString();
+    QTest::newRow("read-only existing description")
+        << Fault::ReadOnlyFile << 4
+        << notWritten("Ocean\\.skn", "Existing file <skins>/Ocean\\.skn is not writable")
+        << QString();
+    QTest::newRow("read-only existing chat bitmap")
+        << Fault::ReadOnlyFile << 2
+        << notWritten("OceanChat\\.bmp", "Existing file <skins>/OceanChat\\.bmp is not writable")
+        << QString();
+    QTest::newRow("skins folder is a file")
+        << Fault::SkinsFolderIsAFile << 0
+        << QStringLiteral("^The skin could not be saved: the Skins folder <skins>/ (does not "
+                          "exist|is not a folder)\\.$")
+        << QString();
+    QTest::newRow("skins folder missing")
+        << Fault::SkinsFolderMissing << 0
+        << QStringLiteral(
+               "^The skin could not be saved: the Skins folder <skins>/ does not exist\\.$")
+        << QString();
+    QTest::newRow("DefaultSkin.txt missing")
+        << Fault::TemplateMissing << 0
+        << QStringLiteral("^The skin could not be saved: the description template "
+                          "<program>/DefaultSkin\\.txt cannot be read \\(No such file or "
+                          "directory\\)\\.$")
+        << QString();
+    QTest::newRow("DefaultSkin.txt is a folder")
+        << Fault::TemplateIsAFolder << 0
+        << QStringLiteral("^The skin could not be saved: the description template "
+                          "<program>/DefaultSkin\\.txt is a folder, not a file\\.$")
+        << QString();
+}
+
+void tst_ExportFaults::faultLeavesEarlierSkinWhole() {
+    QFETCH(Fault, fault);
+    QFETCH(int, amount);
+    QFETCH(QString, message);
+    QFETCH(QString, knownBug);
+
+    const QString root = m_dir.filePath(QStringLiteral("case%1").arg(++m_case));
+    const QString host = root + QStringLiteral("/Host");
+    const QString skins = host + QStringLiteral("/Skins");
+    QVERIFY(QDir().mkpath(host));
+    QString program = programIn(m_program);
+    QStringList wrapper;
+    QString stateFolder = skins; // where the files are read back from afterwards
+    bool earlierSkin = true;
+
+    const auto denyWrites = [&](const QString& path, bool folder) {
+        switch (m_denial) {
+        case Denial::Permissions:
+        case Denial::OtherUser:
+            QFile::setPermissions(
+                path,
+                folder ? QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                             QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther
+                       : QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+            if (m_denial == Denial::OtherUser)
+                wrapper = {QStringLiteral("setpriv"), QStringLiteral("--reuid=%1").arg(Nobody),
+                           QStringLiteral("--regid=%1").arg(Nobody),
+                           QStringLiteral("--clear-groups"), QStringLiteral("--")};
+            break;
+        case Denial::ReadOnlyMount:
+            wrapper = {QStringLiteral("unshare"),
+                       QStringLiteral("-m"),
+                       QStringLiteral("bash"),
+                       QStringLiteral("-c"),
+                       QStringLiteral("mount --bind -o ro \"$0\" \"$0\" || exit 97; exec \"$@\""),
+                       path};
+            break;
+        case Denial::Impossible:
+            break;
+        }
+    };
+
+    switch (fault) {
+    case Fault::FileSizeLimit:
+        QVERIFY(writeSkin(skins, m_old));
+        // SIGXFSZ ignored: a write past the limit then fails with EFBIG instead of killing.
+        wrapper = {QStringLiteral("bash"), QStringLiteral("-c"),
+                   QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(amount)};
+        break;
+    case Fault::TinyFilesystem: {
+        if (!m_canMountTmpfs)
+            QSKIP("Cannot mount a tmpfs here (needs root or user namespaces)");
+        const QString stash = root + QStringLiteral("/stash");
+        stateFolder = root + QStringLiteral("/after");
+        QVERIFY(writeSkin(stash, m_old));
+        QVERIFY(QDir().mkpath(skins) && QDir().mkpath(stateFolder));
+        qint64 room = m_new[0].size() + 64 * 1024; // the main bitmap fits, the scene one not
+        for (const QByteArray& file : std::as_const(m_old))
+            room += (file.size() + 4095) / 4096 * 4096;
+        // The mount lives in the child's namespace only: the skin is put in before the run
+        // and copied out after it.
+        wrapper = {QStringLiteral("unshare"),
+                   QStringLiteral("-m"),
+                   QStringLiteral("bash"),
+                   QStringLiteral("-c"),
+                   QStringLiteral("skins=$0 stash=$1 after=$2; shift 2\n"
+                                  "mount -t tmpfs -o size=%1k varnel-full \"$skins\" || exit 97\n"
+                                  "cp -a \"$stash\"/. \"$skins\"/ || exit 98\n"
+                                  "\"$@\"; status=$?\n"
+                                  "cp -a \"$skins\"/. \"$after\"/ || exit 99\n"
+                                  "exit $status")
+                       .arg(room / 1024),
+                   skins,
+                   stash,
+                   stateFolder};
+        break;
+    }
+    case Fault::ReadOnlySkinsFolder:
+        if (m_denial == Denial::Impossible)
+            QSKIP("Running as root with neither setpriv nor a private mount namespace");
+        QVERIFY(writeSkin(skins, m_old));
+        makeWorldReadable(root);
+        makeWorldReadable(host);
+        for (const QString& name : SkinFiles) // only the folder may refuse
+            QFile::setPermissions(skins + u'/' + name,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ReadOther | QFileDevice::WriteOther);
+        denyWrites(skins, true);
+        break;
+    case Fault::ReadOnlyFile:
+        if (m_denial == Denial::Impossible)
+            QSKIP("Running as root with neither setpriv nor a private mount namespace");
+        QVERIFY(writeSkin(skins, m_old));
+        makeWorldReadable(root);
+        makeWorldReadable(host);
+        // The folder and the other files stay writable for whoever runs the program.
+        QFile::setPermissions(skins, QFile::permissions(skins) | QFileDevice::WriteOther |
+                                         QFileDevice::ReadOther | QFileDevice::ExeOther);
+        for (const QString& name : SkinFiles)
+            QFile::setPermissions(skins + u'/' + name,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ReadOther | QFileDevice::WriteOther);
+        denyWrites(skins + u'/' + SkinFiles[amount], false);
+        break;
+    case Fault::SkinsFolderIsAFile:
+        earlierSkin = false;
+        QVERIFY(writeFile(skins, "not a folder"));
+        break;
+    case Fault::SkinsFolderMissing:
+        earlierSkin = false;
+        break;
+    case Fault::TemplateMissing:
+        QVERIFY(writeSkin(skins, m_old));
+        program = programIn(m_noTemplate);
+        break;
+    case Fault::TemplateIsAFolder:
+        QVERIFY(writeSkin(skins, m_old));
+        program = programIn(m_templateFolder);
+        break;
+    }
+
+    const Outcome o = run(program, arguments(host), config(), wrapper);
+    QVERIFY2(o.finished && !o.crashed && o.status == 1, qPrintable(describe(o)));
+    QCOMPARE(o.out, QString());
+    QVERIFY2(o.err.endsWith(u'\n') && o.err.count(u'\n') == 1, qPrintable(o.err));
+    const QString pattern =
+        QString(message)
+            .replace(QStringLiteral("<skins>/"), quoted(skins + u'/'))
+            .replace(QStringLiteral("<program>/"), quoted(QFileInfo(program).path() + u'/'));
+    const QString line = o.err.trimmed();
+    if (!knownBug.isEmpty())
+        QEXPECT_FAIL("", qPrintable(knownBug), Continue);
+    QVERIFY2(QRegularExpression(pattern).match(line).hasMatch(),
+             qPrintable(QStringLiteral("message: %1\nwanted: %2").arg(line, pattern)));
+
+    if (earlierSkin) {
+        const SkinState after = readState(stateFolder);
+        for (qsizetype i = 0; i < SkinFiles.size(); ++i)
+            QVERIFY2(after.files[i] == m_old[i], qPrintable(SkinFiles[i] + " changed"));
+        QCOMPARE(after.others, QStringList());
+    } else if (fault == Fault::SkinsFolderIsAFile) {
+        QCOMPARE(readFile(skins), QByteArray("not a folder"));
+        QCOMPARE(QDir(host).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Skins")});
+    } else {
+        QCOMPARE(QDir(host).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+}
+
+// The export killed at random moments over an earlier skin of the same name. Each file is
+// replaced by a rename of a complete temporary, so a file is always whole, old or new. The
+// five renames follow one another, so a kill between two of them leaves a skin whose files
+// come from both exports.
+void tst_ExportFaults::killedWhileWritingLeavesEveryFileWhole() {
+    const QString host = m_dir.filePath(QStringLiteral("killed"));
+    const QString skins = host + QStringLiteral("/Skins");
+    const QString program = programIn(m_program);
+    const QDateTime longAgo = QDateTime(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
+    const auto resetSkin = [&] {
+        QDir(host).removeRecursively();
+        if (!writeSkin(skins, m_old))
+            return false;
+        // Replaced files show by their modification time.
+        for (const QString& name : SkinFiles) {
+            QFile file(skins + u'/' + name);
+            if (!file.open(QIODevice::ReadWrite) ||
+                !file.setFileTime(longAgo, QFileDevice::FileModificationTime))
+                return false;
+        }
+        return true;
+    };
+    const auto mainReplaced = [&] {
+        return QFileInfo(skins + QStringLiteral("/OceanMain.bmp")).lastModified() > longAgo;
+    };
+
+    // How long an uninterrupted export takes here; kill moments are spread over it.
+    QList<qint64> spans;
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(resetSkin());
+        QElapsedTimer clock;
+        clock.start();
+        const Outcome o = run(program, arguments(host), config());
+        spans.append(clock.nsecsElapsed() / 1000);
+        QVERIFY2(o.status == 0 && !o.crashed, qPrintable(describe(o)));
+    }
+    std::sort(spans.begin(), spans.end());
+    const qint64 span = spans[1];
+
+    struct Counts {
+        int runs = 0, allOld = 0, allNew = 0, mixed = 0, finished = 0, leftovers = 0;
+        QStringList leftoverNames;
+    };
+    Counts random, atCommit;
+    QRandomGenerator rng(20240607);
+
+    const auto killOnce = [&](Counts& counts, bool waitForFirstRename) {
+        QVERIFY(resetSkin());
+        QProcess process;
+        process.setProcessEnvironment(environment(config()));
+        const qint64 delay = waitForFirstRename ? rng.bounded(2000) : rng.bounded(span * 11 / 10);
+        process.start(program, arguments(host));
+        QVERIFY(process.waitForStarted());
+        QElapsedTimer clock;
+        clock.start();
+        if (waitForFirstRename) {
+            // The first rename is the start of the window in which the set can be mixed.
+            while (!mainReplaced() && process.state() == QProcess::Running &&
+                   clock.elapsed() < HangGuardMs)
+                ;
+        }
+        QThread::usleep(delay);
+        process.kill();
+        QVERIFY(process.waitForFinished(HangGuardMs));
+        ++counts.runs;
+        if (process.exitStatus() == QProcess::NormalExit) {
+            ++counts.finished;
+            QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+        }
+
+        const SkinState state = readState(skins);
+        int olds = 0, news = 0;
+        for (qsizetype i = 0; i < SkinFiles.size(); ++i) {
+            QVERIFY2(state.files[i], qPrintable(SkinFiles[i] + " is missing"));
+            if (*state.files[i] == m_old[i])
+                ++olds;
+            else if (*state.files[i] == m_new[i])
+                ++news;
+            else
+                QFAIL(qPrintable(SkinFiles[i] + " is neither the old file nor the new one"));
+        }
+        if (olds == SkinFiles.size())
+            ++counts.allOld;
+        else if (news == SkinFiles.size())
+            ++counts.allNew;
+        else
+            ++counts.mixed;
+        QStringList names;
+        for (const QString& name : SkinFiles)
+            names.append(QRegularExpression::escape(name));
+        const QRegularExpression temporary(QStringLiteral("^(%1)\\.\\w{6}$").arg(names.join(u'|')));
+        for (const QString& other : state.others) {
+            // A temporary the kill left behind: one of the five names plus a suffix, so the
+            // host, which looks for .skn and .bmp files, never reads it.
+            QVERIFY2(temporary.match(other).hasMatch(), qPrintable(other));
+            ++counts.leftovers;
+            counts.leftoverNames.append(other);
+        }
+    };
+
+    for (int i = 0; i < 60; ++i) {
+        killOnce(random, false);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    for (int i = 0; i < 20; ++i) {
+        killOnce(atCommit, true);
+        if (QTest::currentTestFailed())
+            return;
+    }
+
+    const auto report = [](const char* what, const Counts& c) {
+        qInfo("%s: %d runs: %d all old, %d all new (%d of them finished before the kill), %d "
+              "mixed; %d leftover temporaries%s%s",
+              what, c.runs, c.allOld, c.allNew, c.finished, c.mixed, c.leftovers,
+              c.leftovers ? ": " : "", qPrintable(c.leftoverNames.join(u' ')));
+    };
+    qInfo("an uninterrupted export takes %lld ms here", span / 1000);
+    report("killed at a random moment of the run", random);
+    report("killed 0-2 ms after the first file was replaced", atCommit);
+}
+
+QTEST_GUILESS_MAIN(tst_ExportFaults)
+#include "tst_exportfaults.moc"
