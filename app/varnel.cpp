@@ -38,14 +38,15 @@ void place(QWidget* widget, const char* name, int left, int top, int width, int 
     widget->setGeometry(fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height));
 }
 
-// The designed family is missing on most systems. The fallbacks are faces of similar
-// width, so the texts still fit their designed places; the last resort is the platform's
-// sans-serif font at the same size and weight.
+// The designed family is missing on most systems. The fallbacks are faces no wider than
+// it, so the texts still fit their designed places (Arial and its look-alikes clip the
+// last line of STEP 3); the last resort is the platform's sans-serif font at the same
+// size and weight.
 QFont boldFont(qreal points) {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans Condensed")});
+                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(true);
