@@ -234,9 +234,10 @@ void tst_ExportFaults::faultLeavesEarlierSkinWhole_data() {
         << QString();
     QTest::newRow("skins folder is a file")
         << Fault::SkinsFolderIsAFile << 0
-        << QStringLiteral("^The skin could not be saved: the Skins folder <skins>/ (does not "
-                          "exist|is not a folder)\\.$")
-        << QString();
+        << QStringLiteral("^The skin could not be saved: the Skins folder <skins>/ is a file, "
+                          "not a folder\\.$")
+        << QStringLiteral("The message says the Skins folder does not exist while a file of "
+                          "that name is there");
     QTest::newRow("skins folder missing")
         << Fault::SkinsFolderMissing << 0
         << QStringLiteral(
