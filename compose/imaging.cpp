@@ -24,6 +24,25 @@ namespace {
 // Decoding never allocates more than this for one picture; a larger one is "too large".
 constexpr int AllocationLimitMiB = 1024;
 
+// Whether a width x height picture would take more than the limit in Format_RGB32. Header
+// sizes reach 2^31 in each axis, so the product is not formed.
+bool exceedsAllocationLimit(qint64 width, qint64 height) {
+    return width > 0 && height > 0 && width > qint64(AllocationLimitMiB) * 1024 * 1024 / 4 / height;
+}
+
+// The JPEG decoder keeps every coefficient of a progressive or non-interleaved picture at
+// its stored size, whatever size it is asked to produce, so a small file claiming a huge
+// frame would take gigabytes. libjpeg reads this cap when a decoder is created; past it
+// the decode fails (reported as "too large", see JpegDamageWatch).
+void capJpegDecoderMemory() {
+    static const bool capped = [] {
+        if (!qEnvironmentVariableIsSet("JPEGMEM"))
+            qputenv("JPEGMEM", "512M");
+        return true;
+    }();
+    Q_UNUSED(capped);
+}
+
 QString reasonFor(const QImageReader& reader) {
     switch (reader.error()) {
     case QImageReader::FileNotFoundError:
@@ -82,7 +101,7 @@ QString bitmapHeaderProblem(const QByteArray& head, qint64 fileSize) {
     }
     if (width <= 0 || height <= 0)
         return QString(); // the reader itself refuses these
-    if (width * height * 4 > qint64(AllocationLimitMiB) * 1024 * 1024)
+    if (exceedsAllocationLimit(width, height))
         return QStringLiteral("too large");
     const bool uncompressed = compression == 0 || compression == 3;
     if (uncompressed &&
@@ -116,6 +135,7 @@ public:
     JpegDamageWatch& operator=(const JpegDamageWatch&) = delete;
 
     bool damaged() const { return m_damaged; }
+    bool tooLarge() const { return m_tooLarge; }
 
 private:
     static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -127,6 +147,10 @@ private:
             if (text.contains(QLatin1String("remature end"), Qt::CaseInsensitive) ||
                 text.contains(QLatin1String("instead of RST")))
                 watch->m_damaged = true;
+            // The decoder's working memory ran past its cap.
+            if (text.contains(QLatin1String("Backing store not supported")) ||
+                text.contains(QLatin1String("Insufficient memory")))
+                watch->m_tooLarge = true;
             return;
         }
         if (watch && watch->m_previous)
@@ -136,6 +160,7 @@ private:
     static thread_local JpegDamageWatch* t_watch;
     QtMessageHandler m_previous = nullptr;
     bool m_damaged = false;
+    bool m_tooLarge = false;
 };
 thread_local JpegDamageWatch* JpegDamageWatch::t_watch = nullptr;
 
@@ -153,6 +178,9 @@ QString PictureError::message() const {
 }
 
 QImage readPicture(const QString& path, QSize cover) {
+    // Before any reader exists: the decoder takes its cap when the reader first looks at
+    // the file.
+    capJpegDecoderMemory();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw PictureError(path, QStringLiteral("cannot be opened: %1").arg(file.errorString()));
@@ -180,12 +208,13 @@ QImage readPicture(const QString& path, QSize cover) {
         if (decode != reader.size())
             reader.setScaledSize(decode);
     }
-    if (decode.isValid() &&
-        qint64(decode.width()) * decode.height() * 4 > qint64(AllocationLimitMiB) * 1024 * 1024)
+    if (decode.isValid() && exceedsAllocationLimit(decode.width(), decode.height()))
         throw PictureError(path, QStringLiteral("too large"));
 
     const JpegDamageWatch watch(jpeg);
     const QImage image = reader.read();
+    if (watch.tooLarge())
+        throw PictureError(path, QStringLiteral("too large"));
     if (image.isNull())
         throw PictureError(path, reasonFor(reader));
     if (watch.damaged())

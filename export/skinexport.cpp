@@ -69,8 +69,17 @@ class StagedFiles {
 public:
     void add(const QString& path, const QByteArray& bytes) {
         auto file = std::make_unique<QSaveFile>(path);
-        if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() ||
-            !file->flush())
+        if (!file->open(QIODevice::WriteOnly))
+            fail(path, *file);
+        // A full disk or a file-size limit first takes part of the data without an error;
+        // writing the rest again brings out the system's reason.
+        for (qint64 done = 0; done < bytes.size();) {
+            const qint64 written = file->write(bytes.constData() + done, bytes.size() - done);
+            if (written <= 0)
+                fail(path, *file);
+            done += written;
+        }
+        if (!file->flush())
             fail(path, *file);
         m_files.push_back(std::move(file));
     }
@@ -107,10 +116,13 @@ QStringList ExportSkin(const SkinWorkspace& ws, const QString& hostFolder, const
     const QByteArray description = BuildSkinDescription(
         *encodeForHost(name), readTemplate(descriptionTemplatePath(programFolder)));
 
-    if (!QFileInfo(paths.skinsFolder).isDir())
-        throw ExportError(QStringLiteral("The skin could not be saved: the Skins folder %1 "
-                                         "does not exist.")
-                              .arg(native(paths.skinsFolder)));
+    if (!QFileInfo(paths.skinsFolder).isDir()) {
+        const bool isFile = QFileInfo(paths.skinsFolder.chopped(1)).isFile();
+        throw ExportError(
+            QStringLiteral("The skin could not be saved: the Skins folder %1 %2.")
+                .arg(native(paths.skinsFolder), isFile ? QStringLiteral("is a file, not a folder")
+                                                       : QStringLiteral("does not exist")));
+    }
 
     StagedFiles files;
     files.add(paths.main, Imaging::encodeBmp24(ws.Xpress1.Picture()));

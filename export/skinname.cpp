@@ -16,9 +16,14 @@ QString skinNameProblem(const QString& name) {
         if (ch.unicode() < 0x20 || ch.unicode() == 0x7F)
             return QStringLiteral("A skin name cannot contain control characters.");
     }
-    static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    if (device.match(name.trimmed()).hasMatch())
+    // Windows opens the device also with an extension after the name ("NUL.txt", "con.")
+    // and with blanks before that extension, and knows COM and LPT with superscript digits.
+    // Each of the five file names starts with the skin name, so its part before the first
+    // dot decides.
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9\u00B9\u00B2\u00B3]|LPT[1-9\u00B9\u00B2\u00B3])$"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (device.match(name.section(u'.', 0, 0).trimmed()).hasMatch())
         return QStringLiteral("\"%1\" is reserved for a device on Windows; choose another "
                               "skin name.")
             .arg(name);

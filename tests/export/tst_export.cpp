@@ -226,7 +226,7 @@ private slots:
         QTest::newRow("skins folder missing") << "noskins"
                                               << "does not exist";
         QTest::newRow("skins folder is a file") << "skinsfile"
-                                                << "does not exist";
+                                                << "is a file, not a folder";
         QTest::newRow("template missing") << "notemplate"
                                           << "DefaultSkin.txt";
         QTest::newRow("template is a folder") << "templatedir"
