@@ -60,9 +60,10 @@ QString reasonFor(const QImageReader& reader) {
     return QStringLiteral("damaged");
 }
 
-// The DCT scale (M/8, M in 1..8) that keeps the decoded picture at least `cover` in
-// both axes. libjpeg produces ceil(size * M / 8); asking for that size exactly lets the
-// reader skip its own resampling when the sizes divide evenly.
+// The size to ask the JPEG reader for: the smallest DCT scale M/8 that keeps the picture at
+// least `cover` in both axes, at floor(size * M / 8). The reader picks its DCT scale from
+// the size asked for; rounding down keeps it at M (rounding up would tip it to M + 1),
+// and when the sizes divide evenly, as camera sizes do, it need not resample at all.
 QSize jpegDecodeSize(QSize stored, QSize cover) {
     for (int m = 1; m < 8; ++m) {
         const qint64 w = qint64(stored.width()) * m;
