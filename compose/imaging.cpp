@@ -243,64 +243,94 @@ QImage stretch(const QImage& image, int width, int height) {
     return source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QRgb shiftHsl(QRgb rgb, int hue, int saturation, int lightness) {
+namespace {
+
+// A colour's hue (degrees, 0 to 360), saturation and lightness (0 to 1).
+struct Hsl {
+    double h = 0;
+    double s = 0;
+    double l = 0;
+};
+
+Hsl toHsl(QRgb rgb) {
     const double r = qRed(rgb) / 255.0;
     const double g = qGreen(rgb) / 255.0;
     const double b = qBlue(rgb) / 255.0;
     const double mx = std::max({r, g, b});
     const double mn = std::min({r, g, b});
-    const double l = (mx + mn) / 2;
     const double d = mx - mn;
-    double h = 0;
-    double s = 0;
+    Hsl c;
+    c.l = (mx + mn) / 2;
     if (d != 0) {
-        s = l <= 0.5 ? d / (mx + mn) : d / (2 - mx - mn);
+        c.s = c.l <= 0.5 ? d / (mx + mn) : d / (2 - mx - mn);
         if (mx == r) {
-            h = 60 * std::fmod((g - b) / d, 6.0);
-            if (h < 0)
-                h += 360;
+            c.h = 60 * std::fmod((g - b) / d, 6.0);
+            if (c.h < 0)
+                c.h += 360;
         } else if (mx == g) {
-            h = 60 * ((b - r) / d + 2);
+            c.h = 60 * ((b - r) / d + 2);
         } else {
-            h = 60 * ((r - g) / d + 4);
+            c.h = 60 * ((r - g) / d + 4);
         }
     }
+    return c;
+}
 
-    double h2 = std::fmod(h + 1.8 * hue, 360.0);
-    if (h2 < 0)
-        h2 += 360;
-    const double s2 = std::clamp(s * (1 + saturation / 100.0), 0.0, 1.0);
+// x mod m in [0, m), as std::fmod and a correction give it, without fmod's cost in the
+// range a tint reaches (the subtraction is exact there); this runs once per colour at
+// every slider step.
+double wrap(double x, double m) {
+    if (x >= 0 && x < m)
+        return x;
+    if (x >= m && x < 2 * m)
+        return x - m;
+    if (x < 0 && x >= -m)
+        return x + m; // std::fmod keeps x, and the caller adds m
+    const double r = std::fmod(x, m);
+    return r < 0 ? r + m : r;
+}
+
+QRgb fromShiftedHsl(const Hsl& c, int hue, int saturation, int lightness) {
+    const double h2 = wrap(c.h + 1.8 * hue, 360.0);
+    const double s2 = std::clamp(c.s * (1 + saturation / 100.0), 0.0, 1.0);
     const double v = lightness / 200.0;
-    const double l2 = v < 0 ? l * (1 + v) : l + v * (1 - l);
+    const double l2 = v < 0 ? c.l * (1 + v) : c.l + v * (1 - c.l);
 
-    const double c = (1 - std::fabs(2 * l2 - 1)) * s2;
-    const double x = c * (1 - std::fabs(std::fmod(h2 / 60, 2.0) - 1));
-    const double m = l2 - c / 2;
+    const double chroma = (1 - std::fabs(2 * l2 - 1)) * s2;
+    const double sector = h2 / 60; // 0 to 6: the remainder by 2 is exact as a subtraction
+    const double x = chroma * (1 - std::fabs(sector - 2 * std::floor(sector / 2) - 1));
+    const double m = l2 - chroma / 2;
     double r2 = 0, g2 = 0, b2 = 0;
-    switch (int(h2 / 60) % 6) {
+    switch (int(sector) % 6) {
     case 0:
-        r2 = c, g2 = x, b2 = 0;
+        r2 = chroma, g2 = x, b2 = 0;
         break;
     case 1:
-        r2 = x, g2 = c, b2 = 0;
+        r2 = x, g2 = chroma, b2 = 0;
         break;
     case 2:
-        r2 = 0, g2 = c, b2 = x;
+        r2 = 0, g2 = chroma, b2 = x;
         break;
     case 3:
-        r2 = 0, g2 = x, b2 = c;
+        r2 = 0, g2 = x, b2 = chroma;
         break;
     case 4:
-        r2 = x, g2 = 0, b2 = c;
+        r2 = x, g2 = 0, b2 = chroma;
         break;
     default:
-        r2 = c, g2 = 0, b2 = x;
+        r2 = chroma, g2 = 0, b2 = x;
         break;
     }
     const auto channel = [](double value) {
         return int(std::clamp(std::nearbyint(255 * value), 0.0, 255.0));
     };
     return qRgb(channel(r2 + m), channel(g2 + m), channel(b2 + m));
+}
+
+} // namespace
+
+QRgb shiftHsl(QRgb rgb, int hue, int saturation, int lightness) {
+    return fromShiftedHsl(toHsl(rgb), hue, saturation, lightness);
 }
 
 namespace {
@@ -310,9 +340,12 @@ namespace {
 // fill per run instead of work per pixel.
 struct RunImage {
     QSize size;
-    QList<QRgb> palette;
+    std::vector<Hsl> palette;
     std::vector<std::pair<quint32, quint32>> runs; // (length, palette index), raster order
 };
+
+// More colours than this and the picture is a photo, not artwork.
+constexpr std::size_t MaxRunColours = 4096;
 
 std::optional<RunImage> toRuns(const QImage& image) {
     if (image.bytesPerLine() != qsizetype(image.width()) * 4)
@@ -329,12 +362,12 @@ std::optional<RunImage> toRuns(const QImage& image) {
             ++j;
         auto it = index.constFind(c);
         if (it == index.constEnd()) {
+            if (r.palette.size() == MaxRunColours)
+                return std::nullopt;
             it = index.insert(c, quint32(r.palette.size()));
-            r.palette.append(c);
+            r.palette.push_back(toHsl(c));
         }
         r.runs.emplace_back(quint32(j - i), *it);
-        if (qsizetype(r.runs.size()) > pixels / 16)
-            return std::nullopt; // a photo: runs would not pay
         i = j;
     }
     return r;
@@ -365,9 +398,9 @@ QImage adjustHsl(const QImage& image, int hue, int saturation, int lightness) {
         return source;
 
     if (const auto& runs = runsFor(source)) {
-        QList<QRgb> tinted(runs->palette.size());
-        for (qsizetype i = 0; i < tinted.size(); ++i)
-            tinted[i] = shiftHsl(runs->palette[i], hue, saturation, lightness);
+        std::vector<QRgb> tinted(runs->palette.size());
+        for (std::size_t i = 0; i < tinted.size(); ++i)
+            tinted[i] = fromShiftedHsl(runs->palette[i], hue, saturation, lightness);
         QImage result(runs->size, QImage::Format_RGB32);
         auto* out = reinterpret_cast<QRgb*>(result.bits());
         for (const auto& [length, index] : runs->runs)

@@ -8,6 +8,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <tuple>
+
 using namespace Imaging;
 
 namespace {
@@ -86,6 +88,21 @@ private slots:
             for (int x = 0; x < in.width(); ++x)
                 QCOMPARE(out.pixel(x, y), Imaging::shiftHsl(in.pixel(x, y), 37, -20, 15));
         QCOMPARE(in.pixel(3, 3), gradient(97, 61).pixel(3, 3)); // the input is untouched
+    }
+
+    void adjustHslOfArtworkMatchesPerPixelShift() {
+        // Few colours in runs, like the templates: tinted through the colour runs.
+        QImage art = solid(90, 40, qRgb(255, 0, 255));
+        for (int y = 5; y < 35; ++y)
+            for (int x = 10; x < 80; ++x)
+                art.setPixel(x, y, qRgb(9 + (x / 7) * 20, 134, 200 - y));
+        for (const auto& [h, s, l] : {std::tuple{100, 0, 0}, std::tuple{-100, -100, -100},
+                                      std::tuple{37, 55, -12}, std::tuple{-1, 1, 100}}) {
+            const QImage out = adjustHsl(art, h, s, l);
+            for (int y = 0; y < art.height(); ++y)
+                for (int x = 0; x < art.width(); ++x)
+                    QCOMPARE(out.pixel(x, y), Imaging::shiftHsl(art.pixel(x, y), h, s, l));
+        }
     }
 
     void overlayLetsOnlyTheExactKeyThrough() {
