@@ -1,6 +1,7 @@
 #include "app/cli.h"
 
 #include "app/loadstep.h"
+#include "art/builtinart.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 #include "export/skinexport.h"
@@ -13,6 +14,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <future>
 
 namespace {
 
@@ -130,9 +132,20 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     }
 
     try {
+        // The built-in art decodes on another core while the picture decodes on this one;
+        // the workspace then finds it ready. The rest is Load Image's path.
+        auto art = std::async(std::launch::async, [] {
+            BuiltInArt::mainTemplate();
+            BuiltInArt::sceneTemplate();
+            BuiltInArt::consoleTemplate();
+            BuiltInArt::chatTemplate();
+            BuiltInArt::menuStrip();
+        });
+        const QImage picture = Imaging::readPicture(pictures.constFirst(), largestSurfaceSize());
+        art.get();
         SkinWorkspace ws;
         const MenuTint tint{tints[0].value, tints[1].value, tints[2].value};
-        LoadPictureIntoWorkspace(ws, pictures.constFirst(), [tint] { return tint; });
+        LoadDecodedPicture(ws, picture, [tint] { return tint; });
         const QStringList written =
             ExportSkin(ws, hostFolder, name, QCoreApplication::applicationDirPath());
         printLine(stdout, QString::fromLatin1(SkinExportedMessage));
