@@ -16,10 +16,25 @@
 #include <cstring>
 #include <future>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
+
+#ifdef Q_OS_WIN
+// The program is built for the window subsystem, which starts without a console; a
+// command line typed in a console prints there.
+void attachParentConsole() {
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
+}
+#endif
 
 bool asksForCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
@@ -55,6 +70,9 @@ struct TintOption {
 std::optional<int> runCommandLine(int argc, char** argv) {
     if (!asksForCommandLine(argc, argv))
         return std::nullopt;
+#ifdef Q_OS_WIN
+    attachParentConsole();
+#endif
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("varnel"));

@@ -85,19 +85,24 @@ public:
     }
 
     void commitAll() {
-        for (auto& file : m_files)
-            if (!file->commit())
-                fail(file->fileName(), *file);
+        for (std::size_t i = 0; i < m_files.size(); ++i)
+            if (!m_files[i]->commit())
+                fail(m_files[i]->fileName(), *m_files[i], i);
         m_files.clear();
     }
 
 private:
-    [[noreturn]] void fail(const QString& path, const QSaveFile& file) {
+    // `replaced`: how many files were already committed when this one failed.
+    [[noreturn]] void fail(const QString& path, const QSaveFile& file, std::size_t replaced = 0) {
         const QString reason = file.errorString();
         m_files.clear(); // QSaveFile drops its temporary when destroyed uncommitted
-        throw ExportError(QStringLiteral("The skin could not be saved: %1 could not be "
-                                         "written (%2). No file was changed.")
-                              .arg(native(path), reason));
+        throw ExportError(
+            QStringLiteral("The skin could not be saved: %1 could not be written (%2). %3")
+                .arg(native(path), reason,
+                     replaced == 0 ? QStringLiteral("No file was changed.")
+                                   : QStringLiteral("The %1 files before it were already "
+                                                    "replaced; save the skin again.")
+                                         .arg(replaced)));
     }
 
     std::vector<std::unique_ptr<QSaveFile>> m_files;
