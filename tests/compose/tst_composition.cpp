@@ -1,15 +1,10 @@
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
+#include "tests/compose/testimages.h"
 
 #include <QtTest>
 
 namespace {
-
-QImage solid(int w, int h, QRgb colour) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
 
 QImage checker(int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);

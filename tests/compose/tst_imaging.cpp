@@ -1,5 +1,6 @@
 #include "compose/imagecontrol.h"
 #include "compose/imaging.h"
+#include "tests/compose/testimages.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -13,12 +14,6 @@
 using namespace Imaging;
 
 namespace {
-
-QImage solid(int w, int h, QRgb colour) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
 
 // A picture with many distinct colours, so memoised and direct results can differ.
 QImage gradient(int w, int h) {

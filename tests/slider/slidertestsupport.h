@@ -4,9 +4,11 @@
 #include "slider/sliderpicture.h"
 #include "slider/ucslider.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QObject>
 #include <QStringList>
+#include <QWidget>
 
 // Pictures like the main window's: a 113 x 18 rail bitmap and a 26 x 25 thumb icon whose
 // one-pixel border is fully transparent.
@@ -76,6 +78,20 @@ public:
 
 private:
     QStringList m_Events;
+};
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
 };
 
 // The offscreen platform cannot restack windows and says so each time a tool-tip window is

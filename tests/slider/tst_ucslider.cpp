@@ -31,19 +31,6 @@ QVariantMap propertiesOf(const ucSlider& slider) {
     return values;
 }
 
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
-
 } // namespace
 
 class tst_ucSlider : public QObject {

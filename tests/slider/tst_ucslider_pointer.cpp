@@ -37,19 +37,6 @@ PropertyBag plainVertical() {
     return bag;
 }
 
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(Steps)
