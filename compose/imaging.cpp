@@ -11,6 +11,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <deque>
@@ -76,27 +77,34 @@ QSize jpegDecodeSize(QSize stored, QSize cover) {
 
 // The bitmap reader fills rows missing from a cut file with black and refuses huge
 // headers without saying why; the header tells both before any pixel is read.
-QString bitmapHeaderProblem(const QByteArray& head, qint64 fileSize) {
-    if (head.size() < 26 || !head.startsWith("BM"))
+QString bitmapHeaderProblem(const QByteArray& peeked, qint64 fileSize) {
+    if (peeked.size() < 26 || !peeked.startsWith("BM"))
         return QString();
+    // A fixed, zero-filled copy: every field below can be read without a size check.
+    std::array<uchar, 54> head{};
+    std::memcpy(head.data(), peeked.constData(),
+                std::size_t(std::min<qsizetype>(peeked.size(), qsizetype(head.size()))));
     const auto u16 = [&](int at) {
-        return qFromLittleEndian<quint16>(head.constData() + at);
+        return qFromLittleEndian<quint16>(head.data() + at);
+    };
+    const auto u32 = [&](int at) {
+        return qFromLittleEndian<quint32>(head.data() + at);
     };
     const auto i32 = [&](int at) {
-        return qFromLittleEndian<qint32>(head.constData() + at);
+        return qFromLittleEndian<qint32>(head.data() + at);
     };
-    const qint64 offset = qFromLittleEndian<quint32>(head.constData() + 10);
-    const qint64 headerSize = qFromLittleEndian<quint32>(head.constData() + 14);
+    const qint64 offset = u32(10);
+    const qint64 headerSize = u32(14);
     qint64 width = 0, height = 0, bits = 0, compression = 0;
     if (headerSize == 12) {
         width = u16(18);
         height = u16(20);
         bits = u16(24);
-    } else if (headerSize >= 40 && head.size() >= 34) {
+    } else if (headerSize >= 40 && peeked.size() >= 34) {
         width = i32(18);
         height = std::abs(qint64(i32(22)));
         bits = u16(28);
-        compression = qFromLittleEndian<quint32>(head.constData() + 30);
+        compression = u32(30);
     } else {
         return QString();
     }
