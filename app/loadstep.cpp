@@ -3,7 +3,7 @@
 #include "app/dialogs.h"
 #include "app/module1.h"
 #include "app/module2.h"
-#include "app/specialfolders.h"
+#include "app/shellfolders.h"
 
 QString ReadHostFolderSetting() {
     return Module2::RegistryValueText(Module2::ReadRegistryValue(

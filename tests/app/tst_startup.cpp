@@ -1,7 +1,7 @@
 #include "app/loadstep.h"
 #include "app/module1.h"
 #include "app/module2.h"
-#include "app/specialfolders.h"
+#include "app/shellfolders.h"
 #include "fakedialogs.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+// The shell folder lookup of the SpecialFolders module.
 namespace SpecialFolders {
 
 // The folder id of the user's documents folder.

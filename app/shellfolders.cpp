@@ -1,4 +1,4 @@
-#include "app/specialfolders.h"
+#include "app/shellfolders.h"
 
 #include <QStandardPaths>
 
