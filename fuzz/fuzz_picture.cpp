@@ -5,6 +5,7 @@
 #include "compose/imagecontrol.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
+#include "fuzz/fuzzsupport.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -16,6 +17,9 @@
 
 namespace {
 
+using FuzzSupport::require;
+using FuzzSupport::silent;
+
 std::unique_ptr<QTemporaryDir> g_dir;
 QString g_path;
 
@@ -25,13 +29,6 @@ QString g_path;
 // before decoding, and are fuzzed).
 constexpr qint64 MaxDecodedPixels = 16 * 1024 * 1024;
 constexpr qint64 LoaderLimitPixels = qint64(1024) * 1024 * 1024 / 4;
-
-void silent(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-void require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // A text it accepts must write back to a text that reads as the same bag, and that text
 // must be stable from then on.
 
+#include "fuzz/fuzzsupport.h"
 #include "slider/propertybag.h"
 
 #include <cstdint>
@@ -9,12 +10,8 @@
 
 namespace {
 
-void silent(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-void require(bool condition) {
-    if (!condition)
-        std::abort();
-}
+using FuzzSupport::require;
+using FuzzSupport::silent;
 
 } // namespace
 

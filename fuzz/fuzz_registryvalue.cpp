@@ -4,6 +4,7 @@
 // file itself and reads it the way start-up does.
 
 #include "app/module2.h"
+#include "fuzz/fuzzsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,15 +19,11 @@
 
 namespace {
 
+using FuzzSupport::require;
+using FuzzSupport::silent;
+
 std::unique_ptr<QTemporaryDir> g_dir;
 quint64 g_run = 0;
-
-void silent(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-void require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 template <typename T> T number(const QByteArray& bytes) {
     T value{};

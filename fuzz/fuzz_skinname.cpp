@@ -8,6 +8,7 @@
 #include "export/skindescription.h"
 #include "export/skinexport.h"
 #include "export/skinname.h"
+#include "fuzz/fuzzsupport.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -17,10 +18,7 @@
 
 namespace {
 
-void require(bool condition) {
-    if (!condition)
-        std::abort();
-}
+using FuzzSupport::require;
 
 // Windows opens a device for these names, also with any extension after them and with
 // blanks before that extension.
