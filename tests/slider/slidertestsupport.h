@@ -6,9 +6,12 @@
 
 #include <QEvent>
 #include <QImage>
+#include <QLineEdit>
 #include <QObject>
 #include <QStringList>
 #include <QWidget>
+
+#include <memory>
 
 // Pictures like the main window's: a 113 x 18 rail bitmap and a 26 x 25 thumb icon whose
 // one-pixel border is fully transparent.
@@ -79,6 +82,24 @@ public:
 private:
     QStringList m_Events;
 };
+
+// A top-level window holding a slider and a text box that can take the focus.
+struct SliderHost {
+    std::unique_ptr<QWidget> window;
+    QLineEdit* other = nullptr;
+    ucSlider* slider = nullptr;
+};
+
+inline SliderHost makeSliderHost() {
+    SliderHost host;
+    host.window = std::make_unique<QWidget>();
+    host.window->resize(300, 160);
+    host.other = new QLineEdit(host.window.get());
+    host.other->setGeometry(10, 120, 200, 24);
+    host.slider = new ucSlider(host.window.get());
+    host.slider->move(50, 40);
+    return host;
+}
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {

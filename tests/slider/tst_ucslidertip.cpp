@@ -56,12 +56,10 @@ void tst_ucSliderTip::initTestCase() {
 
 void tst_ucSliderTip::init() {
     ucSliderTip::setTextWidthFunction(knownWidth);
-    m_Host = std::make_unique<QWidget>();
-    m_Host->resize(300, 160);
-    m_Other = new QLineEdit(m_Host.get());
-    m_Other->setGeometry(10, 120, 200, 24);
-    m_Slider = new ucSlider(m_Host.get());
-    m_Slider->move(50, 40);
+    SliderHost host = makeSliderHost();
+    m_Host = std::move(host.window);
+    m_Other = host.other;
+    m_Slider = host.slider;
 }
 
 void tst_ucSliderTip::cleanup() {
