@@ -160,6 +160,13 @@ private slots:
                                 << QStringLiteral("7");
         QTest::newRow("unquoted comma makes a list")
             << QByteArray("Directory=/srv/a, b\n") << none << false << QString();
+        // A serialised value whose length field claims tens of gigabytes: the value is
+        // refused and reads as missing.
+        QTest::newRow("corrupt serialised value claiming a huge size")
+            << QByteArray::fromBase64("Dz1AVmFyaWEPKAAAAAA9bgB0AHhAPVZhcmlhbnQoAQAABCkKDz1AVmFyaWF"
+                                      "udCgAeDEpCjIpCg89QFZhcmlhbnQoAHgxcmlhbnQoAAB4MikKDz1AVmFy"
+                                      "aWFudCgAeDEpCjIpCg89QFZhcmlhbnQoAAAAMXF4AHEALykK")
+            << none << false << QString();
         QTest::newRow("system-wide file only")
             << none << QByteArray("Directory=/opt/norvo\n") << true << QStringLiteral("/opt/norvo");
         QTest::newRow("user file wins over system-wide file")
