@@ -36,6 +36,24 @@ void attachParentConsole() {
 }
 #endif
 
+void printLine(FILE* stream, const QString& text) {
+    std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+ParsedCommandLine usageError(const QString& text) {
+    return {std::nullopt,
+            QStringLiteral("varnel: %1\nTry 'varnel --help' for more information.").arg(text),
+            ExitUsage};
+}
+
+struct TintOption {
+    QCommandLineOption option;
+    qint16 value = 0;
+};
+
+} // namespace
+
 bool asksForCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
@@ -49,35 +67,7 @@ bool asksForCommandLine(int argc, char** argv) {
     return false;
 }
 
-void printLine(FILE* stream, const QString& text) {
-    std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
-    std::fflush(stream);
-}
-
-int usageError(const QString& text) {
-    printLine(stderr, QStringLiteral("varnel: %1").arg(text));
-    printLine(stderr, QStringLiteral("Try 'varnel --help' for more information."));
-    return ExitUsage;
-}
-
-struct TintOption {
-    QCommandLineOption option;
-    qint16 value = 0;
-};
-
-} // namespace
-
-std::optional<int> runCommandLine(int argc, char** argv) {
-    if (!asksForCommandLine(argc, argv))
-        return std::nullopt;
-#ifdef Q_OS_WIN
-    attachParentConsole();
-#endif
-
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("varnel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
-
+ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Turns one picture into a skin for Norvo 7.\n\n"
@@ -108,20 +98,18 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     parser.addOption(hostOption);
     parser.addPositionalArgument(QStringLiteral("picture"),
                                  QStringLiteral("A BMP or JPEG picture (any format Qt reads)."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
 
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
-        printLine(stdout, parser.helpText().trimmed());
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        printLine(stdout, QStringLiteral("varnel %1").arg(QCoreApplication::applicationVersion()));
-        return 0;
-    }
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
+        return {std::nullopt, parser.helpText().trimmed(), 0};
+    if (parser.isSet(versionOption))
+        return {std::nullopt,
+                QStringLiteral("varnel %1").arg(QCoreApplication::applicationVersion()), 0};
 
+    ExportRequest request;
     for (TintOption& t : tints) {
         bool ok = false;
         const int value = parser.value(t.option).toInt(&ok);
@@ -131,19 +119,26 @@ std::optional<int> runCommandLine(int argc, char** argv) {
                                   .arg(t.option.names().constFirst(), parser.value(t.option)));
         t.value = qint16(value);
     }
+    request.tint = MenuTint{tints[0].value, tints[1].value, tints[2].value};
+
     const QStringList pictures = parser.positionalArguments();
     if (pictures.size() != 1)
         return usageError(pictures.isEmpty()
                               ? QStringLiteral("--export needs a PICTURE to make the skin from.")
                               : QStringLiteral("only one PICTURE can be given."));
+    request.picture = pictures.constFirst();
+    request.skinName = parser.value(exportOption);
+    if (parser.isSet(hostOption))
+        request.hostFolder = parser.value(hostOption);
+    return {request, QString(), 0};
+}
 
-    const QString name = parser.value(exportOption);
-    if (const QString problem = skinNameProblem(name); !problem.isEmpty()) {
+int runExport(const ExportRequest& request) {
+    if (const QString problem = skinNameProblem(request.skinName); !problem.isEmpty()) {
         printLine(stderr, problem);
         return ExitFailure;
     }
-    const QString hostFolder =
-        parser.isSet(hostOption) ? parser.value(hostOption) : ReadHostFolderSetting();
+    const QString hostFolder = request.hostFolder ? *request.hostFolder : ReadHostFolderSetting();
     if (hostFolder.isEmpty()) {
         printLine(stderr, QStringLiteral("Please install a valid copy of Norvo 7."));
         return ExitFailure;
@@ -159,13 +154,13 @@ std::optional<int> runCommandLine(int argc, char** argv) {
             BuiltInArt::chatTemplate();
             BuiltInArt::menuStrip();
         });
-        const QImage picture = Imaging::readPicture(pictures.constFirst(), largestSurfaceSize());
+        const QImage picture = Imaging::readPicture(request.picture, largestSurfaceSize());
         art.get();
         SkinWorkspace ws;
-        const MenuTint tint{tints[0].value, tints[1].value, tints[2].value};
+        const MenuTint tint = request.tint;
         LoadDecodedPicture(ws, picture, [tint] { return tint; });
         const QStringList written =
-            ExportSkin(ws, hostFolder, name, QCoreApplication::applicationDirPath());
+            ExportSkin(ws, hostFolder, request.skinName, QCoreApplication::applicationDirPath());
         printLine(stdout, QString::fromLatin1(SkinExportedMessage));
         for (const QString& path : written)
             printLine(stdout, QDir::toNativeSeparators(path));
@@ -174,4 +169,23 @@ std::optional<int> runCommandLine(int argc, char** argv) {
         printLine(stderr, QString::fromStdString(e.what()));
         return ExitFailure;
     }
+}
+
+std::optional<int> runCommandLine(int argc, char** argv) {
+    if (!asksForCommandLine(argc, argv))
+        return std::nullopt;
+#ifdef Q_OS_WIN
+    attachParentConsole();
+#endif
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("varnel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
+
+    const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments());
+    if (!parsed.exportRequest) {
+        printLine(parsed.status == 0 ? stdout : stderr, parsed.text);
+        return parsed.status;
+    }
+    return runExport(*parsed.exportRequest);
 }

@@ -1,9 +1,43 @@
 #pragma once
 
+#include "compose/skinworkspace.h"
+
+#include <QString>
+#include <QStringList>
+
 #include <optional>
 
 // Making a skin without the window, for scripts:
 //   varnel --export NAME [--hue N] [--saturation N] [--lightness N] [--host-folder DIR] PICTURE
-// Also answers --help and --version. Returns the exit status when the arguments ask for
-// the command line, nothing when the window should start. Needs no display.
+// Also answers --help and --version. Needs no display.
+
+// What `--export` was asked to do, once the arguments are known to be well formed.
+struct ExportRequest {
+    QString skinName;
+    QString picture;
+    MenuTint tint;
+    // Empty: the host folder comes from the same lookup as the window's.
+    std::optional<QString> hostFolder;
+};
+
+// The arguments, understood: either text to print and an exit status (help, version, a
+// usage error), or an export to run.
+struct ParsedCommandLine {
+    std::optional<ExportRequest> exportRequest;
+    QString text; // printed to stdout with status 0, to stderr otherwise
+    int status = 0;
+};
+
+// True when the arguments ask for the command line rather than the window.
+bool asksForCommandLine(int argc, char** argv);
+
+// Parses the arguments (arguments[0] is the program). Needs a QCoreApplication for the
+// help text's program name and version.
+ParsedCommandLine parseCommandLine(const QStringList& arguments);
+
+// Makes and saves the skin; prints the result or one line of reason. Returns the exit status.
+int runExport(const ExportRequest& request);
+
+// The exit status when the arguments ask for the command line, nothing when the window
+// should start.
 std::optional<int> runCommandLine(int argc, char** argv);
