@@ -6,6 +6,15 @@
 #include <limits>
 #include <stdexcept>
 
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < SkinSurfaceTable.size(); ++i)
+            if (std::size_t(SkinSurfaceTable[i].id) != i)
+                return false;
+        return true;
+    }(),
+    "the surface table is indexed by SurfaceId");
+
 qint16 narrowTint(qint32 value) {
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
         throw std::overflow_error("Overflow: a tint amount does not fit in 16 bits");
@@ -14,13 +23,10 @@ qint16 narrowTint(qint32 value) {
 
 SkinWorkspace::SkinWorkspace()
     : m_surfaces{{
-          {"Main", "MainWindowImage", QSize(800, 629), &Xpress1, &MainPic, &MainBuff, &MainMerge},
-          {"Scene", "SceneWindowImage", QSize(300, 550), &Xpress3, &ScenePic, &SceneBuff,
-           &SceneMerge},
-          {"Console", "ConsoleBorderImage", QSize(310, 105), &Xpress4, &InChatPic, &InChatBuff,
-           &InChatMerge},
-          {"Chat", "ChatWindowImage", QSize(438, 173), &Xpress5, &OutChatPic, &OutChatBuff,
-           &OutChatMerge},
+          {surfaceFacts(SurfaceId::Main), &Xpress1, &MainPic, &MainBuff, &MainMerge},
+          {surfaceFacts(SurfaceId::Scene), &Xpress3, &ScenePic, &SceneBuff, &SceneMerge},
+          {surfaceFacts(SurfaceId::Console), &Xpress4, &InChatPic, &InChatBuff, &InChatMerge},
+          {surfaceFacts(SurfaceId::Chat), &Xpress5, &OutChatPic, &OutChatBuff, &OutChatMerge},
       }} {
     MainMerge.Picture = BuiltInArt::mainTemplate();
     SceneMerge.Picture = BuiltInArt::sceneTemplate();
@@ -31,7 +37,10 @@ SkinWorkspace::SkinWorkspace()
 }
 
 QSize largestSurfaceSize() {
-    return QSize(800, 629);
+    QSize cover;
+    for (const SurfaceFacts& s : SkinSurfaceTable)
+        cover = cover.expandedTo(s.size);
+    return cover;
 }
 
 void LoadPictureIntoWorkspace(SkinWorkspace& ws, const QString& path, const TintSource& tint,

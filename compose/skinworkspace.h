@@ -26,11 +26,39 @@ using TintSource = std::function<MenuTint()>;
 // the 16-bit range.
 qint16 narrowTint(qint32 value);
 
-// One of the four window pictures of a skin.
-struct SkinSurface {
+// The four window pictures of a skin. The enumeration order is the order every
+// per-surface step of the composition visits them.
+enum class SurfaceId { Main, Scene, Console, Chat };
+
+// What is fixed about a surface: the one table every other part derives from.
+struct SurfaceFacts {
+    SurfaceId id;
     const char* word;           // in the exported file names
     const char* descriptionKey; // in the skin description
     QSize size;
+};
+
+inline constexpr std::array<SurfaceFacts, 4> SkinSurfaceTable{{
+    {SurfaceId::Main, "Main", "MainWindowImage", QSize(800, 629)},
+    {SurfaceId::Scene, "Scene", "SceneWindowImage", QSize(300, 550)},
+    {SurfaceId::Console, "Console", "ConsoleBorderImage", QSize(310, 105)},
+    {SurfaceId::Chat, "Chat", "ChatWindowImage", QSize(438, 173)},
+}};
+
+constexpr const SurfaceFacts& surfaceFacts(SurfaceId id) {
+    return SkinSurfaceTable[std::size_t(id)];
+}
+
+// The export writes the bitmaps in this order (the description comes last).
+inline constexpr std::array<SurfaceId, 4> SurfaceWriteOrder{SurfaceId::Main, SurfaceId::Scene,
+                                                            SurfaceId::Chat, SurfaceId::Console};
+
+// The skin description names the bitmaps in this order, top to bottom.
+inline constexpr std::array<SurfaceId, 4> DescriptionLineOrder{SurfaceId::Console, SurfaceId::Scene,
+                                                               SurfaceId::Chat, SurfaceId::Main};
+
+// One surface with the workspace's image-control instance and picture boxes for it.
+struct SkinSurface : SurfaceFacts {
     ImageControl* instance;
     PictureBox* scaled;
     PictureBox* tinted;
@@ -55,6 +83,7 @@ public:
 
     // Main, Scene, Console, Chat: the order every per-surface step visits them.
     const std::array<SkinSurface, 4>& surfaces() const { return m_surfaces; }
+    const SkinSurface& surface(SurfaceId id) const { return m_surfaces[std::size_t(id)]; }
 
     // True once a picture has been loaded and composed.
     bool hasSkin() const { return !MainPic.Picture.isNull(); }
@@ -63,7 +92,8 @@ private:
     std::array<SkinSurface, 4> m_surfaces;
 };
 
-// The largest surface: a picture is never decoded smaller than this.
+// The widest and the tallest surface together: a picture is never decoded smaller than
+// this, so no surface is ever enlarged from a reduced decode.
 QSize largestSurfaceSize();
 
 // Load Image after the file dialog: reads and decodes first, so a picture that cannot

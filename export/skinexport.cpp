@@ -28,12 +28,18 @@ QString folderSeparator() {
 SkinPaths skinPaths(const QString& hostFolder, const QString& name) {
     SkinPaths p;
     p.skinsFolder = hostFolder + folderSeparator() + "Skins" + folderSeparator();
-    p.main = p.skinsFolder + name + "Main" + ".bmp";
-    p.scene = p.skinsFolder + name + "Scene" + ".bmp";
-    p.chat = p.skinsFolder + name + "Chat" + ".bmp";
-    p.console = p.skinsFolder + name + "Console" + ".bmp";
+    for (const SurfaceFacts& s : SkinSurfaceTable)
+        p.bitmaps[std::size_t(s.id)] = p.skinsFolder + name + s.word + ".bmp";
     p.description = p.skinsFolder + name + ".skn";
     return p;
+}
+
+QStringList SkinPaths::all() const {
+    QStringList paths;
+    for (SurfaceId id : SurfaceWriteOrder)
+        paths.append(bitmap(id));
+    paths.append(description);
+    return paths;
 }
 
 QString descriptionTemplatePath(const QString& programFolder) {
@@ -130,10 +136,8 @@ QStringList ExportSkin(const SkinWorkspace& ws, const QString& hostFolder, const
     }
 
     StagedFiles files;
-    files.add(paths.main, Imaging::encodeBmp24(ws.Xpress1.Picture()));
-    files.add(paths.scene, Imaging::encodeBmp24(ws.Xpress3.Picture()));
-    files.add(paths.chat, Imaging::encodeBmp24(ws.Xpress5.Picture()));
-    files.add(paths.console, Imaging::encodeBmp24(ws.Xpress4.Picture()));
+    for (SurfaceId id : SurfaceWriteOrder)
+        files.add(paths.bitmap(id), Imaging::encodeBmp24(ws.surface(id).instance->Picture()));
     files.add(paths.description, description);
     files.commitAll();
     return paths.all();

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "compose/skinworkspace.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <stdexcept>
-
-class SkinWorkspace;
 
 // A save that did not happen; what() is the sentence shown to the user.
 class ExportError : public std::runtime_error {
@@ -20,9 +21,12 @@ QString folderSeparator();
 
 struct SkinPaths {
     QString skinsFolder;
-    QString main, scene, chat, console, description;
-    // In the order they are written: Main, Scene, Chat, Console, description.
-    QStringList all() const { return {main, scene, chat, console, description}; }
+    std::array<QString, 4> bitmaps; // indexed by SurfaceId
+    QString description;
+
+    const QString& bitmap(SurfaceId id) const { return bitmaps[std::size_t(id)]; }
+    // In the order they are written: the bitmaps in SurfaceWriteOrder, then the description.
+    QStringList all() const;
 };
 
 // Joined as plain strings, nothing added or removed.

@@ -159,8 +159,8 @@ private slots:
         const QString sep = folderSeparator();
         const SkinPaths p = skinPaths("/h", " Sea ");
         QCOMPARE(p.skinsFolder, "/h" + sep + "Skins" + sep);
-        QCOMPARE(p.main, p.skinsFolder + " Sea Main.bmp");
-        QCOMPARE(p.console, p.skinsFolder + " Sea Console.bmp");
+        QCOMPARE(p.bitmap(SurfaceId::Main), p.skinsFolder + " Sea Main.bmp");
+        QCOMPARE(p.bitmap(SurfaceId::Console), p.skinsFolder + " Sea Console.bmp");
         QCOMPARE(p.description, p.skinsFolder + " Sea .skn");
         // A host folder that ends in a separator keeps it: the separator doubles.
         QCOMPARE(skinPaths("/h" + sep, "X").skinsFolder, "/h" + sep + sep + "Skins" + sep);
