@@ -135,11 +135,14 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
 }
 
 void Varnel::createTintSliders() {
-    // The three sliders share one set of stored settings, kept with the window.
+    // The three sliders share one set of stored settings, kept with the window. Their rail
+    // and thumb pictures come from the built-in art, the one place they are drawn.
     QFile stored(QStringLiteral(":/app/tintslider.bag"));
     if (!stored.open(QIODevice::ReadOnly))
         throw std::runtime_error("The tint sliders' stored settings are missing");
-    const PropertyBag bag = PropertyBag::fromText(stored.readAll());
+    PropertyBag bag = PropertyBag::fromText(stored.readAll());
+    bag.writePicture(QStringLiteral("railimage"), SliderPicture::bitmap(BuiltInArt::railImage()));
+    bag.writePicture(QStringLiteral("sliderimage"), SliderPicture::icon(BuiltInArt::thumbImage()));
 
     struct Row {
         QLabel*& label;

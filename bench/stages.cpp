@@ -11,15 +11,11 @@
 #include "compose/skinworkspace.h"
 #include "export/skinexport.h"
 
-#ifdef VARNEL_BENCH_WINDOW
 #include "app/dialogs.h"
 #include "app/loadstep.h"
 #include "app/varnel.h"
 #include <QApplication>
 #include <QWindow>
-#else
-#include <QGuiApplication>
-#endif
 
 #include <QCoreApplication>
 #include <QDir>
@@ -269,7 +265,6 @@ void printTable(const std::vector<Row>& rows) {
 // The tint a user might leave after dragging all three sliders.
 constexpr MenuTint BenchTint{40, 20, -10};
 
-#ifdef VARNEL_BENCH_WINDOW
 class SilentDialogs : public Dialogs {
 public:
     void message(const QString& text) override {
@@ -308,7 +303,6 @@ void provideHostSetting(const QString& configHome, const QString& hostFolder) {
         conf.write("[General]\nDirectory=" + hostFolder.toUtf8() + "\n");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome));
 }
-#endif
 
 int runStages(const QString& inputDir, int warmup, int runs, bool quick, const QString& tsv,
               std::optional<double> firstWindowMs) {
@@ -398,7 +392,6 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
     add("one preview", "159x35 strip",
         measure(warmup * 50, many * 10, [&] { PreviewMenuTint(ws, tint); }));
 
-#ifdef VARNEL_BENCH_WINDOW
     if (firstWindowMs) {
         Stats first;
         first.runs = 1;
@@ -409,10 +402,6 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
             if (!showWindowOnce())
                 throw std::runtime_error("the window was not shown");
         }));
-#else
-    Q_UNUSED(firstWindowMs);
-    std::fprintf(stderr, "(start-up to window shown: not built, the window is missing)\n");
-#endif
 
     std::printf("varnel_bench: %d runs per stage (%d for the >20 MP pictures, %d for the release "
                 "stages), %d warm-up; tint (%d, %d, %d)\n",
@@ -597,7 +586,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const bool timingRun = argc < 2 || (std::strcmp(argv[1], "--make-inputs") != 0 &&
                                         std::strcmp(argv[1], "--check") != 0);
-#ifdef VARNEL_BENCH_WINDOW
     QTemporaryDir configHome;
     if (timingRun)
         provideHostSetting(configHome.path(), configHome.path());
@@ -609,12 +597,6 @@ int main(int argc, char** argv) {
     if (timingRun && showWindowOnce())
         firstWindowMs =
             std::chrono::duration<double, std::milli>(Clock::now() - processStart).count();
-#else
-    QGuiApplication app(argc, argv);
-    const std::optional<double> firstWindowMs;
-    Q_UNUSED(processStart);
-    Q_UNUSED(timingRun);
-#endif
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 

@@ -5,6 +5,8 @@
 #include "art/builtinart.h"
 #include "compose/skinworkspace.h"
 #include "fakedialogs.h"
+#include "slider/propertybag.h"
+#include "slider/ucslider.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -227,6 +229,19 @@ private slots:
         const QRgb background = m_window->palette().color(QPalette::Window).rgb();
         QVERIFY(isFilled(shown, QRect(159, 0, 4, 38), background));
         QVERIFY(isFilled(shown, QRect(0, 35, 163, 3), background));
+    }
+
+    // The sliders draw the built-in rail and thumb, so regenerated art reaches the window.
+    void tintSlidersShowTheBuiltInArt() {
+        const SliderPicture rail = SliderPicture::bitmap(BuiltInArt::railImage());
+        const SliderPicture thumb = SliderPicture::icon(BuiltInArt::thumbImage());
+        QVERIFY(!rail.isNone() && !thumb.isNone());
+        for (const char* name : {"ucSlider1", "ucSlider2", "ucSlider3"}) {
+            auto* slider = m_window->findChild<ucSlider*>(QLatin1String(name));
+            QVERIFY2(slider, name);
+            QVERIFY2(slider->RailImage() == rail, name);
+            QVERIFY2(slider->SliderImage() == thumb, name);
+        }
     }
 
     void surfacePreviewsStartEmpty_data() {

@@ -127,8 +127,11 @@ private slots:
         const SettingsFixture settings("Directory=/srv/host\nVersion=7\n"
                                        "[Paths]\nDirectory=/srv/paths\n",
                                        QByteArray());
+        // Copies on purpose: the read must leave its arguments as they were.
+        // NOLINTBEGIN(performance-unnecessary-copy-initialization)
         const QVariant keyBefore = keyPath;
         const QVariant nameBefore = valueName;
+        // NOLINTEND(performance-unnecessary-copy-initialization)
         QCOMPARE(Module2::ReadRegistryValue(keyPath, valueName), expected);
         QCOMPARE(keyPath, keyBefore);
         QCOMPARE(valueName, nameBefore);
