@@ -1,4 +1,5 @@
-// Paints the built-in pictures and writes them as PNG files into the given folder.
+// Paints the built-in pictures and the desktop icons (Icon16 to Icon256) and writes them as
+// PNG files into the given folder.
 // Run by hand after changing the artwork, then commit the output in art/:
 //   QT_QPA_PLATFORM=offscreen varnel_artgen <outdir>
 
