@@ -604,24 +604,23 @@ void paintIcon(QPainter& p, bool detailed) {
     }
 }
 
-QImage largeWindowIcon() {
-    QImage layer = newLayer({32, 32});
-    QPainter p(&layer);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintIcon(p, false);
-    p.end();
-    return toIndexed(cutMask(layer));
-}
-
-// From 48 pixels up the desktop draws the icon over any ground, so it keeps its soft edge.
-QImage desktopIcon(int size) {
+QImage paintedIcon(int size, bool detailed) {
     QImage layer = newLayer({size, size});
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
-    paintIcon(p, true);
+    paintIcon(p, detailed);
     p.end();
-    return layer.convertToFormat(QImage::Format_ARGB32);
+    return layer;
+}
+
+QImage largeWindowIcon() {
+    return toIndexed(cutMask(paintedIcon(32, false)));
+}
+
+// From 48 pixels up the desktop draws the icon over any ground, so it keeps its soft edge.
+QImage desktopIcon(int size) {
+    return paintedIcon(size, true).convertToFormat(QImage::Format_ARGB32);
 }
 
 QRgb iconColour(char c) {
