@@ -1,4 +1,5 @@
-// Paints the built-in pictures and writes them as PNG files into the given folder.
+// Paints the built-in pictures and the desktop icons (Icon16 to Icon256) and writes them as
+// PNG files into the given folder.
 // Run by hand after changing the artwork, then commit the output in art/:
 //   QT_QPA_PLATFORM=offscreen varnel_artgen <outdir>
 
@@ -18,6 +19,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <numbers>
 #include <vector>
@@ -524,10 +526,10 @@ QPainterPath star(QPointF centre, qreal outer, qreal inner) {
     return path;
 }
 
-QImage largeWindowIcon() {
-    QImage layer = newLayer({32, 32});
-    QPainter p(&layer);
-    p.setRenderHint(QPainter::Antialiasing);
+// The diamond framing a moon and a star, in a 32-unit square: the painter's scale sets the
+// size, so each size is painted at its own resolution. The detailed form adds shading that
+// only shows from about 48 pixels up.
+void paintIcon(QPainter& p, bool detailed) {
     const QPointF centre(16, 16);
     const qreal frame = 15.4;
 
@@ -547,27 +549,115 @@ QImage largeWindowIcon() {
     field.setColorAt(0, QColor(186, 224, 255));
     field.setColorAt(1, QColor(112, 176, 236));
     p.setBrush(field);
-    p.drawPolygon(diamond(centre, inner - 1.2 * std::numbers::sqrt2));
+    const qreal fieldReach = inner - 1.2 * std::numbers::sqrt2;
+    p.drawPolygon(diamond(centre, fieldReach));
+    if (detailed) {
+        // Light from the top left: a soft sheen over the upper half of the sky.
+        QLinearGradient sheen(centre.x() - fieldReach / 2, centre.y() - fieldReach / 2, centre.x(),
+                              centre.y());
+        sheen.setColorAt(0, QColor(255, 255, 255, 110));
+        sheen.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setBrush(sheen);
+        QPainterPath upper;
+        upper.addPolygon(diamond(centre, fieldReach));
+        QPainterPath top;
+        top.addRect(QRectF(0, 0, 32, centre.y()));
+        p.drawPath(upper.intersected(top));
+    }
 
     const QColor moonEdge(176, 120, 0);
     const QPointF moonCentre = centre + QPointF(-1.6, 1.2);
+    const QPointF starCentre = centre + QPointF(3.7, -3.4);
+    QBrush moonFill(QColor(255, 224, 40));
+    if (detailed) {
+        QRadialGradient glow(moonCentre + QPointF(-2, 2), 6);
+        glow.setColorAt(0, QColor(255, 240, 120));
+        glow.setColorAt(1, QColor(246, 196, 20));
+        moonFill = glow;
+    }
     p.setPen(QPen(moonEdge, 0.7));
-    p.setBrush(QColor(255, 224, 40));
+    p.setBrush(moonFill);
     p.drawPath(crescent(moonCentre, 5.0, moonCentre + QPointF(2.1, -2.1), 4.3));
     p.setPen(QPen(moonEdge, 0.5));
-    p.drawPath(star(centre + QPointF(3.7, -3.4), 2.7, 1.1));
+    if (detailed) {
+        QRadialGradient twinkle(starCentre, 2.7);
+        twinkle.setColorAt(0, QColor(255, 250, 200));
+        twinkle.setColorAt(1, QColor(255, 216, 40));
+        p.setBrush(twinkle);
+    }
+    p.drawPath(star(starCentre, 2.7, 1.1));
 
     p.setPen(QPen(QColor(120, 50, 0), 0.7));
     p.setBrush(QColor(255, 136, 0));
     const qreal dot = 2.5;
     const qreal reach = frame - dot * 0.9;
-    for (const QPointF direction : {QPointF(0, -1), QPointF(1, 0), QPointF(0, 1), QPointF(-1, 0)})
-        p.drawEllipse(centre + direction * reach, dot, dot);
-    p.end();
-    return toIndexed(cutMask(layer));
+    for (const QPointF direction : {QPointF(0, -1), QPointF(1, 0), QPointF(0, 1), QPointF(-1, 0)}) {
+        const QPointF at = centre + direction * reach;
+        if (detailed) {
+            QRadialGradient bead(at, dot, at + QPointF(-0.8, -0.8));
+            bead.setColorAt(0, QColor(255, 214, 140));
+            bead.setColorAt(0.45, QColor(255, 136, 0));
+            bead.setColorAt(1, QColor(206, 84, 0));
+            p.setBrush(bead);
+        }
+        p.drawEllipse(at, dot, dot);
+    }
 }
 
-// Painted at 16 pixels the diamond turns to mush, so the small icon is laid out pixel by pixel.
+QImage paintedIcon(int size, bool detailed) {
+    QImage layer = newLayer({size, size});
+    QPainter p(&layer);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    paintIcon(p, detailed);
+    p.end();
+    return layer;
+}
+
+QImage largeWindowIcon() {
+    return toIndexed(cutMask(paintedIcon(32, false)));
+}
+
+// From 48 pixels up the desktop draws the icon over any ground, so it keeps its soft edge.
+QImage desktopIcon(int size) {
+    return paintedIcon(size, true).convertToFormat(QImage::Format_ARGB32);
+}
+
+QRgb iconColour(char c) {
+    switch (c) {
+    case 'o':
+        return qRgb(232, 112, 0);
+    case 'y':
+        return qRgb(204, 156, 24);
+    case 'c':
+        return qRgb(232, 206, 128);
+    case 'k':
+        return qRgb(0, 0, 0);
+    case 'B':
+        return qRgb(88, 140, 206);
+    case 'b':
+        return qRgb(56, 104, 178);
+    case 'm':
+        return qRgb(236, 190, 16);
+    case '*':
+        return qRgb(255, 240, 150);
+    default:
+        return qRgba(0, 0, 0, 0);
+    }
+}
+
+QImage pixelIcon(const char* const* rows, int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        Q_ASSERT(std::strlen(rows[y]) == std::size_t(size));
+        for (int x = 0; x < size; ++x)
+            image.setPixel(x, y, iconColour(rows[y][x]));
+    }
+    return toIndexed(image);
+}
+
+// Painted at 16 or 24 pixels the diamond turns to mush, so the small icons are laid out
+// pixel by pixel.
 QImage smallWindowIcon() {
     static const char* const rows[16] = {
         ".......oo.......", ".......oo.......", "......yccy......", ".....yckkcy.....",
@@ -575,34 +665,21 @@ QImage smallWindowIcon() {
         "oockmmbbbbbbkcoo", "..yckmmbbbbkcy..", "...yckmmmbkcy...", "....yckbbkcy....",
         ".....yckkcy.....", "......yccy......", ".......oo.......", ".......oo.......",
     };
-    const auto colourOf = [](char c) -> QRgb {
-        switch (c) {
-        case 'o':
-            return qRgb(232, 112, 0);
-        case 'y':
-            return qRgb(204, 156, 24);
-        case 'c':
-            return qRgb(232, 206, 128);
-        case 'k':
-            return qRgb(0, 0, 0);
-        case 'B':
-            return qRgb(88, 140, 206);
-        case 'b':
-            return qRgb(56, 104, 178);
-        case 'm':
-            return qRgb(236, 190, 16);
-        case '*':
-            return qRgb(255, 240, 150);
-        default:
-            return qRgba(0, 0, 0, 0);
-        }
+    return pixelIcon(rows, 16);
+}
+
+QImage icon24() {
+    static const char* const rows[24] = {
+        "...........oo...........", "..........oooo..........", "..........oooo..........",
+        "..........yooy..........", ".........yckkcy.........", "........yckBBkcy........",
+        ".......yckBBBBkcy.......", "......yckBBBB*Bkcy......", ".....yckBBB*****kcy.....",
+        "....yckBBmBB***BBkcy....", ".ooyckBBmBBB*B*BBBkcyoo.", "ooookBBmmBBBBBBBBBBkoooo",
+        "ooookbmmmbbbbbbbbbbkoooo", ".ooyckmmmbbbbbbbbbkcyoo.", "....yckmmmbbbbbbbkcy....",
+        ".....yckmmmmmmbbkcy.....", "......yckbmmmbbkcy......", ".......yckbbbbkcy.......",
+        "........yckbbkcy........", ".........yckkcy.........", "..........yooy..........",
+        "..........oooo..........", "..........oooo..........", "...........oo...........",
     };
-    QImage image(16, 16, QImage::Format_ARGB32);
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x)
-            image.setPixel(x, y, colourOf(rows[y][x]));
-    }
-    return toIndexed(image);
+    return pixelIcon(rows, 24);
 }
 
 bool writePng(QImage image, const QString& path) {
@@ -646,6 +723,12 @@ int main(int argc, char** argv) {
         {"SliderImage.png", thumbImage()},
         {"Icon32.png", largeWindowIcon()},
         {"Icon16.png", smallWindowIcon()},
+        // The desktop's icon theme, beside the window's own two sizes.
+        {"Icon24.png", icon24()},
+        {"Icon48.png", desktopIcon(48)},
+        {"Icon64.png", desktopIcon(64)},
+        {"Icon128.png", desktopIcon(128)},
+        {"Icon256.png", desktopIcon(256)},
     };
     bool ok = true;
     for (const auto& [name, image] : pictures)

@@ -60,6 +60,8 @@ private slots:
     void maskedPictures_data();
     void maskedPictures();
     void iconOfOtherSizeIsNull();
+    void desktopIcons_data();
+    void desktopIcons();
     void picturesAreLoadedOnce();
     void defaultSkinTemplateUsesCrLf();
 };
@@ -272,6 +274,51 @@ void TestArt::maskedPictures() {
 void TestArt::iconOfOtherSizeIsNull() {
     QVERIFY(BuiltInArt::iconImage(24).isNull());
     QVERIFY(BuiltInArt::iconImage(0).isNull());
+}
+
+void TestArt::desktopIcons_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("painted");
+
+    // Up to 32 pixels the icons have a hard edge; from 48 up they are painted at their size
+    // with a soft one.
+    for (const int size : {16, 24, 32})
+        QTest::addRow("%d pixels, hard edge", size) << size << false;
+    for (const int size : {48, 64, 128, 256})
+        QTest::addRow("%d pixels, painted", size) << size << true;
+}
+
+void TestArt::desktopIcons() {
+    QFETCH(int, size);
+    QFETCH(bool, painted);
+
+    const QString path = QStringLiteral(VARNEL_ART_DIR "/Icon%1.png").arg(size);
+    const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY2(!image.isNull(), qPrintable(path));
+    QCOMPARE(image.size(), QSize(size, size));
+
+    int partial = 0;
+    double coverage = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int alpha = qAlpha(image.pixel(x, y));
+            partial += alpha != 0 && alpha != 255;
+            coverage += alpha / 255.0;
+        }
+    }
+    QCOMPARE(partial > 0, painted);
+    // The diamond with its four beads fills about half of the square at every size: drawn
+    // at the size, not in a corner of it or cut off.
+    coverage /= size * size;
+    QVERIFY2(coverage > 0.4 && coverage < 0.55, qPrintable(QString::number(coverage)));
+    for (const QPoint point : corners(image))
+        QCOMPARE(qAlpha(image.pixel(point)), 0);
+    QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+    // The beads reach the middle of each side.
+    for (const QPoint point : {QPoint(size / 2, 0), QPoint(0, size / 2), QPoint(size / 2, size - 1),
+                               QPoint(size - 1, size / 2)})
+        QVERIFY2(qAlpha(image.pixel(point)) > 0,
+                 qPrintable(QStringLiteral("(%1, %2) is clear").arg(point.x()).arg(point.y())));
 }
 
 void TestArt::picturesAreLoadedOnce() {
