@@ -91,8 +91,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     };
     const QCommandLineOption tintOption(
         QStringLiteral("tint"),
-        QStringLiteral("auto: suggest the tint from the picture (instead of --hue, "
-                       "--saturation and --lightness)."),
+        QStringLiteral("With the value auto: a tint suggested from the picture, instead of "
+                       "--hue, --saturation and --lightness; the tint is printed."),
         QStringLiteral("auto"));
     const QCommandLineOption hostOption(
         QStringLiteral("host-folder"),
