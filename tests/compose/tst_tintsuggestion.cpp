@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <numbers>
 #include <optional>
 
 using namespace TintSuggestion;
@@ -39,7 +40,7 @@ QImage greyRamp(QSize size) {
 }
 
 double hueOf(const Oklab& lab) {
-    const double h = std::atan2(lab.b, lab.a) * 180 / M_PI;
+    const double h = std::atan2(lab.b, lab.a) * 180 / std::numbers::pi;
     return h < 0 ? h + 360 : h;
 }
 
