@@ -4,6 +4,7 @@
 #include "art/builtinart.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
+#include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
 #include "export/skinname.h"
 
@@ -88,6 +89,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                             QStringLiteral("Menu lightness, -100 to 100 (default 0)."),
                             QStringLiteral("N"), QStringLiteral("0"))},
     };
+    const QCommandLineOption tintOption(
+        QStringLiteral("tint"),
+        QStringLiteral("With the value auto: a tint suggested from the picture, instead of "
+                       "--hue, --saturation and --lightness; the tint is printed."),
+        QStringLiteral("auto"));
     const QCommandLineOption hostOption(
         QStringLiteral("host-folder"),
         QStringLiteral("The host's folder (holding Skins); default: the host-folder setting."),
@@ -95,6 +101,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     parser.addOption(exportOption);
     for (const TintOption& t : tints)
         parser.addOption(t.option);
+    parser.addOption(tintOption);
     parser.addOption(hostOption);
     parser.addPositionalArgument(QStringLiteral("picture"),
                                  QStringLiteral("A BMP or JPEG picture (any format Qt reads)."));
@@ -120,6 +127,16 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         t.value = qint16(value);
     }
     request.tint = MenuTint{tints[0].value, tints[1].value, tints[2].value};
+    if (parser.isSet(tintOption)) {
+        if (parser.value(tintOption) != QLatin1String("auto"))
+            return usageError(QStringLiteral("--tint accepts only \"auto\", not \"%1\".")
+                                  .arg(parser.value(tintOption)));
+        for (const TintOption& t : tints)
+            if (parser.isSet(t.option))
+                return usageError(QStringLiteral("--tint auto cannot be combined with --hue, "
+                                                 "--saturation or --lightness."));
+        request.suggestTint = true;
+    }
 
     const QStringList pictures = parser.positionalArguments();
     if (pictures.size() != 1)
@@ -157,11 +174,18 @@ int runExport(const ExportRequest& request) {
         const QImage picture = Imaging::readPicture(request.picture, largestSurfaceSize());
         art.get();
         SkinWorkspace ws;
-        const MenuTint tint = request.tint;
-        LoadDecodedPicture(ws, picture, [tint] { return tint; });
+        ScaleDecodedPicture(ws, picture);
+        // The suggestion looks at the Main picture as it is composed.
+        const MenuTint tint = request.suggestTint ? SuggestMenuTint(ws).tint : request.tint;
+        ComposeTintedSurfaces(ws, [tint] { return tint; });
         const QStringList written =
             ExportSkin(ws, hostFolder, request.skinName, QCoreApplication::applicationDirPath());
         printLine(stdout, QString::fromLatin1(SkinExportedMessage));
+        if (request.suggestTint)
+            printLine(stdout, QStringLiteral("Tint: hue %1, saturation %2, lightness %3")
+                                  .arg(tint.hue)
+                                  .arg(tint.saturation)
+                                  .arg(tint.lightness));
         for (const QString& path : written)
             printLine(stdout, QDir::toNativeSeparators(path));
         return 0;

@@ -7,6 +7,7 @@
 #include "art/builtinart.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
+#include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
 #include "slider/propertybag.h"
 #include "slider/ucslider.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 #include <limits>
 
@@ -121,14 +123,25 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
 
     createTintSliders();
 
+    // In the free column right of the Main preview; enabled with the sliders.
+    SuggestTint = new QPushButton(QStringLiteral("Suggest Tint"), this);
+    SuggestTint->setObjectName(QStringLiteral("SuggestTint"));
+    SuggestTint->setGeometry(1228, 200, 148, 33);
+    SuggestTint->setToolTip(
+        QStringLiteral("Sets the three sliders to a tint in the picture's colour that keeps "
+                       "the MENU button readable."));
+    SuggestTint->setEnabled(false);
+
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Text1);
     setTabOrder(Text1, Command3);
+    setTabOrder(Command3, SuggestTint);
     Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Varnel::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Varnel::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Varnel::Command3_Click);
+    connect(SuggestTint, &QPushButton::clicked, this, &Varnel::SuggestTint_Click);
 
     m_programFolder = QCoreApplication::applicationDirPath();
     setAcceptDrops(true);
@@ -181,6 +194,8 @@ MenuTint Varnel::menuTint() const {
 }
 
 void Varnel::previewTint() {
+    if (m_settingSliders)
+        return;
     runSliderRoutine(m_lastPreviewFailure, QStringLiteral("The menu preview could not be tinted"),
                      [this] { PreviewMenuTint(m_workspace, [this] { return menuTint(); }); });
 }
@@ -213,6 +228,7 @@ void Varnel::openPicture(const QString& path) {
                 ucSlider1->setEnabled(true);
                 ucSlider2->setEnabled(true);
                 ucSlider3->setEnabled(true);
+                SuggestTint->setEnabled(true);
             });
     });
 }
@@ -260,4 +276,20 @@ void Varnel::Command2_Click() {
 
 void Varnel::Command3_Click() {
     guarded([this] { WriteTemplateSnapshot(m_workspace); });
+}
+
+void Varnel::SuggestTint_Click() {
+    guarded([this] {
+        const MenuTint tint = SuggestMenuTint(m_workspace).tint;
+        {
+            // One preview and one rebuild for the three values, as after a slider release,
+            // not one preview per slider.
+            const QScopedValueRollback<bool> quiet(m_settingSliders, true);
+            ucSlider1->setValue(tint.hue);
+            ucSlider2->setValue(tint.saturation);
+            ucSlider3->setValue(tint.lightness);
+        }
+        previewTint();
+        composeSurfaces();
+    });
 }

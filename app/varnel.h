@@ -41,6 +41,7 @@ public slots:
     void Command1_Click(); // Load Image
     void Command2_Click(); // Save Skin
     void Command3_Click(); // snapshot of the Console and Chat templates
+    void SuggestTint_Click();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -66,6 +67,9 @@ private:
     QString m_programFolder;
     QString m_lastPreviewFailure;
     QString m_lastComposeFailure;
+    // While Suggest Tint sets the three sliders: their Change events wait for the one
+    // preview that follows.
+    bool m_settingSliders = false;
 
     QPushButton* Command1 = nullptr;
     ImagePreview* Xpress2 = nullptr;
@@ -86,4 +90,5 @@ private:
     ucSlider* ucSlider2 = nullptr;
     QLabel* Label3 = nullptr;
     ucSlider* ucSlider3 = nullptr;
+    QPushButton* SuggestTint = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "art/builtinart.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
+#include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
 
 #include "app/dialogs.h"
@@ -355,6 +356,10 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
         SkinWorkspace ws;
         add("whole load", in.label,
             measure(warmup, n, [&] { LoadPictureIntoWorkspace(ws, path, tint); }));
+        // What a press of Suggest Tint costs once the picture is loaded (the artwork was
+        // measured by the warm-up; see "artwork measured" for the first press).
+        add("tint suggestion", in.label,
+            measure(warmup, std::max(n, 20), [&] { keep(SuggestMenuTint(ws).tint.lightness); }));
         add("whole job in process", in.label, measure(warmup, n, [&] {
                 SkinWorkspace job;
                 LoadPictureIntoWorkspace(job, path, tint);
@@ -391,6 +396,9 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
         measure(warmup, many, [&] { ComposeTintedSurfaces(ws, tint); }));
     add("one preview", "159x35 strip",
         measure(warmup * 50, many * 10, [&] { PreviewMenuTint(ws, tint); }));
+    add("artwork measured", "Main template", measure(warmup, runs, [&] {
+            keep(TintSuggestion::measureButton(ws.MainMerge.Picture).behind.width());
+        }));
 
     if (firstWindowMs) {
         Stats first;
@@ -415,7 +423,9 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
         "templates; overlay: Imaging::overlay with the tinted key;\nBMP encode: "
         "Imaging::encodeBmp24 of the four surfaces, in memory; export: ExportSkin into a "
         "temporary host folder;\nwhole release: ComposeTintedSurfaces; one preview: "
-        "PreviewMenuTint;\nstart-up to window shown: from main() through the application "
+        "PreviewMenuTint;\ntint suggestion: SuggestMenuTint after the load; artwork measured: "
+        "TintSuggestion::measureButton (once, at the first suggestion);\nstart-up to window shown: "
+        "from main() through the application "
         "object, workspace, window, load step and show()\nto the first paint (offscreen); "
         "window shown again: the same in a warm process, without the application object.\n");
     if (!tsv.isEmpty())

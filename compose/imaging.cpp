@@ -251,15 +251,6 @@ QImage stretch(const QImage& image, int width, int height) {
     return source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-namespace {
-
-// A colour's hue (degrees, 0 to 360), saturation and lightness (0 to 1).
-struct Hsl {
-    double h = 0;
-    double s = 0;
-    double l = 0;
-};
-
 Hsl toHsl(QRgb rgb) {
     const double r = qRed(rgb) / 255.0;
     const double g = qGreen(rgb) / 255.0;
@@ -283,6 +274,8 @@ Hsl toHsl(QRgb rgb) {
     }
     return c;
 }
+
+namespace {
 
 // x mod m in [0, m), as std::fmod and a correction give it, without fmod's cost in the
 // range a tint reaches (the subtraction is exact there); this runs once per colour at

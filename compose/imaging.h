@@ -38,6 +38,15 @@ QImage toInternal(const QImage& image);
 // Exact size, axes stretched independently, smooth resampling.
 QImage stretch(const QImage& image, int width, int height);
 
+// A colour's hue (degrees, 0 to 360), saturation and lightness (0 to 1): the model the
+// tint shifts.
+struct Hsl {
+    double h = 0;
+    double s = 0;
+    double l = 0;
+};
+Hsl toHsl(QRgb rgb);
+
 // The hue/saturation/lightness shift of one colour; amounts -100..100.
 QRgb shiftHsl(QRgb rgb, int hue, int saturation, int lightness);
 

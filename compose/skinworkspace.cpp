@@ -52,6 +52,11 @@ void LoadPictureIntoWorkspace(SkinWorkspace& ws, const QString& path, const Tint
 }
 
 void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint) {
+    ScaleDecodedPicture(ws, picture);
+    ComposeTintedSurfaces(ws, tint);
+}
+
+void ScaleDecodedPicture(SkinWorkspace& ws, const QImage& picture) {
     const auto& surfaces = ws.surfaces();
     // Merge is still on from the last composition; a new picture must replace the old
     // content, not be laid over it.
@@ -68,8 +73,6 @@ void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSour
         s.instance->ScaleImage(2, s.size.width(), s.size.height());
     for (const SkinSurface& s : surfaces)
         s.scaled->Picture = s.instance->Picture();
-
-    ComposeTintedSurfaces(ws, tint);
 }
 
 void ComposeTintedSurfaces(SkinWorkspace& ws, const TintSource& tint) {

@@ -105,6 +105,11 @@ void LoadPictureIntoWorkspace(SkinWorkspace& ws, const QString& path, const Tint
 // The same from an already decoded picture.
 void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint);
 
+// The load up to the composition: the picture copied into the instances and stretched,
+// the scaled pictures kept. The instances hold the bare scaled pictures until
+// ComposeTintedSurfaces runs.
+void ScaleDecodedPicture(SkinWorkspace& ws, const QImage& picture);
+
 // Tints the templates, reads back the tinted key colour and lays them over the scaled
 // pictures. Only after at least one successful load.
 void ComposeTintedSurfaces(SkinWorkspace& ws, const TintSource& tint);

@@ -1,10 +1,12 @@
 #include "compose/skinworkspace.h"
+#include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -92,6 +94,50 @@ private slots:
         QCOMPARE(skinFiles().size(), 5);
     }
 
+    void tintAutoPrintsTheTintItUsed() {
+        const Run run = runVarnel(
+            {"--export", "Ocean", "--tint", "auto", "--host-folder", m_host, m_picture}, m_config);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+        const QStringList lines = run.out.split('\n');
+        QCOMPARE(lines.size(), 8); // message, tint, five paths, and the last line's end
+        QCOMPARE(lines[0], QStringLiteral("Your skin has been exported to Norvo."));
+        const QRegularExpressionMatch tint =
+            QRegularExpression(QStringLiteral("^Tint: hue (-?\\d+), saturation (-?\\d+), "
+                                              "lightness (-?\\d+)$"))
+                .match(lines[1]);
+        QVERIFY2(tint.hasMatch(), qPrintable(lines[1]));
+        QCOMPARE(lines.mid(2, 5).join('\n'), [&] {
+            QStringList paths;
+            for (const QString& path : skinPaths(m_host, "Ocean").all())
+                paths << QDir::toNativeSeparators(path);
+            return paths.join('\n');
+        }());
+
+        // The suggestion for this picture, as the window makes it.
+        SkinWorkspace ws;
+        LoadPictureIntoWorkspace(ws, m_picture, [] { return MenuTint{}; });
+        const MenuTint suggested = SuggestMenuTint(ws).tint;
+        QCOMPARE(tint.captured(1).toInt(), int(suggested.hue));
+        QCOMPARE(tint.captured(2).toInt(), int(suggested.saturation));
+        QCOMPARE(tint.captured(3).toInt(), int(suggested.lightness));
+        QVERIFY(suggested.hue != 0 || suggested.saturation != 0 || suggested.lightness != 0);
+
+        // Repeated with the printed values, the skin is the same to the byte.
+        const QString other = m_dir.filePath("Other");
+        QDir().mkpath(other + "/Skins");
+        const Run again = runVarnel({"--export", "Ocean", "--hue", tint.captured(1), "--saturation",
+                                     tint.captured(2), "--lightness", tint.captured(3),
+                                     "--host-folder", other, m_picture},
+                                    m_config);
+        QCOMPARE(again.status, 0);
+        QVERIFY(!again.out.contains("Tint:"));
+        QCOMPARE(skinFiles().size(), 5);
+        for (const QString& name : skinFiles())
+            QVERIFY2(readAll(skins() + name) == readAll(other + "/Skins/" + name),
+                     qPrintable(name));
+    }
+
     void theHostFolderComesFromTheSetting() {
         QDir().mkpath(m_config + "/Pellorwick");
         QFile conf(m_config + "/Pellorwick/NORVO7.conf");
@@ -125,6 +171,18 @@ private slots:
             << "--lightness must be a whole number from -100 to 100";
         QTest::newRow("hue with a fraction") << QStringList{"--hue", "1.5"} << 2 << "--hue must";
         QTest::newRow("unknown option") << QStringList{"--colour", "3"} << 2 << "Unknown option";
+        const QString notCombined = QStringLiteral(
+            "varnel: --tint auto cannot be combined with --hue, --saturation or --lightness.\n"
+            "Try 'varnel --help' for more information.\n");
+        QTest::newRow("tint auto with a hue")
+            << QStringList{"--tint", "auto", "--hue", "10"} << 2 << notCombined;
+        QTest::newRow("tint auto with a saturation of 0")
+            << QStringList{"--saturation", "0", "--tint", "auto"} << 2 << notCombined;
+        QTest::newRow("tint auto with a lightness")
+            << QStringList{"--tint", "auto", "--lightness", "-5"} << 2 << notCombined;
+        QTest::newRow("tint other than auto")
+            << QStringList{"--tint", "warm"} << 2
+            << "varnel: --tint accepts only \"auto\", not \"warm\".\n";
         QTest::newRow("refused name")
             << QStringList{"--export", "a/b"} << 1 << "cannot contain \\ or /";
         QTest::newRow("damaged picture")
@@ -172,6 +230,7 @@ private slots:
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.contains("--export <name>"));
         QVERIFY(help.out.contains("--host-folder <dir>"));
+        QVERIFY(help.out.contains("--tint <auto>"));
         const Run version = runVarnel({"--version"}, m_config);
         QCOMPARE(version.status, 0);
         QVERIFY(version.out.startsWith("varnel "));

@@ -3,6 +3,7 @@
 #include "app/varnel.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
+#include "compose/tintsuggestion.h"
 #include "fakedialogs.h"
 #include "slider/ucslider.h"
 
@@ -168,6 +169,9 @@ private slots:
     void recompositionFailureIsReportedOnce_data();
     void recompositionFailureIsReportedOnce();
     void tintedArtworkOverAPhoto();
+    void suggestTintSetsTheSlidersAndRecomposesOnce_data();
+    void suggestTintSetsTheSlidersAndRecomposesOnce();
+    void suggestTintIsReachedByKeyboard();
 
 private:
     template <typename T> T* control(const char* name) const {
@@ -830,6 +834,80 @@ void TestWindowFlows::tintedArtworkOverAPhoto() {
     const QString screenshot = qEnvironmentVariable("VARNEL_SCREENSHOT");
     if (!screenshot.isEmpty())
         QVERIFY(m_window->grab().save(screenshot));
+}
+
+void TestWindowFlows::suggestTintSetsTheSlidersAndRecomposesOnce_data() {
+    QTest::addColumn<MenuTint>("before");
+    QTest::newRow("from the untinted sliders") << MenuTint{};
+    QTest::newRow("from a tint set by hand") << MenuTint{-85, 0, 0};
+}
+
+void TestWindowFlows::suggestTintSetsTheSlidersAndRecomposesOnce() {
+    QFETCH(MenuTint, before);
+    auto* suggest = control<QPushButton>("SuggestTint");
+    QCOMPARE(suggest->parentWidget(), m_window.get());
+    QCOMPARE(suggest->geometry(), QRect(1228, 200, 148, 33));
+    QCOMPARE(suggest->text(), QStringLiteral("Suggest Tint"));
+    QVERIFY(!suggest->isEnabled());
+    QSignalSpy early(&m_ws->Xpress1, &ImageControl::imageChanged);
+    QTest::mouseClick(suggest, Qt::LeftButton);
+    QCOMPARE(early.count(), 0);
+    QCOMPARE(sliderValues(), QList<qint32>({0, 0, 0}));
+
+    const QString path = savePicture("holiday.jpg", photoPicture({640, 480}), "JPEG");
+    loadThroughDialog(path);
+    QVERIFY(suggest->isEnabled());
+    if (before.hue != 0)
+        drag(slider("ucSlider1"), {BesideThumb});
+    QCOMPARE(m_window->menuTint(), before);
+
+    const MenuTint tint = SuggestMenuTint(*m_ws).tint;
+    QVERIFY(tint.hue != 0 && tint.saturation != 0);
+    QSignalSpy keyReads(&m_ws->GetColor, &ImageControl::imageChanged);
+    QSignalSpy strip(&m_ws->Xpress2, &ImageControl::imageChanged);
+    QList<QSignalSpy*> changes;
+    for (ucSlider* s : sliders())
+        changes.append(new QSignalSpy(s, &ucSlider::Change));
+
+    QTest::mouseClick(suggest, Qt::LeftButton);
+
+    QVERIFY2(m_dialogs->messages.isEmpty(), qPrintable(m_dialogs->messages.join('\n')));
+    QCOMPARE(m_window->menuTint(), tint);
+    // The thumbs stand where the values put them: 91 pixels of travel for -100 to 100.
+    for (ucSlider* s : sliders())
+        QVERIFY(std::fabs(s->thumbPosition().x() - (s->Value() + 100) * 91.0 / 200) <= 0.5);
+    QCOMPARE(changes[0]->count(), tint.hue != before.hue ? 1 : 0);
+    qDeleteAll(changes);
+    // One preview (the untinted strip put back, then tinted) and one rebuild, as after a
+    // slider release.
+    QCOMPARE(strip.count(), 2);
+    QCOMPARE(keyReads.count(), 1);
+    const QImage shownStrip = grabbed(control<ImagePreview>("Xpress2")).copy(0, 0, 159, 35);
+    QCOMPARE(shownStrip,
+             Imaging::adjustHsl(m_ws->Picture1.Picture, tint.hue, tint.saturation, tint.lightness));
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(path, tint));
+
+    // The user can go on by hand from there.
+    drag(slider("ucSlider3"), {OnThumb});
+    QCOMPARE(m_window->menuTint(), tint);
+    QCOMPARE(keyReads.count(), 2);
+}
+
+void TestWindowFlows::suggestTintIsReachedByKeyboard() {
+    loadThroughDialog(savePicture("holiday.jpg", photoPicture({640, 480}), "JPEG"));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    control<QPushButton>("Command3")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("SuggestTint"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    const MenuTint tint = SuggestMenuTint(*m_ws).tint;
+    QCOMPARE(m_window->menuTint(), tint);
+    QVERIFY(m_dialogs->messages.isEmpty());
 }
 
 QTEST_MAIN(TestWindowFlows)
