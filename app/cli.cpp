@@ -1,6 +1,6 @@
 #include "app/cli.h"
 
-#include "app/loadstep.h"
+#include "app/hostfoldersearch.h"
 #include "art/builtinart.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
@@ -48,6 +48,13 @@ ParsedCommandLine usageError(const QString& text) {
             ExitUsage};
 }
 
+int reportNoHostFolder(const HostFolderSearch& search) {
+    printLine(stderr, QStringLiteral("Please install a valid copy of Norvo 7."));
+    for (const QString& miss : search.misses)
+        printLine(stderr, QStringLiteral("  ") + miss);
+    return ExitFailure;
+}
+
 struct TintOption {
     QCommandLineOption option;
     qint16 value = 0;
@@ -60,7 +67,8 @@ bool asksForCommandLine(int argc, char** argv) {
         const char* a = argv[i];
         if (std::strcmp(a, "--") == 0)
             return false;
-        for (const char* option : {"--export", "-h", "--help", "--help-all", "-v", "--version"})
+        for (const char* option :
+             {"--export", "--where", "-h", "--help", "--help-all", "-v", "--version"})
             if (std::strcmp(a, option) == 0 ||
                 (std::strncmp(a, "--export=", 9) == 0 && std::strcmp(option, "--export") == 0))
                 return true;
@@ -74,7 +82,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Turns one picture into a skin for Norvo 7.\n\n"
                        "Without --export, opens the window (with PICTURE already loaded when "
                        "given).\nWith --export, makes the skin NAME from PICTURE and writes it "
-                       "into the host's Skins folder, as Load Image and Save Skin do."));
+                       "into the host's Skins folder, as Load Image and Save Skin do.\n"
+                       "With --where, prints the host folder and where it was found."));
     const QCommandLineOption exportOption(QStringLiteral("export"),
                                           QStringLiteral("Make the skin <name> and save it."),
                                           QStringLiteral("name"));
@@ -96,13 +105,18 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("auto"));
     const QCommandLineOption hostOption(
         QStringLiteral("host-folder"),
-        QStringLiteral("The host's folder (holding Skins); default: the host-folder setting."),
+        QStringLiteral("The host's folder (holding Skins); default: the one --where shows."),
         QStringLiteral("dir"));
+    const QCommandLineOption whereOption(
+        QStringLiteral("where"),
+        QStringLiteral("Print the host folder and where it was found (the settings file or a "
+                       "Wine prefix), or where it was looked for."));
     parser.addOption(exportOption);
     for (const TintOption& t : tints)
         parser.addOption(t.option);
     parser.addOption(tintOption);
     parser.addOption(hostOption);
+    parser.addOption(whereOption);
     parser.addPositionalArgument(QStringLiteral("picture"),
                                  QStringLiteral("A BMP or JPEG picture (any format Qt reads)."));
     const QCommandLineOption helpOption = parser.addHelpOption();
@@ -115,6 +129,14 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(versionOption))
         return {std::nullopt,
                 QStringLiteral("varnel %1").arg(QCoreApplication::applicationVersion()), 0};
+
+    if (parser.isSet(whereOption)) {
+        if (parser.optionNames().size() > 1 || !parser.positionalArguments().isEmpty())
+            return usageError(QStringLiteral("--where takes no other options or arguments."));
+        ParsedCommandLine where;
+        where.where = true;
+        return where;
+    }
 
     ExportRequest request;
     for (TintOption& t : tints) {
@@ -155,7 +177,15 @@ int runExport(const ExportRequest& request) {
         printLine(stderr, problem);
         return ExitFailure;
     }
-    const QString hostFolder = request.hostFolder ? *request.hostFolder : ReadHostFolderSetting();
+    QString hostFolder;
+    if (request.hostFolder) {
+        hostFolder = *request.hostFolder;
+    } else {
+        const HostFolderSearch search = FindHostFolder();
+        if (!search.found())
+            return reportNoHostFolder(search);
+        hostFolder = search.folder;
+    }
     if (hostFolder.isEmpty()) {
         printLine(stderr, QStringLiteral("Please install a valid copy of Norvo 7."));
         return ExitFailure;
@@ -195,6 +225,15 @@ int runExport(const ExportRequest& request) {
     }
 }
 
+int runWhere() {
+    const HostFolderSearch search = FindHostFolder();
+    if (!search.found())
+        return reportNoHostFolder(search);
+    printLine(stdout, QDir::toNativeSeparators(search.folder));
+    printLine(stdout, QStringLiteral("from ") + search.source);
+    return 0;
+}
+
 std::optional<int> runCommandLine(int argc, char** argv) {
     if (!asksForCommandLine(argc, argv))
         return std::nullopt;
@@ -207,6 +246,8 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
 
     const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments());
+    if (parsed.where)
+        return runWhere();
     if (!parsed.exportRequest) {
         printLine(parsed.status == 0 ? stdout : stderr, parsed.text);
         return parsed.status;

@@ -10,7 +10,8 @@
 // Making a skin without the window, for scripts:
 //   varnel --export NAME [--hue N] [--saturation N] [--lightness N | --tint auto]
 //          [--host-folder DIR] PICTURE
-// Also answers --help and --version. Needs no display.
+// Also answers --where (the host folder and where it came from), --help and --version.
+// Needs no display.
 
 // What `--export` was asked to do, once the arguments are known to be well formed.
 struct ExportRequest {
@@ -24,11 +25,12 @@ struct ExportRequest {
 };
 
 // The arguments, understood: either text to print and an exit status (help, version, a
-// usage error), or an export to run.
+// usage error), the host-folder report, or an export to run.
 struct ParsedCommandLine {
     std::optional<ExportRequest> exportRequest;
     QString text; // printed to stdout with status 0, to stderr otherwise
     int status = 0;
+    bool where = false; // --where: report the host folder
 };
 
 // True when the arguments ask for the command line rather than the window.
@@ -38,8 +40,14 @@ bool asksForCommandLine(int argc, char** argv);
 // help text's program name and version.
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
-// Makes and saves the skin; prints the result or one line of reason. Returns the exit status.
+// Makes and saves the skin; prints the result or one line of reason (without a host folder:
+// the start-up message, then each place looked at and why it gave none, a line each).
+// Returns the exit status.
 int runExport(const ExportRequest& request);
+
+// Prints the host folder and where it came from (exit status 0), or the start-up message
+// and the places looked at on standard error (exit status 1).
+int runWhere();
 
 // The exit status when the arguments ask for the command line, nothing when the window
 // should start.

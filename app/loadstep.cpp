@@ -1,6 +1,7 @@
 #include "app/loadstep.h"
 
 #include "app/dialogs.h"
+#include "app/hostfoldersearch.h"
 #include "app/module1.h"
 #include "app/module2.h"
 #include "app/shellfolders.h"
@@ -15,12 +16,13 @@ bool RunLoadStep(Dialogs& dialogs) {
     int folderId = SpecialFolders::DocumentsFolderId;
     SpecialFolders::DocumentsFolder = SpecialFolders::GetSpecialFolder(folderId);
 
-    const QString hostFolder = ReadHostFolderSetting();
-    // Only the empty text is missing: blanks are a folder name like any other.
-    if (hostFolder.isEmpty()) {
+    // Only the empty text is missing: blanks are a folder name like any other. Where the
+    // search looked is for the command line; the window says only what the user must do.
+    const HostFolderSearch search = FindHostFolder();
+    if (!search.found()) {
         dialogs.message(QStringLiteral("Please install a valid copy of Norvo 7."));
         return false;
     }
-    Module1::HostFolder = hostFolder;
+    Module1::HostFolder = search.folder;
     return true;
 }

@@ -1,0 +1,202 @@
+#include "app/hostfoldersearch.h"
+
+#include "app/module2.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+#ifndef Q_OS_WIN
+#include "app/wineregistry.h"
+#endif
+
+namespace {
+
+const QString HostKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Pellorwick\\NORVO7\\");
+const QString HostValue = QStringLiteral("Directory");
+
+// Why a value read as the host-folder setting gives no folder.
+QString settingProblem(const QVariant& value) {
+    if (!value.isValid())
+        return QStringLiteral("no Directory value");
+    if (value.typeId() == QMetaType::QString)
+        return QStringLiteral("Directory is empty");
+    return QStringLiteral("Directory is neither text nor a number");
+}
+
+#ifdef Q_OS_WIN
+
+bool searchSettings(HostFolderSearch& search) {
+    const QVariant value = Module2::ReadRegistryValue(HostKey, HostValue);
+    const QString where = QStringLiteral("registry %1, value Directory").arg(HostKey.chopped(1));
+    search.folder = Module2::RegistryValueText(value);
+    if (search.found()) {
+        search.source = where;
+        return true;
+    }
+    search.misses.append(where + QStringLiteral(": ") + settingProblem(value));
+    return false;
+}
+
+#else
+
+// The settings files in the order they are read: the user's, then the shared ones (the
+// same name in each folder of XDG_CONFIG_DIRS).
+QStringList settingsFiles() {
+    QStringList files{
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Pellorwick", "NORVO7").fileName(),
+        QSettings(QSettings::NativeFormat, QSettings::SystemScope, "Pellorwick", "NORVO7")
+            .fileName()};
+    const QStringList config =
+        QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    for (const QString& folder : config.mid(1)) {
+        const QString file = folder + QStringLiteral("/Pellorwick/NORVO7.conf");
+        if (!files.contains(file))
+            files.append(file);
+    }
+    return files;
+}
+
+bool searchSettings(HostFolderSearch& search) {
+    const QVariant value = Module2::ReadRegistryValue(HostKey, HostValue);
+    const QStringList files = settingsFiles();
+    search.folder = Module2::RegistryValueText(value);
+    if (search.found()) {
+        // The first file that has the value is the one that was read.
+        QString file = files.value(1);
+        for (const QString& candidate : files) {
+            if (QFileInfo(candidate).isFile() &&
+                QSettings(candidate, QSettings::NativeFormat).contains(HostValue)) {
+                file = candidate;
+                break;
+            }
+        }
+        search.source = QStringLiteral("settings file %1").arg(file);
+        return true;
+    }
+    const bool anyFile = std::any_of(files.begin(), files.end(),
+                                     [](const QString& f) { return QFileInfo(f).isFile(); });
+    search.misses.append(
+        QStringLiteral("settings file %1: %2")
+            .arg(files.join(QStringLiteral(", then ")),
+                 anyFile ? settingProblem(value) : QStringLiteral("no such file")));
+    return false;
+}
+
+// Larger than any registry Wine writes; such a file is not read into memory at start-up.
+constexpr qint64 MaxHiveSize = qint64(256) << 20;
+
+QString valueProblem(WineRegistry::Status status) {
+    switch (status) {
+    case WineRegistry::Status::NoKey:
+        return QStringLiteral("no such key");
+    case WineRegistry::Status::NoValue:
+        return QStringLiteral("no Directory value");
+    case WineRegistry::Status::Malformed:
+        return QStringLiteral("the Directory value's line cannot be read");
+    case WineRegistry::Status::NotText:
+        return QStringLiteral("Directory is neither text nor a number");
+    case WineRegistry::Status::Unexpanded:
+        return QStringLiteral("Directory is an expandable string holding %");
+    case WineRegistry::Status::NotARegistry:
+    case WineRegistry::Status::Found:
+        break;
+    }
+    return QString();
+}
+
+#endif
+
+} // namespace
+
+#ifdef Q_OS_WIN
+
+HostFolderSearch FindHostFolder() {
+    HostFolderSearch search;
+    searchSettings(search);
+    return search;
+}
+
+#else
+
+HostFolderSearch FindHostFolder() {
+    return FindHostFolder(WinePrefix::Environment::current());
+}
+
+HostFolderSearch FindHostFolder(const WinePrefix::Environment& env) {
+    HostFolderSearch search;
+    if (searchSettings(search))
+        return search;
+    for (const WinePrefix::Place& place : WinePrefix::placesToSearch(env)) {
+        if (!place.problem.isEmpty())
+            search.misses.append(place.description + QStringLiteral(": ") + place.problem);
+        else if (SearchWinePrefix(place, search))
+            return search;
+    }
+    return search;
+}
+
+bool SearchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) {
+    const auto miss = [&](const QString& why) {
+        search.misses.append(place.description + QStringLiteral(": ") + why);
+        return false;
+    };
+    if (!QFileInfo(place.prefix).isDir())
+        return miss(QStringLiteral("no such folder"));
+    const QFileInfo hiveInfo(place.prefix + QStringLiteral("/system.reg"));
+    if (!hiveInfo.exists())
+        return miss(QStringLiteral("no system.reg"));
+    // Only a plain file: opening a pipe or a device could block start-up.
+    if (!hiveInfo.isFile())
+        return miss(QStringLiteral("system.reg is not a file"));
+    if (hiveInfo.size() > MaxHiveSize)
+        return miss(QStringLiteral("system.reg is too large (%1 bytes)").arg(hiveInfo.size()));
+    QFile file(hiveInfo.filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return miss(QStringLiteral("system.reg cannot be read: %1").arg(file.errorString()));
+    // Read into memory rather than mapped: Wine may rewrite the file in place while we read.
+    const QByteArray hive = file.read(MaxHiveSize);
+
+    const QString keys[] = {QStringLiteral("Software\\Wow6432Node\\Pellorwick\\NORVO7"),
+                            QStringLiteral("Software\\Pellorwick\\NORVO7")};
+    QStringList keyMisses;
+    bool anyKey = false;
+    for (const QString& key : keys) {
+        const QString keyName = QStringLiteral("HKEY_LOCAL_MACHINE\\") + key;
+        const WineRegistry::Value value = WineRegistry::readValue(hive, key, HostValue);
+        if (value.status == WineRegistry::Status::NotARegistry)
+            return miss(QStringLiteral("system.reg is not a Wine registry file"));
+        anyKey = anyKey || value.status != WineRegistry::Status::NoKey;
+        if (value.status != WineRegistry::Status::Found) {
+            keyMisses.append(keyName + QStringLiteral(": ") + valueProblem(value.status));
+            continue;
+        }
+        const QString windowsPath = Module2::RegistryValueText(value.data);
+        if (windowsPath.isEmpty()) {
+            keyMisses.append(keyName + QStringLiteral(": Directory is empty"));
+            continue;
+        }
+        const WinePrefix::Mapped mapped = WinePrefix::mapWindowsPath(place.prefix, windowsPath);
+        if (mapped.folder.isEmpty()) {
+            keyMisses.append(QStringLiteral("%1: Directory \"%2\": %3")
+                                 .arg(keyName, windowsPath, mapped.problem));
+            continue;
+        }
+        search.folder = mapped.folder;
+        search.source = QStringLiteral("%1: %2, value Directory \"%3\"")
+                            .arg(place.description, keyName, windowsPath);
+        return true;
+    }
+    if (!anyKey)
+        return miss(QStringLiteral("no key HKEY_LOCAL_MACHINE\\%1 nor HKEY_LOCAL_MACHINE\\%2")
+                        .arg(keys[0], keys[1]));
+    for (const QString& keyMiss : keyMisses)
+        search.misses.append(place.description + QStringLiteral(", ") + keyMiss);
+    return false;
+}
+
+#endif

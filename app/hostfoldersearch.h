@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#ifndef Q_OS_WIN
+#include "app/wineprefix.h"
+#endif
+
+// The search for the host folder, with what it found and where it looked.
+struct HostFolderSearch {
+    QString folder;     // empty when nothing gave a folder
+    QString source;     // where the folder came from, for the user
+    QStringList misses; // each place that gave no folder: "place: why", in search order
+
+    bool found() const { return !folder.isEmpty(); }
+};
+
+// Windows: the registry value Directory of HKEY_LOCAL_MACHINE\Software\Pellorwick\NORVO7.
+// Elsewhere, the first of these that gives a folder:
+//   1. the host-folder settings file (an explicit choice always wins);
+//   2. the Wine prefix named by WINEPREFIX;
+//   3. the default Wine prefix ~/.wine;
+//   4. the prefixes of the Wine front-ends (WinePrefix::placesToSearch).
+// In a prefix, system.reg is read: the key Software\Wow6432Node\Pellorwick\NORVO7 (where a
+// 32-bit installer's key lands in a 64-bit prefix), then Software\Pellorwick\NORVO7, value
+// Directory; the Windows path found there is mapped into the prefix and must be a folder.
+HostFolderSearch FindHostFolder();
+#ifndef Q_OS_WIN
+HostFolderSearch FindHostFolder(const WinePrefix::Environment& env);
+
+// The search in one prefix (steps 2 to 4 do this for each prefix); adds to `search`.
+bool SearchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search);
+#endif
