@@ -186,6 +186,8 @@ bool SearchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
                                  .arg(keyName, windowsPath, mapped.problem));
             continue;
         }
+        for (const QString& keyMiss : keyMisses)
+            search.misses.append(place.description + QStringLiteral(", ") + keyMiss);
         search.folder = mapped.folder;
         search.source = QStringLiteral("%1: %2, value Directory \"%3\"")
                             .arg(place.description, keyName, windowsPath);

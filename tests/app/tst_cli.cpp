@@ -1,6 +1,7 @@
 #include "compose/skinworkspace.h"
 #include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
+#include "wineprefixfixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,13 +24,20 @@ struct Run {
     QString err;
 };
 
-// A real varnel process with no display at all and its own settings folder.
-Run runVarnel(const QStringList& arguments, const QString& configHome) {
+// A real varnel process with no display at all, its own settings folder and a home
+// folder of its own (configHome/home), so no Wine prefix of the machine's user is seen.
+Run runVarnel(const QStringList& arguments, const QString& configHome,
+              const QString& winePrefix = QString()) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
+    env.remove("XDG_DATA_HOME");
+    env.remove("WINEPREFIX");
+    if (!winePrefix.isEmpty())
+        env.insert("WINEPREFIX", winePrefix);
+    env.insert("HOME", configHome + "/home");
     env.insert("XDG_CONFIG_HOME", configHome);
     env.insert("XDG_CONFIG_DIRS", configHome + "/none");
     process.setProcessEnvironment(env);
@@ -150,11 +158,72 @@ private slots:
         QVERIFY(run.out.contains(QDir::toNativeSeparators(skins() + "Sea.skn")));
     }
 
+    // After the message, each place looked at and why it gave no folder, a line each.
     void withoutAHostFolderNothingIsWritten() {
+        const QString home = m_config + "/home";
+        const QStringList expected{
+            "Please install a valid copy of Norvo 7.",
+            "  settings file " + m_config + "/Pellorwick/NORVO7.conf, then " + m_config +
+                "/none/Pellorwick/NORVO7.conf: no such file",
+            "  WINEPREFIX: not set",
+            "  Wine prefix " + home + "/.wine: no such folder",
+            "  Bottles prefixes in " + home + "/.local/share/bottles/bottles: no such folder",
+            "  Bottles (Flatpak) prefixes in " + home +
+                "/.var/app/com.usebottles.bottles/data/bottles/bottles: no such folder",
+            "  PlayOnLinux prefixes in " + home + "/.PlayOnLinux/wineprefix: no such folder",
+            "  CrossOver prefixes in " + home + "/.cxoffice: no such folder",
+        };
+        for (const QStringList& arguments :
+             {QStringList{"--export", "Sea", m_picture}, QStringList{"--where"}}) {
+            const Run run = runVarnel(arguments, m_config);
+            QCOMPARE(run.status, 1);
+            QCOMPARE(run.err, expected.join('\n') + '\n');
+            QCOMPARE(run.out, QString());
+        }
+        QCOMPARE(skinFiles(), QStringList());
+    }
+
+    // A new user's machine: the host installed in ~/.wine, no settings file.
+    void theHostFolderComesFromAWinePrefix() {
+        const QString prefix = m_config + "/home/.wine";
+        QVERIFY(WinePrefixFixture::makePrefix(prefix, WinePrefixFixture::wowHive("C:\\Norvo 7"),
+                                              {"norvo 7/Skins"}));
+        const QString host = QDir(prefix).canonicalPath() + "/drive_c/norvo 7";
+        const Run where = runVarnel({"--where"}, m_config);
+        QCOMPARE(where.status, 0);
+        QCOMPARE(where.err, QString());
+        QCOMPARE(where.out, host + "\nfrom Wine prefix " + prefix +
+                                ": HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Pellorwick\\NORVO7, "
+                                "value Directory \"C:\\Norvo 7\"\n");
+
         const Run run = runVarnel({"--export", "Sea", m_picture}, m_config);
-        QCOMPARE(run.status, 1);
-        QCOMPARE(run.err, QStringLiteral("Please install a valid copy of Norvo 7.\n"));
-        QCOMPARE(run.out, QString());
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains(host + "/Skins/Sea.skn"));
+        QCOMPARE(QDir(host + "/Skins").entryList(QDir::Files).size(), 5);
+
+        // WINEPREFIX names another prefix, which comes first.
+        const QString other = m_dir.filePath("other prefix");
+        QVERIFY(
+            WinePrefixFixture::makePrefix(other, WinePrefixFixture::wowHive("C:\\Host"), {"Host"}));
+        const Run second = runVarnel({"--where"}, m_config, other);
+        QCOMPARE(second.status, 0);
+        QVERIFY2(second.out.startsWith(QDir(other).canonicalPath() +
+                                       "/drive_c/Host\nfrom Wine "
+                                       "prefix " +
+                                       other + " (WINEPREFIX): "),
+                 qPrintable(second.out));
+    }
+
+    void whereNamesTheSettingsFile() {
+        QDir().mkpath(m_config + "/Pellorwick");
+        QFile conf(m_config + "/Pellorwick/NORVO7.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("Directory=\"" + m_host.toUtf8() + "\"\n");
+        conf.close();
+        const Run run = runVarnel({"--where"}, m_config);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QDir::toNativeSeparators(m_host) + "\nfrom settings file " + m_config +
+                              "/Pellorwick/NORVO7.conf\n");
     }
 
     void failures_data() {
@@ -185,6 +254,8 @@ private slots:
             << "varnel: --tint accepts only \"auto\", not \"warm\".\n";
         QTest::newRow("refused name")
             << QStringList{"--export", "a/b"} << 1 << "cannot contain \\ or /";
+        QTest::newRow("--where with --export")
+            << QStringList{"--where"} << 2 << "--where takes no other options or arguments";
         QTest::newRow("damaged picture")
             << QStringList{"DAMAGED"} << 1 << "The picture could not be loaded: ";
         QTest::newRow("missing picture")
@@ -231,6 +302,7 @@ private slots:
         QVERIFY(help.out.contains("--export <name>"));
         QVERIFY(help.out.contains("--host-folder <dir>"));
         QVERIFY(help.out.contains("--tint <auto>"));
+        QVERIFY(help.out.contains("--where"));
         const Run version = runVarnel({"--version"}, m_config);
         QCOMPARE(version.status, 0);
         QVERIFY(version.out.startsWith("varnel "));

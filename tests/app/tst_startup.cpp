@@ -46,7 +46,16 @@ private:
 class TestStartup : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_home;
+
 private slots:
+    void initTestCase() {
+        // No Wine prefix of the machine's user may stand in for a missing setting.
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        qunsetenv("WINEPREFIX");
+        qunsetenv("XDG_DATA_HOME");
+    }
+
     void init() {
         Module1::HostFolder.clear();
         SpecialFolders::DocumentsFolder.clear();
