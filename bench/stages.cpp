@@ -13,8 +13,10 @@
 #include "export/skinexport.h"
 
 #include "app/dialogs.h"
+#include "app/hostfoldersearch.h"
 #include "app/loadstep.h"
 #include "app/varnel.h"
+#include "app/wineregistry.h"
 #include <QApplication>
 #include <QWindow>
 
@@ -263,6 +265,9 @@ void printTable(const std::vector<Row>& rows) {
                     r.stats.median, r.stats.min, r.stats.max, r.stats.runs);
 }
 
+// --host-from settings: start-up finds the host in a settings file instead of a prefix.
+bool g_hostFromSettings = false;
+
 // The tint a user might leave after dragging all three sliders.
 constexpr MenuTint BenchTint{40, 20, -10};
 
@@ -304,6 +309,46 @@ void provideHostSetting(const QString& configHome, const QString& hostFolder) {
         conf.write("[General]\nDirectory=" + hostFolder.toUtf8() + "\n");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome));
 }
+
+#ifndef Q_OS_WIN
+// A system.reg of at least `bytes` shaped like the one wineboot writes (class keys with
+// default and named values, hex data continued over lines, escaped text), with the host's
+// key last so that the reader goes through all of it.
+QByteArray benchHive(qsizetype bytes) {
+    QByteArray hive = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n"
+                      "#arch=win64\n\n";
+    hive.reserve(bytes + 4096);
+    for (int i = 0; hive.size() < bytes; ++i) {
+        const QByteArray id = QByteArray::number(0x10000000 + i * 7919, 16).toUpper();
+        hive += "[Software\\\\Classes\\\\CLSID\\\\{" + id +
+                "-0000-11CE-8C63-00AA0044B51E}] "
+                "1796907027\n#time=1dd88a507db5a56\n@=\"Component " +
+                id +
+                " Caf\\xe9\"\n"
+                "\"ThreadingModel\"=\"Both\"\n\"Version\"=dword:0000000" +
+                QByteArray::number(i % 10) + "\n";
+        if (i % 4 == 0)
+            hive += "\"FilterData\"=hex:02,00,00,00,00,00,60,00,02,00,00,00,00,00,00,00,30,70,69,"
+                    "33,\\\n  00,00,00,00,00,00,00,00,01,00,00,00,00,00,00,00,00,00,00,00,30,74,"
+                    "79,33,00,\\\n  00,00,00,60,00,00,00,70,00,00,00\n";
+        hive += "\n";
+    }
+    hive += "[Software\\\\Wow6432Node\\\\Pellorwick\\\\NORVO7] 1796907049\n"
+            "#time=1dd88a514d26e7a\n\"Directory\"=\"C:\\\\Program Files (x86)\\\\Norvo 7\"\n";
+    return hive;
+}
+
+// A Wine prefix holding the host: a system.reg of about 2 MB, drive C: and the host's
+// folder.
+void provideWinePrefix(const QString& prefix) {
+    QDir().mkpath(prefix + QStringLiteral("/dosdevices"));
+    QDir().mkpath(prefix + QStringLiteral("/drive_c/Program Files (x86)/Norvo 7/Skins"));
+    QFile::link(QStringLiteral("../drive_c"), prefix + QStringLiteral("/dosdevices/c:"));
+    QFile reg(prefix + QStringLiteral("/system.reg"));
+    if (reg.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        reg.write(benchHive(2 << 20));
+}
+#endif
 
 int runStages(const QString& inputDir, int warmup, int runs, bool quick, const QString& tsv,
               std::optional<double> firstWindowMs) {
@@ -399,6 +444,35 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
     add("artwork measured", "Main template", measure(warmup, runs, [&] {
             keep(TintSuggestion::measureButton(ws.MainMerge.Picture).behind.width());
         }));
+
+#ifndef Q_OS_WIN
+    if (!g_hostFromSettings) {
+        // No settings file here (main() points XDG_CONFIG_HOME at an empty folder unless
+        // --host-from settings), so these run the whole search up to the prefix.
+        QTemporaryDir home;
+        provideWinePrefix(home.path() + QStringLiteral("/home/.wine"));
+        QFile reg(home.path() + QStringLiteral("/home/.wine/system.reg"));
+        reg.open(QIODevice::ReadOnly);
+        const QByteArray hive = reg.readAll();
+        const std::string size = std::to_string(hive.size() >> 10) + " KiB reg";
+        add("system.reg read, both keys", size, measure(warmup, runs * 4, [&] {
+                keep(WineRegistry::readValue(hive, u"Software\\Wow6432Node\\Pellorwick\\NORVO7",
+                                             u"Directory")
+                         .data.isValid());
+                keep(WineRegistry::readValue(hive, u"Software\\Pellorwick\\NORVO7", u"Directory")
+                         .data.isValid());
+            }));
+        WinePrefix::Environment env{home.path() + QStringLiteral("/home"), QString(),
+                                    home.path() + QStringLiteral("/home/.local/share")};
+        add("host lookup, ~/.wine", size, measure(warmup, runs * 4, [&] {
+                if (!FindHostFolder(env).found())
+                    throw std::runtime_error("the host lookup found nothing");
+            }));
+        env.home = home.path() + QStringLiteral("/empty");
+        add("host lookup, nothing found", "all places",
+            measure(warmup, runs * 4, [&] { keep(FindHostFolder(env).misses.size()); }));
+    }
+#endif
 
     if (firstWindowMs) {
         Stats first;
@@ -583,6 +657,7 @@ int usage() {
     std::fprintf(
         stderr,
         "usage: varnel_bench [--runs N] [--warmup N] [--inputs DIR] [--tsv FILE] [--quick]\n"
+        "                    [--host-from wine|settings] [--startup-only]\n"
         "       varnel_bench --make-inputs DIR\n"
         "       varnel_bench --check PICTURE DIR PREFIX [OTHER_PICTURE OTHER_DIR]\n");
     return 2;
@@ -591,14 +666,30 @@ int usage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    const auto processStart = Clock::now();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     const bool timingRun = argc < 2 || (std::strcmp(argv[1], "--make-inputs") != 0 &&
                                         std::strcmp(argv[1], "--check") != 0);
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--host-from") == 0)
+            g_hostFromSettings = std::strcmp(argv[i + 1], "settings") == 0;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The load step finds the host in a private place: by default a Wine prefix with a
+    // 2 MB system.reg (no settings file, so the search reads the settings, then the
+    // prefix), or with --host-from settings a settings file. Preparing it is not timed.
     QTemporaryDir configHome;
-    if (timingRun)
-        provideHostSetting(configHome.path(), configHome.path());
+    if (timingRun) {
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(configHome.filePath(QStringLiteral("none"))));
+#ifndef Q_OS_WIN
+        if (!g_hostFromSettings) {
+            qputenv("XDG_CONFIG_HOME",
+                    QFile::encodeName(configHome.filePath(QStringLiteral("empty"))));
+            provideWinePrefix(configHome.filePath(QStringLiteral("prefix")));
+            qputenv("WINEPREFIX", QFile::encodeName(configHome.filePath(QStringLiteral("prefix"))));
+        } else
+#endif
+            provideHostSetting(configHome.path(), configHome.path());
+    }
+    const auto processStart = Clock::now();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
     // Start-up is measured first, before anything else warms the process, as main() does
@@ -624,7 +715,7 @@ int main(int argc, char** argv) {
     }
 
     int runs = 15, warmup = 2;
-    bool quick = false;
+    bool quick = false, startupOnly = false;
     QString inputs, tsv;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -638,8 +729,20 @@ int main(int argc, char** argv) {
             tsv = args[++i];
         else if (a == "--quick")
             quick = true;
+        else if (a == "--host-from" && i + 1 < args.size() &&
+                 (args[i + 1] == "settings" || args[i + 1] == "wine"))
+            ++i;
+        else if (a == "--startup-only")
+            startupOnly = true;
         else
             return usage();
+    }
+    if (startupOnly) {
+        if (!firstWindowMs)
+            return 1;
+        std::printf("start-up to window shown (host from %s): %.3f ms\n",
+                    g_hostFromSettings ? "settings file" : "2 MB system.reg", *firstWindowMs);
+        return 0;
     }
     std::optional<QTemporaryDir> temp;
     if (inputs.isEmpty()) {

@@ -127,6 +127,44 @@ void registrySeeds() {
         QByteArray(1, '\17') + "Directory=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1)\n");
 }
 
+// Each seed starts with the form byte: even for a whole file, odd for lines that follow a
+// good header and the host's key line.
+void wineRegistrySeeds() {
+    const QString t = QStringLiteral("fuzz_wineregistry");
+    const QByteArray whole(1, '\0');
+    const QByteArray lines(1, '\1');
+    // From the file Wine saved in tests/app/make-wine-fixture: its header, the first key
+    // with hex data continued on further lines, and the host's key.
+    QFile real(QStringLiteral(VARNEL_SOURCE_DIR "/tests/app/data/wine-system.reg"));
+    if (real.open(QIODevice::ReadOnly)) {
+        const QByteArray file = real.readAll();
+        const auto section = [&](qsizetype inside) {
+            const qsizetype start = file.lastIndexOf("\n[", inside) + 1;
+            return file.mid(start, file.indexOf("\n\n", inside) + 2 - start);
+        };
+        const QByteArray part = file.left(file.indexOf("\n[") + 1) + section(file.indexOf("\\\n")) +
+                                section(file.indexOf("[Software\\\\Wow6432Node\\\\Pellorwick") + 1);
+        put(t, "wine-saved", whole + part);
+        put(t, "wine-saved-crlf", whole + QByteArray(part).replace("\n", "\r\n"));
+    }
+    put(t, "every-type",
+        lines + "\"Directory\"=\"C:\\\\Norvo 7\"\n\"A\"=str:\"x\"\n\"B\"=str(2):\"%P%\"\n"
+                "\"C\"=str(7):\"a\\0b\\0\"\n\"D\"=dword:0000002a\n\"E\"=hex:01,02\n"
+                "\"F\"=hex(1):43,00,3a,00\n\"G\"=hex(b):00,e4,0b,54,02,00,00,00\n@=\"x\"\n");
+    put(t, "escapes",
+        lines +
+            "\"Directory\"=\"C:\\\\Caf\\x00e9abc \\xd83d\\xde00 \\\"q\\\" \\101\\t\\x! \\q\"\n");
+    put(t, "continued-hex",
+        lines + "\"Blob\"=hex:01,02,\\\n  03,04\n\"Directory\"=hex(1):43,00,\\\n  3a,00\n");
+    put(t, "damaged", lines + "\"Directory\"=\"C:\\\\Cut\n\"Directory\" \"x\"\n[Software\\\\Cut\n");
+    put(t, "both-views",
+        whole + "WINE REGISTRY Version 2\n#arch=win64\n[software\\\\pellorwick\\\\norvo7] 1\n"
+                "\"directory\"=\"C:\\\\64\"\n[Software\\\\Wow6432Node\\\\Pellorwick\\\\NORVO7X]\n"
+                "\"Directory\"=\"C:\\\\X\"\n[Software\\\\Wow6432Node\\\\Pellorwick\\\\NORVO7]\n"
+                "\"Directory\"=\"C:\\\\32\"\n");
+    put(t, "not-a-registry", whole + "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software]\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -139,5 +177,6 @@ int main(int argc, char** argv) {
     propertyBagSeeds();
     skinNameSeeds();
     registrySeeds();
+    wineRegistrySeeds();
     return 0;
 }
