@@ -160,6 +160,11 @@ private slots:
 
     // After the message, each place looked at and why it gave no folder, a line each.
     void withoutAHostFolderNothingIsWritten() {
+#ifdef Q_OS_WIN
+        const QStringList expected{"Please install a valid copy of Norvo 7.",
+                                   "  registry HKEY_LOCAL_MACHINE\\Software\\Pellorwick\\NORVO7, "
+                                   "value Directory: no Directory value"};
+#else
         const QString home = m_config + "/home";
         const QStringList expected{
             "Please install a valid copy of Norvo 7.",
@@ -173,6 +178,7 @@ private slots:
             "  PlayOnLinux prefixes in " + home + "/.PlayOnLinux/wineprefix: no such folder",
             "  CrossOver prefixes in " + home + "/.cxoffice: no such folder",
         };
+#endif
         for (const QStringList& arguments :
              {QStringList{"--export", "Sea", m_picture}, QStringList{"--where"}}) {
             const Run run = runVarnel(arguments, m_config);
@@ -185,6 +191,9 @@ private slots:
 
     // A new user's machine: the host installed in ~/.wine, no settings file.
     void theHostFolderComesFromAWinePrefix() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows reads the registry itself");
+#endif
         const QString prefix = m_config + "/home/.wine";
         QVERIFY(WinePrefixFixture::makePrefix(prefix, WinePrefixFixture::wowHive("C:\\Norvo 7"),
                                               {"norvo 7/Skins"}));
