@@ -235,7 +235,7 @@ Value textValue(const QString& text, quint32 type) {
 
 // The data after "=" of a value line, as Windows would read it. More lines are taken from
 // `lines` when hex data continues with a trailing backslash.
-Value readData(QByteArrayView line, qsizetype i, Lines& lines) {
+Value readData(QByteArrayView line, qsizetype i, Lines& lines, bool keep = true) {
     const QByteArrayView rest = line.sliced(i);
     enum class Form { String, Dword, Hex };
     struct Tag {
@@ -305,7 +305,7 @@ Value readData(QByteArrayView line, qsizetype i, Lines& lines) {
         qsizetype k = start;
         for (;;) {
             bool ok = true;
-            k = skipSpaces(part, readHexBytes(part, k, &bytes, &ok));
+            k = skipSpaces(part, readHexBytes(part, k, keep ? &bytes : nullptr, &ok));
             if (!ok)
                 return {Status::Malformed, {}};
             if (k == part.size())
@@ -355,7 +355,44 @@ void skipData(QByteArrayView line, qsizetype i, Lines& lines) {
         return;
     const QByteArrayView rest = line.sliced(i);
     if (rest.startsWith("hex:") || rest.startsWith("hex("))
-        readData(line, i, lines);
+        readData(line, i, lines, false);
+}
+
+enum class KeyLine { Match, Other, Damaged, Escaped };
+
+// Most key lines are plain ASCII whose only escape is "\\" between names; those compare
+// with the wanted key without being decoded, which keeps a pass over a file of thousands of
+// keys fast. Anything else is left to the full decoder (Escaped).
+KeyLine matchPlainKey(QByteArrayView line, qsizetype from, const QList<QStringView>& wanted) {
+    qsizetype index = 0; // of the next wanted name
+    bool match = true;
+    qsizetype start = from;
+    const auto endName = [&](qsizetype end) {
+        if (end == start || !match)
+            return; // empty names are skipped
+        if (index >= wanted.size() ||
+            wanted[index].compare(QLatin1StringView(line.sliced(start, end - start)),
+                                  Qt::CaseInsensitive) != 0)
+            match = false;
+        ++index;
+    };
+    for (qsizetype i = from; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == ']') {
+            endName(i);
+            return match && index == wanted.size() ? KeyLine::Match : KeyLine::Other;
+        }
+        if (c == '\\') {
+            if (i + 1 >= line.size() || line[i + 1] != '\\')
+                return KeyLine::Escaped;
+            endName(i);
+            start = i + 2;
+            ++i;
+        } else if (c == '\0' || quint8(c) >= 0x80) {
+            return KeyLine::Escaped;
+        }
+    }
+    return KeyLine::Damaged;
 }
 
 } // namespace
@@ -378,9 +415,24 @@ Value readValue(QByteArrayView hive, QStringView keyPath, QStringView valueName)
             continue;
         switch (line[i]) {
         case '[': {
-            QString name;
-            inAnyKey = readString(line, i + 1, ']', &name).has_value();
-            inKey = inAnyKey && sameKey(keyNames(name), wanted);
+            switch (matchPlainKey(line, i + 1, wanted)) {
+            case KeyLine::Match:
+                inAnyKey = inKey = true;
+                break;
+            case KeyLine::Other:
+                inAnyKey = true;
+                inKey = false;
+                break;
+            case KeyLine::Damaged:
+                inAnyKey = inKey = false;
+                break;
+            case KeyLine::Escaped: {
+                QString name;
+                inAnyKey = readString(line, i + 1, ']', &name).has_value();
+                inKey = inAnyKey && sameKey(keyNames(name), wanted);
+                break;
+            }
+            }
             keySeen = keySeen || inKey;
             break;
         }

@@ -79,6 +79,14 @@ private slots:
             << QByteArray("WINE REGISTRY Version 2\n[Software\\\\Pellorwick\\\\NORVO7\n"
                           "\"Directory\"=\"C:\\\\Host\"\n")
             << HostKey << Directory << Status::NoKey << none;
+        QTest::newRow("escaped letter in the key name")
+            << QByteArray("WINE REGISTRY Version 2\n[Software\\\\Pellorwick\\\\\\x4eORVO7]\n"
+                          "\"Directory\"=\"C:\\\\Host\"\n")
+            << HostKey << Directory << Status::Found << text("C:\\Host");
+        QTest::newRow("key name with a raw UTF-8 letter")
+            << QByteArray("WINE REGISTRY Version 2\n[Software\\\\Pellorwick\\\\NORVO7\xc3\xa9]\n"
+                          "\"Directory\"=\"C:\\\\Host\"\n")
+            << HostKey << Directory << Status::NoKey << none;
         QTest::newRow("doubled separators in the key name")
             << QByteArray("WINE REGISTRY Version 2\n[Software\\\\\\\\Pellorwick\\\\NORVO7]\n"
                           "\"Directory\"=\"C:\\\\Host\"\n")
