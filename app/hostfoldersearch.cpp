@@ -159,7 +159,7 @@ bool SearchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
     if (!file.open(QIODevice::ReadOnly))
         return miss(QStringLiteral("system.reg cannot be read: %1").arg(file.errorString()));
     // Read into memory rather than mapped: Wine may rewrite the file in place while we read.
-    const QByteArray hive = file.read(MaxHiveSize);
+    const QByteArray hive = file.readAll();
 
     const QString keys[] = {QStringLiteral("Software\\Wow6432Node\\Pellorwick\\NORVO7"),
                             QStringLiteral("Software\\Pellorwick\\NORVO7")};
