@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <future>
+#include <string_view>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -64,14 +65,16 @@ struct TintOption {
 
 bool asksForCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        const char* a = argv[i];
-        if (std::strcmp(a, "--") == 0)
+        const std::string_view a = argv[i];
+        if (a == "--")
             return false;
-        for (const char* option :
-             {"--export", "--where", "-h", "--help", "--help-all", "-v", "--version"})
-            if (std::strcmp(a, option) == 0 ||
-                (std::strncmp(a, "--export=", 9) == 0 && std::strcmp(option, "--export") == 0))
+        for (const std::string_view option :
+             {"--export", "--where", "-h", "--help", "--help-all", "-v", "--version"}) {
+            // A long option may carry its value after "=": the parser then judges it.
+            if (a == option || (option.starts_with("--") && a.starts_with(option) &&
+                                a.size() > option.size() && a[option.size()] == '='))
                 return true;
+        }
     }
     return false;
 }

@@ -296,6 +296,13 @@ private slots:
         QCOMPARE(skinFiles(), QStringList());
     }
 
+    // "--where=x" must reach the parser and be refused, not open the window on "--where=x".
+    void longOptionsWithAValueMeanTheCommandLine() {
+        const Run run = runVarnel({"--where=x"}, m_config);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.startsWith("varnel: "), qPrintable(run.err));
+    }
+
     void usageNeedsExactlyOnePicture() {
         QCOMPARE(runVarnel({"--export", "Sea", "--host-folder", m_host}, m_config).status, 2);
         QCOMPARE(
