@@ -1,5 +1,6 @@
 #include "app/cli.h"
 #include "app/loadstep.h"
+#include "app/module1.h"
 #include "app/qtdialogs.h"
 #include "app/varnel.h"
 #include "compose/skinworkspace.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     if (!RunLoadStep(dialogs))
         return 1;
 
+    window.setHostFolder(Module1::HostFolder);
     dialogs.setParentWidget(&window);
     window.show();
     // `varnel PICTURE` loads the picture as Load Image would, once the window is up.

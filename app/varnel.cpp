@@ -3,7 +3,6 @@
 #include "app/dialogs.h"
 #include "app/handlerguard.h"
 #include "app/imagepreview.h"
-#include "app/module1.h"
 #include "art/builtinart.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
@@ -268,7 +267,7 @@ void Varnel::Command2_Click() {
             m_dialogs.message(QStringLiteral("Enter a name for your Skin."));
             return;
         }
-        ExportSkin(m_workspace, Module1::HostFolder, name, m_programFolder);
+        ExportSkin(m_workspace, m_hostFolder, name, m_programFolder);
         Text1->clear();
         m_dialogs.message(QString::fromLatin1(SkinExportedMessage));
     });

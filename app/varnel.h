@@ -24,9 +24,6 @@ class Varnel : public QWidget {
 public:
     Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent = nullptr);
 
-    Dialogs& dialogs() const { return m_dialogs; }
-    SkinWorkspace& workspace() const { return m_workspace; }
-
     // The tint as the three sliders stand now, narrowed to 16 bits.
     MenuTint menuTint() const;
 
@@ -36,6 +33,9 @@ public:
 
     // Where Save Skin reads DefaultSkin.txt; the program's own folder unless set.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+
+    // Where Save Skin writes: the host folder the load step found (Module1::HostFolder).
+    void setHostFolder(const QString& folder) { m_hostFolder = folder; }
 
 public slots:
     void Command1_Click(); // Load Image
@@ -65,6 +65,7 @@ private:
     Dialogs& m_dialogs;
     SkinWorkspace& m_workspace;
     QString m_programFolder;
+    QString m_hostFolder;
     QString m_lastPreviewFailure;
     QString m_lastComposeFailure;
     // While Suggest Tint sets the three sliders: their Change events wait for the one

@@ -15,6 +15,7 @@
 #include "app/dialogs.h"
 #include "app/hostfoldersearch.h"
 #include "app/loadstep.h"
+#include "app/module1.h"
 #include "app/varnel.h"
 #include "app/wineregistry.h"
 #include <QApplication>
@@ -287,6 +288,7 @@ bool showWindowOnce() {
     Varnel window(dialogs, workspace);
     if (!RunLoadStep(dialogs))
         return false;
+    window.setHostFolder(Module1::HostFolder);
     window.show();
     QWindow* handle = window.windowHandle();
     QElapsedTimer guard;

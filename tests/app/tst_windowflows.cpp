@@ -1,5 +1,4 @@
 #include "app/imagepreview.h"
-#include "app/module1.h"
 #include "app/varnel.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
@@ -222,12 +221,12 @@ void TestWindowFlows::init() {
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("pictures")));
     m_host = m_dir->filePath(QStringLiteral("Host"));
     m_program = m_dir->filePath(QStringLiteral("Program"));
-    Module1::HostFolder = m_host;
 
     m_dialogs = std::make_unique<FakeDialogs>();
     m_ws = std::make_unique<SkinWorkspace>();
     m_window = std::make_unique<Varnel>(*m_dialogs, *m_ws);
     m_window->setProgramFolder(m_program);
+    m_window->setHostFolder(m_host);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -238,7 +237,6 @@ void TestWindowFlows::cleanup() {
     m_dialogs.reset();
     QDir::setCurrent(m_currentBefore);
     m_dir.reset();
-    Module1::HostFolder.clear();
 }
 
 QList<bool> TestWindowFlows::slidersEnabled() const {
