@@ -615,6 +615,7 @@ int main(int argc, char** argv) {
     Q_UNUSED(processStart);
     Q_UNUSED(timingRun);
 #endif
+    Imaging::setUpPictureReading();
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 

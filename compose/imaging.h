@@ -9,8 +9,18 @@
 #include <stdexcept>
 
 // Pixel work on QImage. Every function takes and returns values; the one internal
-// format is QImage::Format_RGB32.
+// format is QImage::Format_RGB32. Reading pictures lives in picturereader.cpp, the colour
+// model of the tint in colourmodel.cpp, the other pixel operations in pixelops.cpp.
 namespace Imaging {
+
+// ---- reading pictures ----
+
+// The process-wide set-up the reader needs, once at start-up before any picture is read
+// (main, and each test, benchmark or fuzz program that reads pictures): the JPEG decoder's
+// memory cap, and the message handler through which each read hears its own decoder's
+// warnings. Install any message handler of the program's own before this: every message
+// that is not a read's decoder warning goes on to it unchanged. Later calls do nothing.
+void setUpPictureReading();
 
 // A picture file that could not be read. what() is the whole user-facing sentence.
 class PictureError : public std::runtime_error {
@@ -28,15 +38,11 @@ private:
 // Reads a picture file, judged by its content, into Format_RGB32. Pictures larger than
 // needed are decoded at reduced scale (JPEG DCT scaling), never below `cover` in either
 // axis after the EXIF orientation is applied. An empty `cover` decodes at full size.
-// Throws PictureError.
+// Safe to call on several threads at once. Throws PictureError, and std::logic_error when
+// setUpPictureReading has not run.
 QImage readPicture(const QString& path, QSize cover = QSize());
 
-// Brings any QImage to Format_RGB32; transparent and translucent pixels are flattened
-// over white, as a picture viewer shows them.
-QImage toInternal(const QImage& image);
-
-// Exact size, axes stretched independently, smooth resampling.
-QImage stretch(const QImage& image, int width, int height);
+// ---- the colour model ----
 
 // The hue/saturation/lightness shift of one colour; amounts -100..100.
 QRgb shiftHsl(QRgb rgb, int hue, int saturation, int lightness);
@@ -44,6 +50,15 @@ QRgb shiftHsl(QRgb rgb, int hue, int saturation, int lightness);
 // shiftHsl over a whole image. A pixel's result depends only on its colour, so results
 // are memoised per colour.
 QImage adjustHsl(const QImage& image, int hue, int saturation, int lightness);
+
+// ---- pixel operations ----
+
+// Brings any QImage to Format_RGB32; transparent and translucent pixels are flattened
+// over white, as a picture viewer shows them.
+QImage toInternal(const QImage& image);
+
+// Exact size, axes stretched independently, smooth resampling.
+QImage stretch(const QImage& image, int width, int height);
 
 // `top` laid over `base` at the top-left: every pixel of `top` replaces the base pixel
 // unless its colour is exactly `transparent` (alpha ignored). The result has base's size.

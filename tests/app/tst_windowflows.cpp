@@ -209,6 +209,7 @@ void TestWindowFlows::initTestCase() {
             if (message != QLatin1String("This plugin does not support raise()"))
                 previous(type, context, message);
         });
+    Imaging::setUpPictureReading();
 }
 
 void TestWindowFlows::init() {

@@ -3,10 +3,16 @@
 #include "picturefixtures.h"
 
 #include <QDir>
+#include <QLoggingCategory>
+#include <QMutex>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 using namespace PictureFixtures;
 using Imaging::PictureError;
@@ -85,6 +91,35 @@ QImage translucentOverWhite() {
     return image;
 }
 
+Q_LOGGING_CATEGORY(lcOtherThread, "varnel.test.otherthread")
+
+// The messages that reach the handler installed before the reader's, from any thread.
+// The other thread's own messages are kept here only; the rest go on to the test log.
+struct Forwarded {
+    QMutex mutex;
+    QStringList otherThread;
+    QStringList jpegDecoder;
+    QtMessageHandler next = nullptr;
+};
+
+Forwarded& forwarded() {
+    static Forwarded f;
+    return f;
+}
+
+void recordAndForward(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const QByteArray category(context.category ? context.category : "");
+    if (category == "varnel.test.otherthread" || category == "qt.gui.imageio.jpeg") {
+        const QMutexLocker lock(&forwarded().mutex);
+        (category == "qt.gui.imageio.jpeg" ? forwarded().jpegDecoder : forwarded().otherThread)
+            .append(text);
+        if (category != "qt.gui.imageio.jpeg")
+            return;
+    }
+    if (forwarded().next)
+        forwarded().next(type, context, text);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Make)
@@ -93,7 +128,7 @@ class tst_Loader : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase();
 
     void readsVariant_data();
     void readsVariant();
@@ -105,6 +140,7 @@ private slots:
     void survivesOddBitmap();
     void loadFileKeepsEarlierImageOnFailure_data();
     void loadFileKeepsEarlierImageOnFailure();
+    void concurrentReadsLeaveOtherMessagesAlone();
 
 private:
     QString place(const QString& name, const QByteArray& bytes) {
@@ -116,6 +152,14 @@ private:
 
     QTemporaryDir m_dir;
 };
+
+void tst_Loader::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    // In front of the test log, and behind the reader's handler as a program's own handler
+    // would be.
+    forwarded().next = qInstallMessageHandler(recordAndForward);
+    Imaging::setUpPictureReading();
+}
 
 void tst_Loader::readsVariant_data() {
     QTest::addColumn<QByteArray>("bytes");
@@ -513,6 +557,74 @@ void tst_Loader::loadFileKeepsEarlierImageOnFailure() {
     }
     QCOMPARE(changed.count(), 1);
     QCOMPARE(control.Picture(), earlier);
+}
+
+void tst_Loader::concurrentReadsLeaveOtherMessagesAlone() {
+    // Two threads read at once, one a cut JPEG and one a good JPEG, while a third logs.
+    const QImage busy = noise(QSize(256, 256));
+    const QByteArray whole = jpeg(busy);
+    const QString cut = place(QStringLiteral("cut-concurrent.jpg"), whole.left(whole.size() / 2));
+    const QString good = place(QStringLiteral("good-concurrent.jpg"), whole);
+    QVERIFY(!cut.isEmpty() && !good.isEmpty());
+    {
+        const QMutexLocker lock(&forwarded().mutex);
+        forwarded().otherThread.clear();
+        forwarded().jpegDecoder.clear();
+    }
+
+    constexpr int Reads = 40;
+    std::atomic<int> running{2};
+    std::atomic<int> damagedReads{0};
+    std::atomic<int> goodReads{0};
+    std::atomic<int> wrong{0};
+    std::thread cutReader([&] {
+        for (int i = 0; i < Reads; ++i) {
+            try {
+                Imaging::readPicture(cut);
+                ++wrong;
+            } catch (const PictureError& e) {
+                if (e.reason().startsWith(QLatin1String("damaged")))
+                    ++damagedReads;
+                else
+                    ++wrong;
+            }
+        }
+        --running;
+    });
+    std::thread goodReader([&] {
+        for (int i = 0; i < Reads; ++i) {
+            try {
+                if (Imaging::readPicture(good).size() == busy.size())
+                    ++goodReads;
+                else
+                    ++wrong;
+            } catch (const PictureError&) {
+                ++wrong;
+            }
+        }
+        --running;
+    });
+    int sent = 0;
+    std::thread logger([&] {
+        // At least a few messages, and on until both readers are done.
+        while (running > 0 || sent < 50) {
+            qCWarning(lcOtherThread, "message %d", sent++);
+            std::this_thread::sleep_for(std::chrono::microseconds(20));
+        }
+    });
+    cutReader.join();
+    goodReader.join();
+    logger.join();
+
+    QCOMPARE(wrong.load(), 0);
+    QCOMPARE(damagedReads.load(), Reads);
+    QCOMPARE(goodReads.load(), Reads);
+    const QMutexLocker lock(&forwarded().mutex);
+    QCOMPARE(forwarded().otherThread.size(), sent);
+    for (int i = 0; i < sent; ++i)
+        QCOMPARE(forwarded().otherThread[i], QStringLiteral("message %1").arg(i));
+    // The readers' own decoder warnings were theirs alone.
+    QVERIFY2(forwarded().jpegDecoder.isEmpty(), qPrintable(forwarded().jpegDecoder.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(tst_Loader)
