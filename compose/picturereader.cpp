@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -136,6 +137,77 @@ struct BitmapHeader {
     }
 };
 
+// The number of bits a contiguous channel mask holds; 0 for an empty or broken one.
+int maskWidth(quint32 mask) {
+    if (mask == 0)
+        return 0;
+    const quint32 low = mask >> std::countr_zero(mask);
+    return (low & (low + 1)) == 0 ? std::popcount(low) : 0;
+}
+
+// Channels of fewer than 8 bits to the full 0..255 range by repeating their bits
+// (5 bits abcde become abcdeabc), so that the largest value is 255. The bitmap reader
+// shifts them up instead, leaving white at 248 (5 bits) or 252 (6 bits). The reader's
+// value keeps the channel's bits at the top in either case, so this also holds where it
+// already expands. Can go when Qt's bitmap reader reads a 5-5-5 white as 255 (Qt 6.4
+// reads 248).
+QImage expandNarrowChannels(QImage image, const BitmapHeader& header) {
+    if (header.bits != 16 && header.bits != 32)
+        return image;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+        return image;
+    // One table per channel, in the order of the masks: red, green, blue, alpha.
+    std::array<std::array<uchar, 256>, 4> tables{};
+    bool any = false;
+    for (std::size_t c = 0; c < tables.size(); ++c) {
+        const int width = maskWidth(header.masks[c]);
+        for (int v = 0; v < 256; ++v) {
+            if (width == 0 || width >= 8) {
+                tables[c][v] = uchar(v);
+                continue;
+            }
+            int out = (v >> (8 - width)) << (8 - width);
+            for (int filled = width; filled < 8; filled *= 2)
+                out |= out >> filled;
+            tables[c][v] = uchar(out);
+        }
+        any = any || (width > 0 && width < 8);
+    }
+    if (!any)
+        return image;
+    const bool alpha = image.format() == QImage::Format_ARGB32;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            line[x] = qRgba(tables[0][qRed(p)], tables[1][qGreen(p)], tables[2][qBlue(p)],
+                            alpha ? tables[3][qAlpha(p)] : 255);
+        }
+    }
+    return image;
+}
+
+// Many writers leave the alpha bytes of a 32-bit bitmap at zero although the header names
+// an alpha mask; Windows shows such files opaque, and so do we. A picture with any alpha
+// above zero keeps it and is flattened as usual. Can go only if Qt's bitmap reader
+// itself treats an all-zero alpha as opaque (Qt 6.4 reads it as fully transparent).
+QImage opaqueWhenAlphaIsUnset(QImage image) {
+    if (image.format() != QImage::Format_ARGB32)
+        return image;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]) != 0)
+                return image;
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] |= 0xFF000000u;
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 std::atomic<bool>& readingSetUp() {
     static std::atomic<bool> done{false};
     return done;
@@ -222,6 +294,8 @@ QImage readPicture(const QString& path, QSize cover) {
             throw PictureError(path,
                                QStringLiteral("damaged: the file ends before the picture does"));
     }
+    if (format == "bmp" && bitmap)
+        image = opaqueWhenAlphaIsUnset(expandNarrowChannels(std::move(image), *bitmap));
     return toInternal(image);
 }
 

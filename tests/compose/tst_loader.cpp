@@ -1,6 +1,7 @@
 #include "compose/imagecontrol.h"
 #include "compose/imaging.h"
 #include "picturefixtures.h"
+#include "testimages.h"
 
 #include <QDir>
 #include <QLoggingCategory>
@@ -82,6 +83,45 @@ QImage translucent() {
     image.setPixel(2, 3, qRgba(10, 20, 30, 0));
     image.setPixel(7, 4, qRgba(200, 100, 0, 128));
     return image;
+}
+
+// `image` with every alpha set to `alpha`, its colours kept.
+QImage withAlpha(const QImage& image, int alpha) {
+    QImage result(image.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            result.setPixel(x, y, qRgba(qRed(c), qGreen(c), qBlue(c), alpha));
+        }
+    return result;
+}
+
+// One row of pixels.
+QImage row(const QList<QRgb>& colours) {
+    QImage image(int(colours.size()), 1, QImage::Format_RGB32);
+    for (int x = 0; x < image.width(); ++x)
+        image.setPixel(x, 0, colours[x]);
+    return image;
+}
+
+// One row as a 16-bit bitmap with a V4 header and masks 1-5-5-5 (alpha in the top bit).
+QByteArray argb1555(const QList<QRgb>& colours) {
+    BmpInfo info;
+    info.width = int(colours.size());
+    info.height = 1;
+    info.bitCount = 16;
+    info.compression = 3;
+    info.headerSize = 108;
+    info.masks = {0x7C00, 0x03E0, 0x001F, 0x8000};
+    QByteArray pixels;
+    for (const QRgb c : colours) {
+        const quint32 value = (qAlpha(c) >= 128 ? 0x8000u : 0u) | (quint32(qRed(c)) >> 3 << 10) |
+                              (quint32(qGreen(c)) >> 3 << 5) | (quint32(qBlue(c)) >> 3);
+        pixels.append(char(value & 0xFF)).append(char(value >> 8));
+    }
+    while (pixels.size() % 4 != 0)
+        pixels.append('\0');
+    return assembleBmp(info, pixels);
 }
 
 QImage translucentOverWhite() {
@@ -206,6 +246,41 @@ void tst_Loader::readsVariant_data() {
     QTest::newRow("bmp 32-bit v5 header with alpha, flattened over white")
         << bmp(translucent(), BmpLayout::Argb32V5) << "picture.bmp" << translucentOverWhite()
         << AllBits << true << 1;
+
+    // Writers that name an alpha mask but leave every alpha byte at zero mean an opaque
+    // picture; one alpha above zero means the alpha is real.
+    QTest::newRow("bmp 32-bit v4 header with alpha all zero, opaque")
+        << bmp(withAlpha(many, 0), BmpLayout::Argb32V4) << "picture.bmp" << many << AllBits << true
+        << 0;
+    QTest::newRow("bmp 32-bit v5 header with alpha all zero, opaque")
+        << bmp(withAlpha(many, 0), BmpLayout::Argb32V5) << "picture.bmp" << many << AllBits << true
+        << 0;
+    QImage oneVisible = withAlpha(many, 0);
+    oneVisible.setPixel(4, 2, qRgba(0, 0, 0, 255));
+    QImage whiteButOne = solid(many.width(), many.height(), qRgb(255, 255, 255));
+    whiteButOne.setPixel(4, 2, qRgb(0, 0, 0));
+    QTest::newRow("bmp 32-bit v4 header, one pixel with alpha, flattened over white")
+        << bmp(oneVisible, BmpLayout::Argb32V4) << "picture.bmp" << whiteButOne << AllBits << true
+        << 0;
+    QTest::newRow("bmp 16-bit 1-5-5-5 v4 header with the alpha bit unset, opaque")
+        << argb1555(QList<QRgb>{qRgba(255, 255, 255, 0), qRgba(200, 100, 50, 0)}) << "picture.bmp"
+        << row({qRgb(255, 255, 255), qRgb(206, 99, 49)}) << AllBits << true << 0;
+
+    // 5 and 6 bits spread over 0..255 by repeating their bits: white stays white.
+    const QImage levels =
+        row({qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(128, 128, 128), qRgb(200, 100, 50)});
+    const QImage levels555 =
+        row({qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(132, 132, 132), qRgb(206, 99, 49)});
+    const QImage levels565 =
+        row({qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(132, 130, 132), qRgb(206, 101, 49)});
+    QTest::newRow("bmp 16-bit 555, full range")
+        << bmp(levels, BmpLayout::Rgb555) << "levels.bmp" << levels555 << AllBits << true << 0;
+    QTest::newRow("bmp 16-bit 555 bitfields, full range")
+        << bmp(levels, BmpLayout::Rgb555Fields) << "levels.bmp" << levels555 << AllBits << true
+        << 0;
+    QTest::newRow("bmp 16-bit 565 bitfields, full range")
+        << bmp(levels, BmpLayout::Rgb565Fields) << "levels.bmp" << levels565 << AllBits << true
+        << 0;
 
     const QImage photo = quadrants(QSize(64, 64));
     QTest::newRow("jpeg baseline")
