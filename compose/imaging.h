@@ -64,6 +64,14 @@ QImage stretch(const QImage& image, int width, int height);
 // unless its colour is exactly `transparent` (alpha ignored). The result has base's size.
 QImage overlay(const QImage& base, const QImage& top, QRgb transparent);
 
+// The same with the see-through pixels limited to those where `shape` (laid at the same
+// top-left) has the colour `shapeKey`; outside `shape` nothing is see-through. With an
+// untinted template and its key colour as the shape, exactly the template's key pixels
+// let the base through, whatever else a tint turned into the transparent colour. A null
+// `shape` sets no limit.
+QImage overlay(const QImage& base, const QImage& top, QRgb transparent, const QImage& shape,
+               QRgb shapeKey);
+
 // A 24-bit uncompressed Windows bitmap of the image's exact size.
 QByteArray encodeBmp24(const QImage& image);
 

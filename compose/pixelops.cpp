@@ -32,18 +32,38 @@ QImage stretch(const QImage& image, int width, int height) {
 }
 
 QImage overlay(const QImage& base, const QImage& top, QRgb transparent) {
+    return overlay(base, top, transparent, QImage(), 0);
+}
+
+QImage overlay(const QImage& base, const QImage& top, QRgb transparent, const QImage& shape,
+               QRgb shapeKey) {
     QImage result = toInternal(base);
     const QImage over = toInternal(top);
+    const QImage limit = shape.isNull() ? QImage() : toInternal(shape);
     result.detach();
-    const QRgb key = transparent & 0x00FFFFFFu;
+    constexpr QRgb Colour = 0x00FFFFFFu;
+    const QRgb key = transparent & Colour;
+    const QRgb limitKey = shapeKey & Colour;
     const int w = std::min(result.width(), over.width());
     const int h = std::min(result.height(), over.height());
     for (int y = 0; y < h; ++y) {
         auto* dst = reinterpret_cast<QRgb*>(result.scanLine(y));
         const auto* src = reinterpret_cast<const QRgb*>(over.constScanLine(y));
+        if (limit.isNull()) {
+            for (int x = 0; x < w; ++x) {
+                const QRgb t = src[x];
+                dst[x] = (t & Colour) != key ? (t | 0xFF000000u) : dst[x];
+            }
+            continue;
+        }
+        // Outside the shape nothing is see-through.
+        const int shaped = y < limit.height() ? std::min(w, limit.width()) : 0;
+        const auto* lim = shaped ? reinterpret_cast<const QRgb*>(limit.constScanLine(y)) : nullptr;
         for (int x = 0; x < w; ++x) {
             const QRgb t = src[x];
-            dst[x] = (t & 0x00FFFFFFu) != key ? (t | 0xFF000000u) : dst[x];
+            const bool seeThrough =
+                (t & Colour) == key && x < shaped && (lim[x] & Colour) == limitKey;
+            dst[x] = seeThrough ? dst[x] : (t | 0xFF000000u);
         }
     }
     return result;

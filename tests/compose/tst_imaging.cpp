@@ -122,6 +122,21 @@ private slots:
         QCOMPARE(out.pixel(1, 3), qRgb(1, 2, 3));
     }
 
+    void overlayWithAShapeLetsOnlyItsKeyPixelsThrough() {
+        const QRgb key = qRgb(128, 128, 128);
+        const QImage top = solid(3, 2, key); // every pixel has the transparent colour
+        QImage shape = solid(2, 2, qRgb(255, 0, 255));
+        shape.setPixel(1, 0, qRgb(255, 0, 0)); // artwork that a tint turned into the key
+        const QImage base = solid(3, 2, qRgb(10, 20, 30));
+        const QImage out = overlay(base, top, key, shape, qRgb(255, 0, 255));
+        QCOMPARE(out.pixel(0, 0), qRgb(10, 20, 30));
+        QCOMPARE(out.pixel(1, 0), key);
+        QCOMPARE(out.pixel(0, 1), qRgb(10, 20, 30));
+        QCOMPARE(out.pixel(2, 1), key); // outside the shape: not see-through
+        // Without a shape the transparent colour alone decides.
+        QCOMPARE(overlay(base, top, key, QImage(), 0), base);
+    }
+
     void stretch_data() {
         QTest::addColumn<QSize>("from");
         QTest::addColumn<QSize>("to");
@@ -180,6 +195,26 @@ private slots:
         c.setPicture(top);
         QCOMPARE(c.Picture().pixel(0, 0), qRgb(5, 6, 7));
         QCOMPARE(c.Picture().pixel(1, 1), qRgb(1, 1, 1));
+    }
+
+    void controlMergeShapeLastsUntilTheNextSetMerge() {
+        ImageControl c;
+        const QImage base = solid(2, 1, qRgb(1, 1, 1));
+        const QImage top = solid(2, 1, qRgb(0, 255, 0));
+        QImage shape = solid(2, 1, qRgb(255, 0, 255));
+        shape.setPixel(1, 0, qRgb(0, 0, 255));
+        c.setPicture(base);
+        c.SetMerge(true, 2, 0, true, colorValue(0, 255, 0), 100, 100);
+        c.setMergeShape(shape, KeyColor);
+        c.setPicture(top);
+        QCOMPARE(c.Picture().pixel(0, 0), qRgb(1, 1, 1));
+        QCOMPARE(c.Picture().pixel(1, 0), qRgb(0, 255, 0));
+
+        c.SetMerge(false, 2, 0, true, KeyColor, 100, 100);
+        c.setPicture(base);
+        c.SetMerge(true, 2, 0, true, colorValue(0, 255, 0), 100, 100);
+        c.setPicture(top);
+        QCOMPARE(c.Picture(), base);
     }
 
     void pixelColorPutsRedInTheLowestByte() {
