@@ -1,6 +1,7 @@
 #include "compose/imagecontrol.h"
 
 #include "compose/imaging.h"
+#include "compose/wholewrite.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -66,7 +67,7 @@ void ImageControl::SaveImage() const {
             QStringLiteral("%1 could not be written: there is no picture").arg(path).toStdString());
     const QByteArray bytes = Imaging::encodeBmp24(m_image);
     QSaveFile file(m_savePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, bytes) || !file.commit())
         throw std::runtime_error(QStringLiteral("%1 could not be written: %2")
                                      .arg(path, file.errorString())
                                      .toStdString());

@@ -1,8 +1,10 @@
 #include "compose/imagecontrol.h"
 #include "compose/imaging.h"
 #include "tests/compose/testimages.h"
+#include "tests/filesizelimit.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -234,6 +236,35 @@ private slots:
         QCOMPARE(c.Picture().size(), QSize(800, 629));
         ImageControl empty;
         QVERIFY_THROWS_EXCEPTION(std::logic_error, empty.ScaleImage(2, 10, 10));
+    }
+
+    void saveImageOnAFullDiskNamesTheReason_data() {
+        QTest::addColumn<qint64>("limit"); // bytes the file may hold; the bitmap has 3,054
+        QTest::newRow("nothing fits") << qint64(0);
+        QTest::newRow("part of the header fits") << qint64(30);
+        QTest::newRow("all but the last rows fit") << qint64(3000);
+    }
+
+    void saveImageOnAFullDiskNamesTheReason() {
+        QFETCH(qint64, limit);
+        QTemporaryDir dir;
+        ImageControl c;
+        c.setPicture(gradient(40, 25));
+        c.setSavePath(dir.filePath("out.bmp"));
+        if (!FileSizeLimit(limit).active())
+            QSKIP("No file-size limits on this system");
+        QString message;
+        {
+            const FileSizeLimit full(limit);
+            try {
+                c.SaveImage();
+            } catch (const std::runtime_error& e) {
+                message = QString::fromUtf8(e.what());
+            }
+        }
+        QCOMPARE(message, QStringLiteral("%1 could not be written: File too large")
+                              .arg(QDir::toNativeSeparators(dir.filePath("out.bmp"))));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void saveImageRoundTripsAndFailsWithoutHarm() {
