@@ -4,7 +4,9 @@
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 #include "fakedialogs.h"
+#include "slider/slidergeometry.h"
 #include "slider/ucslider.h"
+#include "slider/ucslidertip.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QMimeData>
@@ -19,6 +22,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadialGradient>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -168,6 +172,8 @@ private slots:
     void recompositionFailureIsReportedOnce_data();
     void recompositionFailureIsReportedOnce();
     void tintedArtworkOverAPhoto();
+    void valueTipStaysOnTheScreen_data();
+    void valueTipStaysOnTheScreen();
 
 private:
     template <typename T> T* control(const char* name) const {
@@ -831,6 +837,45 @@ void TestWindowFlows::tintedArtworkOverAPhoto() {
     const QString screenshot = qEnvironmentVariable("VARNEL_SCREENSHOT");
     if (!screenshot.isEmpty())
         QVERIFY(m_window->grab().save(screenshot));
+}
+
+void TestWindowFlows::valueTipStaysOnTheScreen_data() {
+    QTest::addColumn<int>("windowTop"); // below the top of the screen's work area
+    QTest::addColumn<bool>("above");    // where the tip of "Menu Hue" goes
+    QTest::newRow("window at the top of the screen: below the thumb") << 0 << false;
+    QTest::newRow("window lower down: above the thumb, as placed") << 100 << true;
+}
+
+void TestWindowFlows::valueTipStaysOnTheScreen() {
+    QFETCH(int, windowTop);
+    QFETCH(bool, above);
+    loadThroughDialog(savePicture("picture.bmp", patternPicture({100, 100}), "BMP"));
+    const QRect screen = m_window->screen()->availableGeometry();
+    m_window->move(screen.left() + 20, screen.top() + windowTop);
+    ucSlider* hue = slider("ucSlider1");
+    QTRY_COMPARE(m_window->frameGeometry().top(), screen.top() + windowTop);
+
+    QTest::mousePress(m_window->windowHandle(), Qt::LeftButton, {},
+                      hue->mapTo(m_window.get(), OnThumb));
+    const ucSliderTip* tip = ucSliderTip::existing();
+    QVERIFY(tip && tip->isVisible());
+    const QRect thumb(hue->mapToGlobal(hue->thumbPosition().toPoint()), hue->thumbSize());
+    const QRect shown = tip->geometry();
+    const SliderGeometry::TipPlacement placed = SliderGeometry::tipPlacement(
+        hue->Orientation(), hue->mapToGlobal(QPoint(0, 0)), float(hue->thumbPosition().x()),
+        float(hue->thumbPosition().y()), hue->thumbSize(), tip->lblTip()->size());
+    QTest::mouseRelease(m_window->windowHandle(), Qt::LeftButton, {},
+                        hue->mapTo(m_window.get(), OnThumb));
+
+    QVERIFY2(screen.contains(shown),
+             qPrintable(QStringLiteral("tip at %1,%2").arg(shown.left()).arg(shown.top())));
+    // Centred over the thumb as placed; above it when there is room, else below it, 2
+    // pixels from it either way.
+    QCOMPARE(shown.left(), placed.position.x());
+    if (above)
+        QCOMPARE(shown.topLeft(), placed.position);
+    else
+        QCOMPARE(shown.top(), thumb.bottom() + 3);
 }
 
 QTEST_MAIN(TestWindowFlows)
