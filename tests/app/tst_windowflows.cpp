@@ -171,6 +171,7 @@ private slots:
     void snapshotFailureIsReported();
     void recompositionFailureIsReportedOnce_data();
     void recompositionFailureIsReportedOnce();
+    void previewFailureIsShownAfterTheDrag();
     void tintedArtworkOverAPhoto();
     void valueTipStaysOnTheScreen_data();
     void valueTipStaysOnTheScreen();
@@ -803,6 +804,33 @@ void TestWindowFlows::recompositionFailureIsReportedOnce() {
     m_ws->MainMerge.Picture = tooSmall;
     drag(hue, {thumb()});
     QCOMPARE(m_dialogs->messages.size(), 2);
+}
+
+void TestWindowFlows::previewFailureIsShownAfterTheDrag() {
+    loadThroughDialog(savePicture("picture.bmp", patternPicture({100, 100}), "BMP"));
+    // A range past 16 bits: at its far end the tint cannot be narrowed, so the preview on
+    // Change and the recomposition on release both fail.
+    ucSlider* hue = slider("ucSlider1");
+    hue->setMax(40000);
+    QWindow* window = m_window->windowHandle();
+    const QPoint thumb(int(hue->thumbPosition().x()) + 13, 12);
+    QTest::mousePress(window, Qt::LeftButton, {}, hue->mapTo(m_window.get(), thumb));
+    QTest::mouseMove(window, hue->mapTo(m_window.get(), QPoint(200, 12)));
+    QCOMPARE(hue->Value(), 40000);
+    QCoreApplication::processEvents();
+    // While the button is held nothing is shown: a modal box would take the release.
+    QVERIFY2(m_dialogs->messages.isEmpty(), qPrintable(m_dialogs->messages.join('\n')));
+    QVERIFY(hue->isDragging());
+
+    QTest::mouseRelease(window, Qt::LeftButton, {}, hue->mapTo(m_window.get(), QPoint(200, 12)));
+    QVERIFY(!hue->isDragging());
+    QVERIFY(!ucSliderTip::existing());
+    QTRY_COMPARE(m_dialogs->messages.size(), 2);
+    QVERIFY2(m_dialogs->messages[0].startsWith("The menu preview could not be tinted: Overflow"),
+             qPrintable(m_dialogs->messages[0]));
+    QVERIFY2(m_dialogs->messages[1].startsWith(
+                 "The skin pictures could not be rebuilt with the tint: Overflow"),
+             qPrintable(m_dialogs->messages[1]));
 }
 
 void TestWindowFlows::tintedArtworkOverAPhoto() {
