@@ -25,6 +25,7 @@
 #include <QPushButton>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
