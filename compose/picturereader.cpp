@@ -64,7 +64,8 @@ QSize jpegDecodeSize(QSize stored, QSize cover) {
 
 // What a Windows bitmap's headers say, as far as the workarounds below need it.
 struct BitmapHeader {
-    // File header, a 40-byte info header and the three masks that may follow it.
+    // The file header, a 40-byte info header and the four channel masks that follow it
+    // (three after a plain 40-byte header, four opening the rest of a V4 or V5 one).
     static constexpr int PeekSize = 14 + 40 + 16;
 
     qint64 offset = 0;

@@ -31,6 +31,27 @@ QImage stretch(const QImage& image, int width, int height) {
     return source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+namespace {
+
+constexpr QRgb ColourBits = 0x00FFFFFFu;
+
+// One row: a pixel of `top` replaces the base pixel unless it has the key colour.
+void overlayRow(QRgb* dst, const QRgb* top, int width, QRgb key) {
+    for (int x = 0; x < width; ++x)
+        if ((top[x] & ColourBits) != key)
+            dst[x] = top[x] | 0xFF000000u;
+}
+
+// One row where only the pixels that also have `shapeKey` in `shape` are see-through.
+void overlayShapedRow(QRgb* dst, const QRgb* top, const QRgb* shape, int width, QRgb key,
+                      QRgb shapeKey) {
+    for (int x = 0; x < width; ++x)
+        if ((top[x] & ColourBits) != key || (shape[x] & ColourBits) != shapeKey)
+            dst[x] = top[x] | 0xFF000000u;
+}
+
+} // namespace
+
 QImage overlay(const QImage& base, const QImage& top, QRgb transparent) {
     return overlay(base, top, transparent, QImage(), 0);
 }
@@ -41,30 +62,23 @@ QImage overlay(const QImage& base, const QImage& top, QRgb transparent, const QI
     const QImage over = toInternal(top);
     const QImage limit = shape.isNull() ? QImage() : toInternal(shape);
     result.detach();
-    constexpr QRgb Colour = 0x00FFFFFFu;
-    const QRgb key = transparent & Colour;
-    const QRgb limitKey = shapeKey & Colour;
+    const QRgb key = transparent & ColourBits;
     const int w = std::min(result.width(), over.width());
     const int h = std::min(result.height(), over.height());
     for (int y = 0; y < h; ++y) {
         auto* dst = reinterpret_cast<QRgb*>(result.scanLine(y));
         const auto* src = reinterpret_cast<const QRgb*>(over.constScanLine(y));
         if (limit.isNull()) {
-            for (int x = 0; x < w; ++x) {
-                const QRgb t = src[x];
-                dst[x] = (t & Colour) != key ? (t | 0xFF000000u) : dst[x];
-            }
+            overlayRow(dst, src, w, key);
             continue;
         }
-        // Outside the shape nothing is see-through.
+        // Outside the shape nothing is see-through: there the top always replaces.
         const int shaped = y < limit.height() ? std::min(w, limit.width()) : 0;
-        const auto* lim = shaped ? reinterpret_cast<const QRgb*>(limit.constScanLine(y)) : nullptr;
-        for (int x = 0; x < w; ++x) {
-            const QRgb t = src[x];
-            const bool seeThrough =
-                (t & Colour) == key && x < shaped && (lim[x] & Colour) == limitKey;
-            dst[x] = seeThrough ? dst[x] : (t | 0xFF000000u);
-        }
+        if (shaped > 0)
+            overlayShapedRow(dst, src, reinterpret_cast<const QRgb*>(limit.constScanLine(y)),
+                             shaped, key, shapeKey & ColourBits);
+        for (int x = shaped; x < w; ++x)
+            dst[x] = src[x] | 0xFF000000u;
     }
     return result;
 }
