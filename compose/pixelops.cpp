@@ -25,7 +25,7 @@ QImage toInternal(const QImage& image) {
 }
 
 QImage stretch(const QImage& image, int width, int height) {
-    const QImage source = toInternal(image);
+    QImage source = toInternal(image);
     if (source.width() == width && source.height() == height)
         return source;
     return source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -57,7 +57,7 @@ QByteArray readTemplate(const QString& path) {
         throw ExportError(QStringLiteral("The skin could not be saved: the description template "
                                          "%1 cannot be read (%2).")
                               .arg(native(path), file.errorString()));
-    const QByteArray text = file.readAll();
+    QByteArray text = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw ExportError(QStringLiteral("The skin could not be saved: the description template "
                                          "%1 cannot be read (%2).")

@@ -261,7 +261,7 @@ QList<qint32> TestWindowFlows::sliderValues() const {
 
 QString TestWindowFlows::savePicture(const QString& fileName, const QImage& image,
                                      const char* format) {
-    const QString path = m_dir->filePath(QStringLiteral("pictures/") + fileName);
+    QString path = m_dir->filePath(QStringLiteral("pictures/") + fileName);
     if (!image.save(path, format, 95))
         qFatal("Could not write the test picture %s", qPrintable(path));
     return path;

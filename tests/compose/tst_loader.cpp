@@ -184,7 +184,7 @@ private slots:
 
 private:
     QString place(const QString& name, const QByteArray& bytes) {
-        const QString path = m_dir.filePath(name);
+        QString path = m_dir.filePath(name);
         if (!writeFile(path, bytes))
             return {};
         return path;
