@@ -1,6 +1,7 @@
 #include "app/module2.h"
 
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace Module2 {
 
@@ -21,6 +22,27 @@ QVariant readValue(const QString& key, const QString& name) {
 
 #else
 
+// The user's <Org>/<App>.conf, then the same name in each system-wide folder; the first
+// file that holds the key decides. Exactly these files: QSettings would also read the
+// organisation-wide <Org>.conf beside each of them.
+QVariant readHostSettings(const QString& org, const QString& app, const QString& key) {
+    QSettings user(QSettings::NativeFormat, QSettings::UserScope, org, app);
+    user.setFallbacksEnabled(false);
+    if (user.contains(key))
+        return user.value(key);
+    // The folders QSettings searches for the system scope on this platform, in its order.
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    if (!folders.isEmpty())
+        folders.removeFirst(); // the user's own folder, read above
+    for (const QString& folder : std::as_const(folders)) {
+        const QSettings system(folder + u'/' + org + u'/' + app + QStringLiteral(".conf"),
+                               QSettings::NativeFormat);
+        if (system.contains(key))
+            return system.value(key);
+    }
+    return {};
+}
+
 QVariant readValue(const QString& key, const QString& name) {
     const QStringList parts = key.split(QLatin1Char('\\'));
     if (parts.size() < 4 || name.isEmpty())
@@ -37,8 +59,7 @@ QVariant readValue(const QString& key, const QString& name) {
         return {};
     groups.append(name);
 
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, parts[2], parts[3]);
-    return settings.value(groups.join(QLatin1Char('/')));
+    return readHostSettings(parts[2], parts[3], groups.join(QLatin1Char('/')));
 }
 
 #endif

@@ -26,6 +26,7 @@
 #include <QScopedValueRollback>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -179,7 +180,10 @@ void Varnel::createTintSliders() {
         place(row.slider, row.sliderName, row.left, row.top, 1755, 375);
         row.slider->setFocusPolicy(Qt::NoFocus);
         connect(row.slider, &ucSlider::Change, this, &Varnel::previewTint);
-        connect(row.slider, &ucSlider::MouseUp, this, [this](short&) { composeSurfaces(); });
+        connect(row.slider, &ucSlider::MouseUp, this, [this](short&) {
+            composeSurfaces();
+            showSliderFailures();
+        });
     }
     // Each slider overlaps the next by two pixels; the lower one lies above, so a thumb
     // is never covered from below.
@@ -213,10 +217,28 @@ void Varnel::runSliderRoutine(QString& lastFailure, const QString& what,
     } catch (const std::exception& e) {
         const QString text = QStringLiteral("%1: %2").arg(what, QString::fromStdString(e.what()));
         if (text != lastFailure)
-            QMetaObject::invokeMethod(
-                this, [this, text] { m_dialogs.message(text); }, Qt::QueuedConnection);
+            m_sliderFailures.append(text);
         lastFailure = text;
+        if (!sliderDragged())
+            showSliderFailures();
     }
+}
+
+bool Varnel::sliderDragged() const {
+    return ucSlider1->isDragging() || ucSlider2->isDragging() || ucSlider3->isDragging();
+}
+
+void Varnel::showSliderFailures() {
+    if (m_sliderFailures.isEmpty())
+        return;
+    // Queued: shown once the slider's event, the release included, has returned.
+    QMetaObject::invokeMethod(
+        this,
+        [this, texts = std::exchange(m_sliderFailures, {})] {
+            for (const QString& text : texts)
+                m_dialogs.message(text);
+        },
+        Qt::QueuedConnection);
 }
 
 void Varnel::openPicture(const QString& path) {

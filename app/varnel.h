@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -51,12 +52,16 @@ private:
     void createTintSliders();
     void previewTint();
     void composeSurfaces();
-    // Runs one slider routine. A failure is shown after the slider's event has returned,
-    // since a modal box in mid-drag would take the button release from the slider; and a
-    // failure that repeats at every step is shown once. Each routine keeps its own last
-    // failure, so a preview that works between two failing releases does not repeat one.
+    // Runs one slider routine. A failure is shown only after the drag has ended and the
+    // slider's event has returned, since a modal box while the button is held would take
+    // the release from the slider (the drag would never end); and a failure that repeats
+    // at every step is shown once. Each routine keeps its own last failure, so a preview
+    // that works between two failing releases does not repeat one.
     void runSliderRoutine(QString& lastFailure, const QString& what,
                           const std::function<void()>& work);
+    bool sliderDragged() const;
+    // Shows the failures kept so far, after the running event.
+    void showSliderFailures();
 
     // Every handler runs its work through this: a failure becomes a message, never an
     // exception in the event loop.
@@ -71,6 +76,7 @@ private:
     // While Suggest Tint sets the three sliders: their Change events wait for the one
     // preview that follows.
     bool m_settingSliders = false;
+    QStringList m_sliderFailures; // not shown yet: a drag was under way
 
     QPushButton* Command1 = nullptr;
     ImagePreview* Xpress2 = nullptr;

@@ -1,6 +1,7 @@
 #include "compose/imagecontrol.h"
 
 #include "compose/imaging.h"
+#include "compose/wholewrite.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -18,7 +19,8 @@ void ImageControl::setPicture(const QImage& New_Picture) {
     if (m_merge && !m_image.isNull() && !New_Picture.isNull())
         replaceImage(
             Imaging::overlay(m_image, New_Picture,
-                             m_mergeTransparent ? rgbFromColorValue(m_transparent) : 0xFFFFFFFFu));
+                             m_mergeTransparent ? rgbFromColorValue(m_transparent) : 0xFFFFFFFFu,
+                             m_mergeShape, rgbFromColorValue(m_mergeShapeKey)));
     else
         replaceImage(New_Picture.isNull() ? QImage() : Imaging::toInternal(New_Picture));
 }
@@ -38,6 +40,12 @@ void ImageControl::SetMerge(bool on, qint32, qint32, bool transparent, ColorValu
     m_merge = on;
     m_mergeTransparent = transparent;
     m_transparent = transparentColor & 0x00FFFFFFu;
+    m_mergeShape = QImage();
+}
+
+void ImageControl::setMergeShape(const QImage& shape, ColorValue shapeKey) {
+    m_mergeShape = shape;
+    m_mergeShapeKey = shapeKey & 0x00FFFFFFu;
 }
 
 void ImageControl::AdjustHsl(qint16 hue, qint16 saturation, qint16 lightness) {
@@ -59,7 +67,7 @@ void ImageControl::SaveImage() const {
             QStringLiteral("%1 could not be written: there is no picture").arg(path).toStdString());
     const QByteArray bytes = Imaging::encodeBmp24(m_image);
     QSaveFile file(m_savePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, bytes) || !file.commit())
         throw std::runtime_error(QStringLiteral("%1 could not be written: %2")
                                      .arg(path, file.errorString())
                                      .toStdString());

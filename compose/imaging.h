@@ -9,8 +9,18 @@
 #include <stdexcept>
 
 // Pixel work on QImage. Every function takes and returns values; the one internal
-// format is QImage::Format_RGB32.
+// format is QImage::Format_RGB32. Reading pictures lives in picturereader.cpp, the colour
+// model of the tint in colourmodel.cpp, the other pixel operations in pixelops.cpp.
 namespace Imaging {
+
+// ---- reading pictures ----
+
+// The process-wide set-up the reader needs, once at start-up before any picture is read
+// (main, and each test, benchmark or fuzz program that reads pictures): the JPEG decoder's
+// memory cap, and the message handler through which each read hears its own decoder's
+// warnings. Install any message handler of the program's own before this: every message
+// that is not a read's decoder warning goes on to it unchanged. Later calls do nothing.
+void setUpPictureReading();
 
 // A picture file that could not be read. what() is the whole user-facing sentence.
 class PictureError : public std::runtime_error {
@@ -28,15 +38,11 @@ private:
 // Reads a picture file, judged by its content, into Format_RGB32. Pictures larger than
 // needed are decoded at reduced scale (JPEG DCT scaling), never below `cover` in either
 // axis after the EXIF orientation is applied. An empty `cover` decodes at full size.
-// Throws PictureError.
+// Safe to call on several threads at once. Throws PictureError, and std::logic_error when
+// setUpPictureReading has not run.
 QImage readPicture(const QString& path, QSize cover = QSize());
 
-// Brings any QImage to Format_RGB32; transparent and translucent pixels are flattened
-// over white, as a picture viewer shows them.
-QImage toInternal(const QImage& image);
-
-// Exact size, axes stretched independently, smooth resampling.
-QImage stretch(const QImage& image, int width, int height);
+// ---- the colour model ----
 
 // A colour's hue (degrees, 0 to 360), saturation and lightness (0 to 1): the model the
 // tint shifts.
@@ -54,9 +60,26 @@ QRgb shiftHsl(QRgb rgb, int hue, int saturation, int lightness);
 // are memoised per colour.
 QImage adjustHsl(const QImage& image, int hue, int saturation, int lightness);
 
+// ---- pixel operations ----
+
+// Brings any QImage to Format_RGB32; transparent and translucent pixels are flattened
+// over white, as a picture viewer shows them.
+QImage toInternal(const QImage& image);
+
+// Exact size, axes stretched independently, smooth resampling.
+QImage stretch(const QImage& image, int width, int height);
+
 // `top` laid over `base` at the top-left: every pixel of `top` replaces the base pixel
 // unless its colour is exactly `transparent` (alpha ignored). The result has base's size.
 QImage overlay(const QImage& base, const QImage& top, QRgb transparent);
+
+// The same with the see-through pixels limited to those where `shape` (laid at the same
+// top-left) has the colour `shapeKey`; outside `shape` nothing is see-through. With an
+// untinted template and its key colour as the shape, exactly the template's key pixels
+// let the base through, whatever else a tint turned into the transparent colour. A null
+// `shape` sets no limit.
+QImage overlay(const QImage& base, const QImage& top, QRgb transparent, const QImage& shape,
+               QRgb shapeKey);
 
 // A 24-bit uncompressed Windows bitmap of the image's exact size.
 QByteArray encodeBmp24(const QImage& image);

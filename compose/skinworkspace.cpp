@@ -98,8 +98,12 @@ void ComposeTintedSurfaces(SkinWorkspace& ws, const TintSource& tint) {
     ws.GetColor.setPicture(ws.MainBuff.Picture);
     const ColorValue tintedKey = ws.GetColor.PixelColor(1, 1);
 
-    for (const SkinSurface& s : surfaces)
+    // The see-through pixels are the template's own key pixels: artwork that the tint
+    // happens to turn into the tinted key colour stays artwork.
+    for (const SkinSurface& s : surfaces) {
         s.instance->SetMerge(true, 2, 0, true, tintedKey, 100, 100);
+        s.instance->setMergeShape(s.templ->Picture, KeyColor);
+    }
 
     for (const SkinSurface& s : surfaces)
         s.instance->setPicture(s.tinted->Picture);

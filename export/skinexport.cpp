@@ -2,6 +2,7 @@
 
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
+#include "compose/wholewrite.h"
 #include "export/codepage.h"
 #include "export/skindescription.h"
 #include "export/skinname.h"
@@ -75,17 +76,7 @@ class StagedFiles {
 public:
     void add(const QString& path, const QByteArray& bytes) {
         auto file = std::make_unique<QSaveFile>(path);
-        if (!file->open(QIODevice::WriteOnly))
-            fail(path, *file);
-        // A full disk or a file-size limit first takes part of the data without an error;
-        // writing the rest again brings out the system's reason.
-        for (qint64 done = 0; done < bytes.size();) {
-            const qint64 written = file->write(bytes.constData() + done, bytes.size() - done);
-            if (written <= 0)
-                fail(path, *file);
-            done += written;
-        }
-        if (!file->flush())
+        if (!file->open(QIODevice::WriteOnly) || !writeWhole(*file, bytes))
             fail(path, *file);
         m_files.push_back(std::move(file));
     }
@@ -149,7 +140,7 @@ void WriteTemplateSnapshot(const SkinWorkspace& ws) {
     for (const auto& [box, path] : shots) {
         QSaveFile file(path);
         const QByteArray bytes = Imaging::encodeBmp24(box->Picture);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, bytes) || !file.commit())
             throw ExportError(QStringLiteral("The template could not be written to %1 (%2).")
                                   .arg(native(path), file.errorString()));
     }

@@ -168,4 +168,24 @@ TipPlacement tipPlacement(qint32 orientation, QPoint sliderOrigin, float thumbLe
     return TipPlacement{position, QSize(lw + 4, lh + 3)};
 }
 
+TipPlacement keepTipOnScreen(TipPlacement placement, qint32 orientation, QRect thumb,
+                             QRect available) {
+    if (!isAxis(orientation) || available.isEmpty())
+        return placement;
+    QRect tip(placement.position, placement.size);
+    if (orientation == Horizontal && tip.top() < available.top())
+        tip.moveTop(thumb.bottom() + 1 + 2);
+    if (orientation == Vertical && tip.left() < available.left())
+        tip.moveLeft(thumb.right() + 1 + 2);
+    if (tip.right() > available.right())
+        tip.moveRight(available.right());
+    if (tip.left() < available.left())
+        tip.moveLeft(available.left());
+    if (tip.bottom() > available.bottom())
+        tip.moveBottom(available.bottom());
+    if (tip.top() < available.top())
+        tip.moveTop(available.top());
+    return TipPlacement{tip.topLeft(), placement.size};
+}
+
 } // namespace SliderGeometry

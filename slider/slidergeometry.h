@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QtGlobal>
 
@@ -63,5 +64,14 @@ struct TipPlacement {
 // label's width and height. Any orientation but 0 and 1 puts the tip at (0, 0).
 TipPlacement tipPlacement(qint32 orientation, QPoint sliderOrigin, float thumbLeft, float thumbTop,
                           QSize thumb, QSize labelSize);
+
+// `placement` kept inside `available`, the work area of the screen the thumb is on, where
+// it would leave it; a placement that fits comes back unchanged. A horizontal slider's tip
+// with no room above the thumb goes below it, its top edge 2 pixels under the thumb; a
+// vertical slider's tip with no room on the left goes to the right of the thumb, 2 pixels
+// from it. Then the tip is pushed inside along either axis. `thumb` is the thumb's
+// rectangle in screen pixels. Other orientations, and an empty area, are left alone.
+TipPlacement keepTipOnScreen(TipPlacement placement, qint32 orientation, QRect thumb,
+                             QRect available);
 
 } // namespace SliderGeometry

@@ -6,9 +6,11 @@
 #include "slider/runtimeerror.h"
 #include "slider/ucslidertip.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include <array>
 #include <limits>
@@ -476,8 +478,18 @@ void ucSlider::ShowTip() {
     QLabel* label = tip.lblTip();
     label->resize(tip.labelWidthFor(text), label->height());
     label->setText(text);
-    const TipPlacement placement = tipPlacement(m_Orientation, origin, imgSlider.left,
-                                                imgSlider.top, thumbSize(), label->size());
+    TipPlacement placement = tipPlacement(m_Orientation, origin, imgSlider.left, imgSlider.top,
+                                          thumbSize(), label->size());
+    // Where that would leave the screen (a window at the top edge), the tip stays on it.
+    const QRect thumb(
+        origin + QPoint(nearest(imgSlider.left).value_or(0), nearest(imgSlider.top).value_or(0)),
+        thumbSize());
+    const QScreen* thumbScreen = QGuiApplication::screenAt(thumb.center());
+    if (!thumbScreen)
+        thumbScreen = screen();
+    if (thumbScreen)
+        placement =
+            keepTipOnScreen(placement, m_Orientation, thumb, thumbScreen->availableGeometry());
     tip.setGeometry(QRect(placement.position, placement.size));
     // A tool-tip window already stays above the other windows, and showing it does not
     // activate it.

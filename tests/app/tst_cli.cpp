@@ -1,3 +1,4 @@
+#include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 #include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
@@ -64,6 +65,8 @@ class TestCli : public QObject {
     QStringList skinFiles() const { return QDir(skins()).entryList(QDir::Files); }
 
 private slots:
+    void initTestCase() { Imaging::setUpPictureReading(); }
+
     void init() {
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path());

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -16,32 +17,62 @@ namespace {
 const QString installMessage = QStringLiteral("Please install a valid copy of Norvo 7.");
 const QString hostKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Pellorwick\\NORVO7\\");
 
-// Points the user and system settings locations at fresh folders and writes the host's
-// settings file into each one whose content is not null.
+const QString HostFile = QStringLiteral("Pellorwick/NORVO7.conf");
+const QString OrganisationFile = QStringLiteral("Pellorwick.conf");
+
+// Points the user settings location and two system-wide folders (XDG_CONFIG_DIRS) at fresh
+// folders and writes the given files into them; a file whose content is null is not made.
 class SettingsFixture {
 public:
-    SettingsFixture(const QByteArray& userFile, const QByteArray& systemFile) {
-        write(m_user, userFile);
-        write(m_system, systemFile);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_user.path());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, m_system.path());
+    enum Where { User, System, SecondSystem };
+    struct File {
+        Where where;
+        QString name;
+        QByteArray content;
+    };
+
+    // The host's own file for the user and system-wide.
+    SettingsFixture(const QByteArray& userFile, const QByteArray& systemFile)
+        : SettingsFixture(QList<File>{{User, HostFile, userFile}, {System, HostFile, systemFile}}) {
+    }
+
+    explicit SettingsFixture(const QList<File>& files)
+        : m_dirsBefore(qgetenv("XDG_CONFIG_DIRS"))
+        , m_hadDirs(qEnvironmentVariableIsSet("XDG_CONFIG_DIRS")) {
+        for (const File& file : files)
+            write(m_folders[file.where], file.name, file.content);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folders[User].path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope,
+                           m_folders[System].path());
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_folders[System].path() + u':' +
+                                                     m_folders[SecondSystem].path()));
+    }
+
+    ~SettingsFixture() {
+        if (m_hadDirs)
+            qputenv("XDG_CONFIG_DIRS", m_dirsBefore);
+        else
+            qunsetenv("XDG_CONFIG_DIRS");
     }
 
 private:
-    static void write(const QTemporaryDir& dir, const QByteArray& content) {
+    static void write(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
         if (content.isNull())
             return;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Pellorwick")));
-        QFile file(dir.filePath(QStringLiteral("Pellorwick/NORVO7.conf")));
+        QVERIFY(QDir(dir.path()).mkpath(QFileInfo(dir.filePath(name)).path()));
+        QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(content), content.size());
     }
 
-    QTemporaryDir m_user;
-    QTemporaryDir m_system;
+    QTemporaryDir m_folders[3];
+    QByteArray m_dirsBefore;
+    bool m_hadDirs;
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(SettingsFixture::File)
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -206,6 +237,43 @@ private slots:
         QVERIFY(dialogs.openFileRequests.isEmpty());
         QCOMPARE(SpecialFolders::DocumentsFolder,
                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    }
+
+    void onlyTheHostsOwnSettingsFilesAreRead_data() {
+        using F = SettingsFixture;
+        QTest::addColumn<QList<SettingsFixture::File>>("files");
+        QTest::addColumn<QString>("hostFolder"); // empty: not found
+
+        // A top-level key there is what QSettings would have taken for the host's.
+        const QByteArray org = "Directory=/org/norvo\n";
+        QTest::newRow("organisation-wide file of the user")
+            << QList<F::File>{{F::User, OrganisationFile, org}} << QString();
+        QTest::newRow("organisation-wide file of the system")
+            << QList<F::File>{{F::System, OrganisationFile, org}} << QString();
+        QTest::newRow("organisation-wide user file beside the system-wide host file")
+            << QList<F::File>{{F::User, OrganisationFile, org},
+                              {F::System, HostFile, "Directory=/opt/norvo\n"}}
+            << QStringLiteral("/opt/norvo");
+        QTest::newRow("host file in the second system-wide folder")
+            << QList<F::File>{{F::SecondSystem, HostFile, "Directory=/srv/second\n"}}
+            << QStringLiteral("/srv/second");
+        QTest::newRow("first system-wide folder wins over the second")
+            << QList<F::File>{{F::System, HostFile, "Directory=/srv/first\n"},
+                              {F::SecondSystem, HostFile, "Directory=/srv/second\n"}}
+            << QStringLiteral("/srv/first");
+    }
+
+    void onlyTheHostsOwnSettingsFilesAreRead() {
+#ifdef Q_OS_WIN
+        QSKIP("reads the real registry on Windows");
+#endif
+        QFETCH(QList<SettingsFixture::File>, files);
+        QFETCH(QString, hostFolder);
+
+        const SettingsFixture settings(files);
+        FakeDialogs dialogs;
+        QCOMPARE(RunLoadStep(dialogs), !hostFolder.isEmpty());
+        QCOMPARE(Module1::HostFolder, hostFolder);
     }
 
     void getSpecialFolder_data() {

@@ -4,7 +4,9 @@
 #include "compose/skinworkspace.h"
 #include "compose/tintsuggestion.h"
 #include "fakedialogs.h"
+#include "slider/slidergeometry.h"
 #include "slider/ucslider.h"
+#include "slider/ucslidertip.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QMimeData>
@@ -19,6 +22,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadialGradient>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -167,10 +171,13 @@ private slots:
     void snapshotFailureIsReported();
     void recompositionFailureIsReportedOnce_data();
     void recompositionFailureIsReportedOnce();
+    void previewFailureIsShownAfterTheDrag();
     void tintedArtworkOverAPhoto();
     void suggestTintSetsTheSlidersAndRecomposesOnce_data();
     void suggestTintSetsTheSlidersAndRecomposesOnce();
     void suggestTintIsReachedByKeyboard();
+    void valueTipStaysOnTheScreen_data();
+    void valueTipStaysOnTheScreen();
 
 private:
     template <typename T> T* control(const char* name) const {
@@ -212,6 +219,7 @@ void TestWindowFlows::initTestCase() {
             if (message != QLatin1String("This plugin does not support raise()"))
                 previous(type, context, message);
         });
+    Imaging::setUpPictureReading();
 }
 
 void TestWindowFlows::init() {
@@ -800,6 +808,33 @@ void TestWindowFlows::recompositionFailureIsReportedOnce() {
     QCOMPARE(m_dialogs->messages.size(), 2);
 }
 
+void TestWindowFlows::previewFailureIsShownAfterTheDrag() {
+    loadThroughDialog(savePicture("picture.bmp", patternPicture({100, 100}), "BMP"));
+    // A range past 16 bits: at its far end the tint cannot be narrowed, so the preview on
+    // Change and the recomposition on release both fail.
+    ucSlider* hue = slider("ucSlider1");
+    hue->setMax(40000);
+    QWindow* window = m_window->windowHandle();
+    const QPoint thumb(int(hue->thumbPosition().x()) + 13, 12);
+    QTest::mousePress(window, Qt::LeftButton, {}, hue->mapTo(m_window.get(), thumb));
+    QTest::mouseMove(window, hue->mapTo(m_window.get(), QPoint(200, 12)));
+    QCOMPARE(hue->Value(), 40000);
+    QCoreApplication::processEvents();
+    // While the button is held nothing is shown: a modal box would take the release.
+    QVERIFY2(m_dialogs->messages.isEmpty(), qPrintable(m_dialogs->messages.join('\n')));
+    QVERIFY(hue->isDragging());
+
+    QTest::mouseRelease(window, Qt::LeftButton, {}, hue->mapTo(m_window.get(), QPoint(200, 12)));
+    QVERIFY(!hue->isDragging());
+    QVERIFY(!ucSliderTip::existing());
+    QTRY_COMPARE(m_dialogs->messages.size(), 2);
+    QVERIFY2(m_dialogs->messages[0].startsWith("The menu preview could not be tinted: Overflow"),
+             qPrintable(m_dialogs->messages[0]));
+    QVERIFY2(m_dialogs->messages[1].startsWith(
+                 "The skin pictures could not be rebuilt with the tint: Overflow"),
+             qPrintable(m_dialogs->messages[1]));
+}
+
 void TestWindowFlows::tintedArtworkOverAPhoto() {
     loadThroughDialog(savePicture("holiday.jpg", photoPicture({640, 480}), "JPEG"));
     // 85 - 12.5 = 72.5 of 91 gives 59.
@@ -906,6 +941,45 @@ void TestWindowFlows::suggestTintIsReachedByKeyboard() {
     const MenuTint tint = SuggestMenuTint(*m_ws).tint;
     QCOMPARE(m_window->menuTint(), tint);
     QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+void TestWindowFlows::valueTipStaysOnTheScreen_data() {
+    QTest::addColumn<int>("windowTop"); // below the top of the screen's work area
+    QTest::addColumn<bool>("above");    // where the tip of "Menu Hue" goes
+    QTest::newRow("window at the top of the screen: below the thumb") << 0 << false;
+    QTest::newRow("window lower down: above the thumb, as placed") << 100 << true;
+}
+
+void TestWindowFlows::valueTipStaysOnTheScreen() {
+    QFETCH(int, windowTop);
+    QFETCH(bool, above);
+    loadThroughDialog(savePicture("picture.bmp", patternPicture({100, 100}), "BMP"));
+    const QRect screen = m_window->screen()->availableGeometry();
+    m_window->move(screen.left() + 20, screen.top() + windowTop);
+    ucSlider* hue = slider("ucSlider1");
+    QTRY_COMPARE(m_window->frameGeometry().top(), screen.top() + windowTop);
+
+    QTest::mousePress(m_window->windowHandle(), Qt::LeftButton, {},
+                      hue->mapTo(m_window.get(), OnThumb));
+    const ucSliderTip* tip = ucSliderTip::existing();
+    QVERIFY(tip && tip->isVisible());
+    const QRect thumb(hue->mapToGlobal(hue->thumbPosition().toPoint()), hue->thumbSize());
+    const QRect shown = tip->geometry();
+    const SliderGeometry::TipPlacement placed = SliderGeometry::tipPlacement(
+        hue->Orientation(), hue->mapToGlobal(QPoint(0, 0)), float(hue->thumbPosition().x()),
+        float(hue->thumbPosition().y()), hue->thumbSize(), tip->lblTip()->size());
+    QTest::mouseRelease(m_window->windowHandle(), Qt::LeftButton, {},
+                        hue->mapTo(m_window.get(), OnThumb));
+
+    QVERIFY2(screen.contains(shown),
+             qPrintable(QStringLiteral("tip at %1,%2").arg(shown.left()).arg(shown.top())));
+    // Centred over the thumb as placed; above it when there is room, else below it, 2
+    // pixels from it either way.
+    QCOMPARE(shown.left(), placed.position.x());
+    if (above)
+        QCOMPARE(shown.topLeft(), placed.position);
+    else
+        QCOMPARE(shown.top(), thumb.bottom() + 3);
 }
 
 QTEST_MAIN(TestWindowFlows)

@@ -24,6 +24,8 @@ const QRgb Key = qRgb(255, 0, 255);
 
 } // namespace
 
+Q_DECLARE_METATYPE(MenuTint)
+
 class TestComposition : public QObject {
     Q_OBJECT
 
@@ -93,14 +95,64 @@ private slots:
         QCOMPARE(ws.Xpress1.Picture().pixel(680, 25), Imaging::shiftHsl(art, 100, 0, 0));
     }
 
-    void artworkThatTheTintTurnsIntoTheKeyLetsThePictureThrough() {
+    void artworkThatTheTintTurnsIntoTheKeyStaysArtwork() {
         // With saturation -100 magenta and pure red both become the same grey.
         SkinWorkspace ws;
         QImage templ = ws.SceneMerge.Picture;
         templ.setPixel(150, 300, qRgb(255, 0, 0));
         ws.SceneMerge.Picture = templ;
         LoadDecodedPicture(ws, solid(20, 20, qRgb(7, 7, 7)), fixedTint(0, -100, 0));
-        QCOMPARE(ws.Xpress3.Picture().pixel(150, 300), qRgb(7, 7, 7));
+        QCOMPARE(ws.GetColor.PixelColor(1, 1), colorValue(128, 128, 128));
+        QCOMPARE(ws.Xpress3.Picture().pixel(150, 300), qRgb(128, 128, 128));
+        QCOMPARE(ws.Xpress3.Picture().pixel(149, 300), qRgb(7, 7, 7));
+    }
+
+    void seeThroughPixelsAreExactlyTheTemplatesKeyPixels_data() {
+        QTest::addColumn<MenuTint>("tint");
+        // Saturation -100 turns the key into a grey that dozens of artwork pixels share;
+        // the others are tints under which nothing collides.
+        QTest::newRow("saturation -100") << MenuTint{0, -100, 0};
+        QTest::newRow("saturation -100, lightness -100") << MenuTint{0, -100, -100};
+        QTest::newRow("saturation -100, lightness 100") << MenuTint{0, -100, 100};
+        QTest::newRow("hue 50, saturation -100") << MenuTint{50, -100, 0};
+        QTest::newRow("all -100") << MenuTint{-100, -100, -100};
+        QTest::newRow("untinted") << MenuTint{0, 0, 0};
+        QTest::newRow("hue 40, saturation 20, lightness -10") << MenuTint{40, 20, -10};
+        QTest::newRow("all 100") << MenuTint{100, 100, 100};
+    }
+
+    void seeThroughPixelsAreExactlyTheTemplatesKeyPixels() {
+        QFETCH(MenuTint, tint);
+        // Two compositions that differ only in the picture: a pixel is see-through where
+        // they differ.
+        SkinWorkspace one;
+        SkinWorkspace other;
+        LoadDecodedPicture(one, solid(8, 8, qRgb(1, 2, 3)),
+                           fixedTint(tint.hue, tint.saturation, tint.lightness));
+        LoadDecodedPicture(other, solid(8, 8, qRgb(250, 251, 252)),
+                           fixedTint(tint.hue, tint.saturation, tint.lightness));
+        for (int i = 0; i < 4; ++i) {
+            const SkinSurface& s = one.surfaces()[i];
+            const QImage a = s.instance->Picture();
+            const QImage b = other.surfaces()[i].instance->Picture();
+            const QImage tinted =
+                Imaging::adjustHsl(s.templ->Picture, tint.hue, tint.saturation, tint.lightness);
+            int keyPixels = 0;
+            int wrong = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x) {
+                    const bool key = s.templ->Picture.pixel(x, y) == Key;
+                    keyPixels += key;
+                    const bool seeThrough = a.pixel(x, y) != b.pixel(x, y);
+                    const QRgb expected = key ? qRgb(1, 2, 3) : tinted.pixel(x, y);
+                    wrong += seeThrough != key || a.pixel(x, y) != expected;
+                }
+            QVERIFY2(keyPixels > 0, s.word);
+            QVERIFY2(wrong == 0, qPrintable(QStringLiteral("%1: %2 pixels wrongly see-through "
+                                                           "or opaque")
+                                                .arg(QLatin1String(s.word))
+                                                .arg(wrong)));
+        }
     }
 
     void aNewLoadComposesWithTheCurrentTintAndReplacesTheOldPicture() {

@@ -1,8 +1,10 @@
 #include "compose/imagecontrol.h"
 #include "compose/imaging.h"
 #include "tests/compose/testimages.h"
+#include "tests/filesizelimit.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -122,6 +124,21 @@ private slots:
         QCOMPARE(out.pixel(1, 3), qRgb(1, 2, 3));
     }
 
+    void overlayWithAShapeLetsOnlyItsKeyPixelsThrough() {
+        const QRgb key = qRgb(128, 128, 128);
+        const QImage top = solid(3, 2, key); // every pixel has the transparent colour
+        QImage shape = solid(2, 2, qRgb(255, 0, 255));
+        shape.setPixel(1, 0, qRgb(255, 0, 0)); // artwork that a tint turned into the key
+        const QImage base = solid(3, 2, qRgb(10, 20, 30));
+        const QImage out = overlay(base, top, key, shape, qRgb(255, 0, 255));
+        QCOMPARE(out.pixel(0, 0), qRgb(10, 20, 30));
+        QCOMPARE(out.pixel(1, 0), key);
+        QCOMPARE(out.pixel(0, 1), qRgb(10, 20, 30));
+        QCOMPARE(out.pixel(2, 1), key); // outside the shape: not see-through
+        // Without a shape the transparent colour alone decides.
+        QCOMPARE(overlay(base, top, key, QImage(), 0), base);
+    }
+
     void stretch_data() {
         QTest::addColumn<QSize>("from");
         QTest::addColumn<QSize>("to");
@@ -182,6 +199,26 @@ private slots:
         QCOMPARE(c.Picture().pixel(1, 1), qRgb(1, 1, 1));
     }
 
+    void controlMergeShapeLastsUntilTheNextSetMerge() {
+        ImageControl c;
+        const QImage base = solid(2, 1, qRgb(1, 1, 1));
+        const QImage top = solid(2, 1, qRgb(0, 255, 0));
+        QImage shape = solid(2, 1, qRgb(255, 0, 255));
+        shape.setPixel(1, 0, qRgb(0, 0, 255));
+        c.setPicture(base);
+        c.SetMerge(true, 2, 0, true, colorValue(0, 255, 0), 100, 100);
+        c.setMergeShape(shape, KeyColor);
+        c.setPicture(top);
+        QCOMPARE(c.Picture().pixel(0, 0), qRgb(1, 1, 1));
+        QCOMPARE(c.Picture().pixel(1, 0), qRgb(0, 255, 0));
+
+        c.SetMerge(false, 2, 0, true, KeyColor, 100, 100);
+        c.setPicture(base);
+        c.SetMerge(true, 2, 0, true, colorValue(0, 255, 0), 100, 100);
+        c.setPicture(top);
+        QCOMPARE(c.Picture(), base);
+    }
+
     void pixelColorPutsRedInTheLowestByte() {
         ImageControl c;
         QImage image = solid(3, 2, 0);
@@ -199,6 +236,35 @@ private slots:
         QCOMPARE(c.Picture().size(), QSize(800, 629));
         ImageControl empty;
         QVERIFY_THROWS_EXCEPTION(std::logic_error, empty.ScaleImage(2, 10, 10));
+    }
+
+    void saveImageOnAFullDiskNamesTheReason_data() {
+        QTest::addColumn<qint64>("limit"); // bytes the file may hold; the bitmap has 3,054
+        QTest::newRow("nothing fits") << qint64(0);
+        QTest::newRow("part of the header fits") << qint64(30);
+        QTest::newRow("all but the last rows fit") << qint64(3000);
+    }
+
+    void saveImageOnAFullDiskNamesTheReason() {
+        QFETCH(qint64, limit);
+        QTemporaryDir dir;
+        ImageControl c;
+        c.setPicture(gradient(40, 25));
+        c.setSavePath(dir.filePath("out.bmp"));
+        if (!FileSizeLimit(limit).active())
+            QSKIP("No file-size limits on this system");
+        QString message;
+        {
+            const FileSizeLimit full(limit);
+            try {
+                c.SaveImage();
+            } catch (const std::runtime_error& e) {
+                message = QString::fromUtf8(e.what());
+            }
+        }
+        QCOMPARE(message, QStringLiteral("%1 could not be written: File too large")
+                              .arg(QDir::toNativeSeparators(dir.filePath("out.bmp"))));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void saveImageRoundTripsAndFailsWithoutHarm() {

@@ -1,12 +1,19 @@
 #include "compose/imagecontrol.h"
 #include "compose/imaging.h"
 #include "picturefixtures.h"
+#include "testimages.h"
 
 #include <QDir>
+#include <QLoggingCategory>
+#include <QMutex>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 using namespace PictureFixtures;
 using Imaging::PictureError;
@@ -78,11 +85,79 @@ QImage translucent() {
     return image;
 }
 
+// `image` with every alpha set to `alpha`, its colours kept.
+QImage withAlpha(const QImage& image, int alpha) {
+    QImage result(image.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            result.setPixel(x, y, qRgba(qRed(c), qGreen(c), qBlue(c), alpha));
+        }
+    return result;
+}
+
+// One row of pixels.
+QImage row(const QList<QRgb>& colours) {
+    QImage image(int(colours.size()), 1, QImage::Format_RGB32);
+    for (int x = 0; x < image.width(); ++x)
+        image.setPixel(x, 0, colours[x]);
+    return image;
+}
+
+// One row as a 16-bit bitmap with a V4 header and masks 1-5-5-5 (alpha in the top bit).
+QByteArray argb1555(const QList<QRgb>& colours) {
+    BmpInfo info;
+    info.width = int(colours.size());
+    info.height = 1;
+    info.bitCount = 16;
+    info.compression = 3;
+    info.headerSize = 108;
+    info.masks = {0x7C00, 0x03E0, 0x001F, 0x8000};
+    QByteArray pixels;
+    for (const QRgb c : colours) {
+        const quint32 value = (qAlpha(c) >= 128 ? 0x8000u : 0u) | (quint32(qRed(c)) >> 3 << 10) |
+                              (quint32(qGreen(c)) >> 3 << 5) | (quint32(qBlue(c)) >> 3);
+        pixels.append(char(value & 0xFF)).append(char(value >> 8));
+    }
+    while (pixels.size() % 4 != 0)
+        pixels.append('\0');
+    return assembleBmp(info, pixels);
+}
+
 QImage translucentOverWhite() {
     QImage image = translucent().convertToFormat(QImage::Format_RGB32);
     image.setPixel(2, 3, qRgb(255, 255, 255));
     image.setPixel(7, 4, qRgb(228, 178, 127));
     return image;
+}
+
+Q_LOGGING_CATEGORY(lcOtherThread, "varnel.test.otherthread")
+
+// The messages that reach the handler installed before the reader's, from any thread.
+// The other thread's own messages are kept here only; the rest go on to the test log.
+struct Forwarded {
+    QMutex mutex;
+    QStringList otherThread;
+    QStringList jpegDecoder;
+    QtMessageHandler next = nullptr;
+};
+
+Forwarded& forwarded() {
+    static Forwarded f;
+    return f;
+}
+
+void recordAndForward(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const QByteArray category(context.category ? context.category : "");
+    if (category == "varnel.test.otherthread" || category == "qt.gui.imageio.jpeg") {
+        const QMutexLocker lock(&forwarded().mutex);
+        (category == "qt.gui.imageio.jpeg" ? forwarded().jpegDecoder : forwarded().otherThread)
+            .append(text);
+        if (category != "qt.gui.imageio.jpeg")
+            return;
+    }
+    if (forwarded().next)
+        forwarded().next(type, context, text);
 }
 
 } // namespace
@@ -93,7 +168,7 @@ class tst_Loader : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase();
 
     void readsVariant_data();
     void readsVariant();
@@ -105,6 +180,7 @@ private slots:
     void survivesOddBitmap();
     void loadFileKeepsEarlierImageOnFailure_data();
     void loadFileKeepsEarlierImageOnFailure();
+    void concurrentReadsLeaveOtherMessagesAlone();
 
 private:
     QString place(const QString& name, const QByteArray& bytes) {
@@ -116,6 +192,14 @@ private:
 
     QTemporaryDir m_dir;
 };
+
+void tst_Loader::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    // In front of the test log, and behind the reader's handler as a program's own handler
+    // would be.
+    forwarded().next = qInstallMessageHandler(recordAndForward);
+    Imaging::setUpPictureReading();
+}
 
 void tst_Loader::readsVariant_data() {
     QTest::addColumn<QByteArray>("bytes");
@@ -162,6 +246,41 @@ void tst_Loader::readsVariant_data() {
     QTest::newRow("bmp 32-bit v5 header with alpha, flattened over white")
         << bmp(translucent(), BmpLayout::Argb32V5) << "picture.bmp" << translucentOverWhite()
         << AllBits << true << 1;
+
+    // Writers that name an alpha mask but leave every alpha byte at zero mean an opaque
+    // picture; one alpha above zero means the alpha is real.
+    QTest::newRow("bmp 32-bit v4 header with alpha all zero, opaque")
+        << bmp(withAlpha(many, 0), BmpLayout::Argb32V4) << "picture.bmp" << many << AllBits << true
+        << 0;
+    QTest::newRow("bmp 32-bit v5 header with alpha all zero, opaque")
+        << bmp(withAlpha(many, 0), BmpLayout::Argb32V5) << "picture.bmp" << many << AllBits << true
+        << 0;
+    QImage oneVisible = withAlpha(many, 0);
+    oneVisible.setPixel(4, 2, qRgba(0, 0, 0, 255));
+    QImage whiteButOne = solid(many.width(), many.height(), qRgb(255, 255, 255));
+    whiteButOne.setPixel(4, 2, qRgb(0, 0, 0));
+    QTest::newRow("bmp 32-bit v4 header, one pixel with alpha, flattened over white")
+        << bmp(oneVisible, BmpLayout::Argb32V4) << "picture.bmp" << whiteButOne << AllBits << true
+        << 0;
+    QTest::newRow("bmp 16-bit 1-5-5-5 v4 header with the alpha bit unset, opaque")
+        << argb1555(QList<QRgb>{qRgba(255, 255, 255, 0), qRgba(200, 100, 50, 0)}) << "picture.bmp"
+        << row({qRgb(255, 255, 255), qRgb(206, 99, 49)}) << AllBits << true << 0;
+
+    // 5 and 6 bits spread over 0..255 by repeating their bits: white stays white.
+    const QImage levels =
+        row({qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(128, 128, 128), qRgb(200, 100, 50)});
+    const QImage levels555 =
+        row({qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(132, 132, 132), qRgb(206, 99, 49)});
+    const QImage levels565 =
+        row({qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(132, 130, 132), qRgb(206, 101, 49)});
+    QTest::newRow("bmp 16-bit 555, full range")
+        << bmp(levels, BmpLayout::Rgb555) << "levels.bmp" << levels555 << AllBits << true << 0;
+    QTest::newRow("bmp 16-bit 555 bitfields, full range")
+        << bmp(levels, BmpLayout::Rgb555Fields) << "levels.bmp" << levels555 << AllBits << true
+        << 0;
+    QTest::newRow("bmp 16-bit 565 bitfields, full range")
+        << bmp(levels, BmpLayout::Rgb565Fields) << "levels.bmp" << levels565 << AllBits << true
+        << 0;
 
     const QImage photo = quadrants(QSize(64, 64));
     QTest::newRow("jpeg baseline")
@@ -513,6 +632,74 @@ void tst_Loader::loadFileKeepsEarlierImageOnFailure() {
     }
     QCOMPARE(changed.count(), 1);
     QCOMPARE(control.Picture(), earlier);
+}
+
+void tst_Loader::concurrentReadsLeaveOtherMessagesAlone() {
+    // Two threads read at once, one a cut JPEG and one a good JPEG, while a third logs.
+    const QImage busy = noise(QSize(256, 256));
+    const QByteArray whole = jpeg(busy);
+    const QString cut = place(QStringLiteral("cut-concurrent.jpg"), whole.left(whole.size() / 2));
+    const QString good = place(QStringLiteral("good-concurrent.jpg"), whole);
+    QVERIFY(!cut.isEmpty() && !good.isEmpty());
+    {
+        const QMutexLocker lock(&forwarded().mutex);
+        forwarded().otherThread.clear();
+        forwarded().jpegDecoder.clear();
+    }
+
+    constexpr int Reads = 40;
+    std::atomic<int> running{2};
+    std::atomic<int> damagedReads{0};
+    std::atomic<int> goodReads{0};
+    std::atomic<int> wrong{0};
+    std::thread cutReader([&] {
+        for (int i = 0; i < Reads; ++i) {
+            try {
+                Imaging::readPicture(cut);
+                ++wrong;
+            } catch (const PictureError& e) {
+                if (e.reason().startsWith(QLatin1String("damaged")))
+                    ++damagedReads;
+                else
+                    ++wrong;
+            }
+        }
+        --running;
+    });
+    std::thread goodReader([&] {
+        for (int i = 0; i < Reads; ++i) {
+            try {
+                if (Imaging::readPicture(good).size() == busy.size())
+                    ++goodReads;
+                else
+                    ++wrong;
+            } catch (const PictureError&) {
+                ++wrong;
+            }
+        }
+        --running;
+    });
+    int sent = 0;
+    std::thread logger([&] {
+        // At least a few messages, and on until both readers are done.
+        while (running > 0 || sent < 50) {
+            qCWarning(lcOtherThread, "message %d", sent++);
+            std::this_thread::sleep_for(std::chrono::microseconds(20));
+        }
+    });
+    cutReader.join();
+    goodReader.join();
+    logger.join();
+
+    QCOMPARE(wrong.load(), 0);
+    QCOMPARE(damagedReads.load(), Reads);
+    QCOMPARE(goodReads.load(), Reads);
+    const QMutexLocker lock(&forwarded().mutex);
+    QCOMPARE(forwarded().otherThread.size(), sent);
+    for (int i = 0; i < sent; ++i)
+        QCOMPARE(forwarded().otherThread[i], QStringLiteral("message %1").arg(i));
+    // The readers' own decoder warnings were theirs alone.
+    QVERIFY2(forwarded().jpegDecoder.isEmpty(), qPrintable(forwarded().jpegDecoder.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(tst_Loader)

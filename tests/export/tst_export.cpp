@@ -4,6 +4,7 @@
 #include "export/skindescription.h"
 #include "export/skinexport.h"
 #include "export/skinname.h"
+#include "tests/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -301,6 +302,44 @@ private slots:
         QCOMPARE(readAll("d:/p3.bmp"), first);
         QCOMPARE(QImage("d:/p2.bmp").convertToFormat(QImage::Format_RGB32), ws.InChatMerge.Picture);
         QDir::setCurrent(old);
+    }
+
+    void snapshotOnAFullDiskNamesTheReason_data() {
+        QTest::addColumn<qint64>("limit"); // bytes any file may hold
+        QTest::addColumn<QString>("failing");
+        // p2.bmp is 97,914 bytes, p3.bmp 227,722.
+        QTest::newRow("nothing fits") << qint64(0) << "d:/p2.bmp";
+        QTest::newRow("part of the header fits") << qint64(30) << "d:/p2.bmp";
+        QTest::newRow("part of the first file fits") << qint64(50000) << "d:/p2.bmp";
+        QTest::newRow("the first file fits, the second not") << qint64(150000) << "d:/p3.bmp";
+    }
+
+    void snapshotOnAFullDiskNamesTheReason() {
+        QFETCH(qint64, limit);
+        QFETCH(QString, failing);
+        if (!FileSizeLimit(limit).active())
+            QSKIP("No file-size limits on this system");
+        QTemporaryDir dir;
+        const QString old = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QDir().mkdir("d:");
+        SkinWorkspace ws;
+        QString message;
+        {
+            const FileSizeLimit full(limit);
+            try {
+                WriteTemplateSnapshot(ws);
+            } catch (const ExportError& e) {
+                message = e.message();
+            }
+        }
+        // The failing file was never created, and no temporary file stays behind.
+        const QStringList left = QDir("d:").entryList(QDir::Files | QDir::Hidden);
+        QDir::setCurrent(old);
+        QCOMPARE(message, QStringLiteral("The template could not be written to %1 (File too "
+                                         "large).")
+                              .arg(failing));
+        QCOMPARE(left, failing == "d:/p3.bmp" ? QStringList{"p2.bmp"} : QStringList());
     }
 
     void snapshotStopsAtTheFirstFailure() {

@@ -3,6 +3,7 @@
 // (or under heaptrack) and read the figures.
 //   varnel_soak [releases=1000] [loads=200]
 
+#include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 #include "tests/compose/picturefixtures.h"
 
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     const int releases = argc > 1 ? std::atoi(argv[1]) : 1000;
     const int loads = argc > 2 ? std::atoi(argv[2]) : 200;
 
+    Imaging::setUpPictureReading();
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;

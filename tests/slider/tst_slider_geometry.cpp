@@ -26,6 +26,8 @@ private slots:
     void railGroove();
     void tipPlacement_data();
     void tipPlacement();
+    void keepTipOnScreen_data();
+    void keepTipOnScreen();
 };
 
 void tst_SliderGeometry::rounding_data() {
@@ -214,6 +216,46 @@ void tst_SliderGeometry::tipPlacement() {
         SliderGeometry::tipPlacement(orientation, origin, float(thumbAt.x()), float(thumbAt.y()),
                                      QSize(26, 25), QSize(labelWidth, 21));
     QCOMPARE(QRect(placement.position, placement.size), tip);
+}
+
+void tst_SliderGeometry::keepTipOnScreen_data() {
+    QTest::addColumn<qint32>("orientation");
+    QTest::addColumn<QRect>("tip");   // as placed beside the thumb
+    QTest::addColumn<QRect>("thumb"); // on the screen
+    QTest::addColumn<QRect>("kept");
+
+    // A screen whose work area is 800 x 600 at the origin.
+    const QRect thumb(146, 1, 26, 25);
+    QTest::newRow("horizontal, room above: unchanged")
+        << 0 << QRect(154, 174, 10, 24) << QRect(146, 200, 26, 25) << QRect(154, 174, 10, 24);
+    QTest::newRow("horizontal at the top: below the thumb, 2 pixels under it")
+        << 0 << QRect(154, -25, 10, 24) << thumb << QRect(154, 28, 10, 24);
+    QTest::newRow("horizontal touching the top: unchanged")
+        << 0 << QRect(154, 0, 10, 24) << QRect(146, 26, 26, 25) << QRect(154, 0, 10, 24);
+    QTest::newRow("horizontal past the right edge: pushed back")
+        << 0 << QRect(790, 174, 28, 24) << QRect(788, 200, 26, 25) << QRect(772, 174, 28, 24);
+    QTest::newRow("horizontal past the left edge: pushed back")
+        << 0 << QRect(-1, 174, 28, 24) << QRect(0, 200, 26, 25) << QRect(0, 174, 28, 24);
+    QTest::newRow("horizontal at the top-right corner")
+        << 0 << QRect(790, -25, 28, 24) << QRect(788, 1, 26, 25) << QRect(772, 28, 28, 24);
+    QTest::newRow("vertical, room on the left: unchanged")
+        << 1 << QRect(88, 240, 10, 24) << QRect(100, 240, 16, 21) << QRect(88, 240, 10, 24);
+    QTest::newRow("vertical at the left edge: right of the thumb, 2 pixels from it")
+        << 1 << QRect(-30, 240, 28, 24) << QRect(0, 240, 16, 21) << QRect(18, 240, 28, 24);
+    QTest::newRow("vertical past the bottom: pushed up")
+        << 1 << QRect(88, 590, 10, 24) << QRect(100, 585, 16, 15) << QRect(88, 576, 10, 24);
+    QTest::newRow("other orientation: left alone")
+        << 5 << QRect(0, -30, 10, 24) << thumb << QRect(0, -30, 10, 24);
+}
+
+void tst_SliderGeometry::keepTipOnScreen() {
+    QFETCH(qint32, orientation);
+    QFETCH(QRect, tip);
+    QFETCH(QRect, thumb);
+    QFETCH(QRect, kept);
+    const TipPlacement placement = SliderGeometry::keepTipOnScreen(
+        TipPlacement{tip.topLeft(), tip.size()}, orientation, thumb, QRect(0, 0, 800, 600));
+    QCOMPARE(QRect(placement.position, placement.size), kept);
 }
 
 QTEST_GUILESS_MAIN(tst_SliderGeometry)

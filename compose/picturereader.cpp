@@ -1,0 +1,303 @@
+#include "compose/decoderwarnings.h"
+#include "compose/imaging.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtEndian>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <stdexcept>
+
+// Reading a picture file into the internal format, with the workarounds for what Qt's
+// decoders get wrong or leave unsaid. Each workaround says when it can go.
+namespace Imaging {
+
+namespace {
+
+// Decoding never allocates more than this for one picture; a larger one is "too large".
+constexpr int AllocationLimitMiB = 1024;
+
+// Whether a width x height picture would take more than the limit in Format_RGB32. Header
+// sizes reach 2^31 in each axis, so the product is not formed.
+bool exceedsAllocationLimit(qint64 width, qint64 height) {
+    return width > 0 && height > 0 && width > qint64(AllocationLimitMiB) * 1024 * 1024 / 4 / height;
+}
+
+QString reasonFor(const QImageReader& reader) {
+    switch (reader.error()) {
+    case QImageReader::FileNotFoundError:
+    case QImageReader::DeviceError:
+        return QStringLiteral("cannot be opened: %1").arg(reader.errorString());
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("not a picture");
+    case QImageReader::InvalidDataError:
+        if (reader.errorString().contains(QLatin1String("limit"), Qt::CaseInsensitive))
+            return QStringLiteral("too large");
+        return QStringLiteral("damaged");
+    case QImageReader::UnknownError:
+        break;
+    }
+    return QStringLiteral("damaged");
+}
+
+// The size to ask the JPEG reader for: the smallest DCT scale M/8 that keeps the picture at
+// least `cover` in both axes, at floor(size * M / 8). The reader picks its DCT scale from
+// the size asked for; rounding down keeps it at M (rounding up would tip it to M + 1),
+// and when the sizes divide evenly, as camera sizes do, it need not resample at all.
+QSize jpegDecodeSize(QSize stored, QSize cover) {
+    for (int m = 1; m < 8; ++m) {
+        const qint64 w = qint64(stored.width()) * m;
+        const qint64 h = qint64(stored.height()) * m;
+        if (w / 8 >= cover.width() && h / 8 >= cover.height())
+            return QSize(int(w / 8), int(h / 8));
+    }
+    return stored;
+}
+
+// What a Windows bitmap's headers say, as far as the workarounds below need it.
+struct BitmapHeader {
+    // The file header, a 40-byte info header and the four channel masks that follow it
+    // (three after a plain 40-byte header, four opening the rest of a V4 or V5 one).
+    static constexpr int PeekSize = 14 + 40 + 16;
+
+    qint64 offset = 0;
+    qint64 width = 0;
+    qint64 height = 0;
+    qint64 bits = 0;
+    qint64 compression = 0;
+    // Red, green, blue, alpha; zero where the file has none. BI_RGB 16-bit is 5-5-5.
+    std::array<quint32, 4> masks{};
+
+    static std::optional<BitmapHeader> parse(const QByteArray& peeked) {
+        if (peeked.size() < 26 || !peeked.startsWith("BM"))
+            return std::nullopt;
+        // A fixed, zero-filled copy: every field below can be read without a size check.
+        std::array<uchar, PeekSize> head{};
+        std::memcpy(head.data(), peeked.constData(),
+                    std::size_t(std::min<qsizetype>(peeked.size(), qsizetype(head.size()))));
+        const auto u16 = [&](int at) {
+            return qFromLittleEndian<quint16>(head.data() + at);
+        };
+        const auto u32 = [&](int at) {
+            return qFromLittleEndian<quint32>(head.data() + at);
+        };
+        const auto i32 = [&](int at) {
+            return qFromLittleEndian<qint32>(head.data() + at);
+        };
+        BitmapHeader h;
+        h.offset = u32(10);
+        const qint64 headerSize = u32(14);
+        if (headerSize == 12) {
+            h.width = u16(18);
+            h.height = u16(20);
+            h.bits = u16(24);
+            return h;
+        }
+        if (headerSize < 40 || peeked.size() < 34)
+            return std::nullopt;
+        h.width = i32(18);
+        h.height = std::abs(qint64(i32(22)));
+        h.bits = u16(28);
+        h.compression = u32(30);
+        if (h.compression == 3) {
+            // BI_BITFIELDS: the masks follow a 40-byte header or open a longer one; an
+            // alpha mask exists only inside a V4 or V5 header.
+            h.masks = {u32(54), u32(58), u32(62), headerSize >= 108 ? u32(66) : 0};
+        } else if (h.compression == 0 && h.bits == 16) {
+            h.masks = {0x7C00, 0x03E0, 0x001F, 0};
+        }
+        return h;
+    }
+
+    // The bitmap reader fills rows missing from a cut file with black and refuses huge
+    // headers without saying why; the header tells both before any pixel is read. Can go
+    // when the reader fails on a cut file by itself (Qt 6.4 does not).
+    QString problem(qint64 fileSize) const {
+        if (width <= 0 || height <= 0)
+            return QString(); // the reader itself refuses these
+        if (exceedsAllocationLimit(width, height))
+            return QStringLiteral("too large");
+        const bool uncompressed = compression == 0 || compression == 3;
+        if (uncompressed &&
+            (bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32)) {
+            const qint64 stride = (width * bits + 31) / 32 * 4;
+            // The last row's padding may be missing: some writers leave it out.
+            const qint64 needed = offset + stride * (height - 1) + (width * bits + 7) / 8;
+            if (fileSize < needed)
+                return QStringLiteral("damaged: the file ends before the picture does");
+        }
+        return QString();
+    }
+};
+
+// The number of bits a contiguous channel mask holds; 0 for an empty or broken one.
+int maskWidth(quint32 mask) {
+    if (mask == 0)
+        return 0;
+    const quint32 low = mask >> std::countr_zero(mask);
+    return (low & (low + 1)) == 0 ? std::popcount(low) : 0;
+}
+
+// Channels of fewer than 8 bits to the full 0..255 range by repeating their bits
+// (5 bits abcde become abcdeabc), so that the largest value is 255. The bitmap reader
+// shifts them up instead, leaving white at 248 (5 bits) or 252 (6 bits). The reader's
+// value keeps the channel's bits at the top in either case, so this also holds where it
+// already expands. Can go when Qt's bitmap reader reads a 5-5-5 white as 255 (Qt 6.4
+// reads 248).
+QImage expandNarrowChannels(QImage image, const BitmapHeader& header) {
+    if (header.bits != 16 && header.bits != 32)
+        return image;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+        return image;
+    // One table per channel, in the order of the masks: red, green, blue, alpha.
+    std::array<std::array<uchar, 256>, 4> tables{};
+    bool any = false;
+    for (std::size_t c = 0; c < tables.size(); ++c) {
+        const int width = maskWidth(header.masks[c]);
+        for (int v = 0; v < 256; ++v) {
+            if (width == 0 || width >= 8) {
+                tables[c][v] = uchar(v);
+                continue;
+            }
+            int out = (v >> (8 - width)) << (8 - width);
+            for (int filled = width; filled < 8; filled *= 2)
+                out |= out >> filled;
+            tables[c][v] = uchar(out);
+        }
+        any = any || (width > 0 && width < 8);
+    }
+    if (!any)
+        return image;
+    const bool alpha = image.format() == QImage::Format_ARGB32;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            line[x] = qRgba(tables[0][qRed(p)], tables[1][qGreen(p)], tables[2][qBlue(p)],
+                            alpha ? tables[3][qAlpha(p)] : 255);
+        }
+    }
+    return image;
+}
+
+// Many writers leave the alpha bytes of a 32-bit bitmap at zero although the header names
+// an alpha mask; Windows shows such files opaque, and so do we. A picture with any alpha
+// above zero keeps it and is flattened as usual. Can go only if Qt's bitmap reader
+// itself treats an all-zero alpha as opaque (Qt 6.4 reads it as fully transparent).
+QImage opaqueWhenAlphaIsUnset(QImage image) {
+    if (image.format() != QImage::Format_ARGB32)
+        return image;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]) != 0)
+                return image;
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] |= 0xFF000000u;
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+std::atomic<bool>& readingSetUp() {
+    static std::atomic<bool> done{false};
+    return done;
+}
+
+} // namespace
+
+void setUpPictureReading() {
+    // The JPEG decoder keeps every coefficient of a progressive or non-interleaved picture
+    // at its stored size, whatever size it is asked to produce, so a small file claiming a
+    // huge frame would take gigabytes. libjpeg reads this cap from the environment each
+    // time a decoder is created; past it the decode fails, which the decoder only warns
+    // about (caught as "too large" below). Set here, before any thread reads the
+    // environment. Can go when QImageReader's allocation limit also covers the decoder's
+    // working memory (Qt 6.4 checks only the finished image).
+    if (!qEnvironmentVariableIsSet("JPEGMEM"))
+        qputenv("JPEGMEM", "512M");
+    // Qt's JPEG reader reports a cut file only as a warning. Can go when it fails the read
+    // instead (Qt 6.4 does not).
+    DecoderWarnings::installHandler();
+    readingSetUp().store(true);
+}
+
+PictureError::PictureError(const QString& path, const QString& reason)
+    : std::runtime_error(QStringLiteral("The picture could not be loaded: %1 (%2)")
+                             .arg(QDir::toNativeSeparators(path), reason)
+                             .toStdString())
+    , m_path(path)
+    , m_reason(reason) {}
+
+QString PictureError::message() const {
+    return QString::fromStdString(what());
+}
+
+QImage readPicture(const QString& path, QSize cover) {
+    // Without it, cut JPEGs would load with grey filling and huge ones exhaust memory.
+    if (!readingSetUp().load())
+        throw std::logic_error("Imaging::setUpPictureReading() must run at start-up, before "
+                               "any picture is read");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PictureError(path, QStringLiteral("cannot be opened: %1").arg(file.errorString()));
+    if (QFileInfo(path).isDir())
+        throw PictureError(path, QStringLiteral("cannot be opened: it is a folder"));
+    if (file.size() == 0)
+        throw PictureError(path, QStringLiteral("the file is empty"));
+    const std::optional<BitmapHeader> bitmap =
+        BitmapHeader::parse(file.peek(BitmapHeader::PeekSize));
+    if (bitmap) {
+        if (const QString problem = bitmap->problem(file.size()); !problem.isEmpty())
+            throw PictureError(path, problem);
+    }
+
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    reader.setAllocationLimit(AllocationLimitMiB);
+    if (!reader.canRead())
+        throw PictureError(path, QStringLiteral("not a picture"));
+
+    const QByteArray format = reader.format();
+    const bool jpeg = format == "jpeg";
+    QSize decode = reader.size();
+    if (jpeg && decode.isValid() && !cover.isEmpty()) {
+        QSize need = cover;
+        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+            need.transpose();
+        decode = jpegDecodeSize(decode, need);
+        if (decode != reader.size())
+            reader.setScaledSize(decode);
+    }
+    if (decode.isValid() && exceedsAllocationLimit(decode.width(), decode.height()))
+        throw PictureError(path, QStringLiteral("too large"));
+
+    QImage image;
+    {
+        const DecoderWarnings::Scope warnings;
+        image = reader.read();
+        if (warnings.tooLarge())
+            throw PictureError(path, QStringLiteral("too large"));
+        if (image.isNull())
+            throw PictureError(path, reasonFor(reader));
+        if (warnings.damaged())
+            throw PictureError(path,
+                               QStringLiteral("damaged: the file ends before the picture does"));
+    }
+    if (format == "bmp" && bitmap)
+        image = opaqueWhenAlphaIsUnset(expandNarrowChannels(std::move(image), *bitmap));
+    return toInternal(image);
+}
+
+} // namespace Imaging

@@ -1,0 +1,97 @@
+#include "compose/imaging.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <algorithm>
+#include <stdexcept>
+
+// The pixel operations of the image control: format, stretch, overlay and the bitmap
+// encoding.
+namespace Imaging {
+
+QImage toInternal(const QImage& image) {
+    if (image.format() == QImage::Format_RGB32)
+        return image;
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    return flat;
+}
+
+QImage stretch(const QImage& image, int width, int height) {
+    QImage source = toInternal(image);
+    if (source.width() == width && source.height() == height)
+        return source;
+    return source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+namespace {
+
+constexpr QRgb ColourBits = 0x00FFFFFFu;
+
+// One row: a pixel of `top` replaces the base pixel unless it has the key colour.
+void overlayRow(QRgb* dst, const QRgb* top, int width, QRgb key) {
+    for (int x = 0; x < width; ++x)
+        if ((top[x] & ColourBits) != key)
+            dst[x] = top[x] | 0xFF000000u;
+}
+
+// One row where only the pixels that also have `shapeKey` in `shape` are see-through.
+void overlayShapedRow(QRgb* dst, const QRgb* top, const QRgb* shape, int width, QRgb key,
+                      QRgb shapeKey) {
+    for (int x = 0; x < width; ++x)
+        if ((top[x] & ColourBits) != key || (shape[x] & ColourBits) != shapeKey)
+            dst[x] = top[x] | 0xFF000000u;
+}
+
+} // namespace
+
+QImage overlay(const QImage& base, const QImage& top, QRgb transparent) {
+    return overlay(base, top, transparent, QImage(), 0);
+}
+
+QImage overlay(const QImage& base, const QImage& top, QRgb transparent, const QImage& shape,
+               QRgb shapeKey) {
+    QImage result = toInternal(base);
+    const QImage over = toInternal(top);
+    const QImage limit = shape.isNull() ? QImage() : toInternal(shape);
+    result.detach();
+    const QRgb key = transparent & ColourBits;
+    const int w = std::min(result.width(), over.width());
+    const int h = std::min(result.height(), over.height());
+    for (int y = 0; y < h; ++y) {
+        auto* dst = reinterpret_cast<QRgb*>(result.scanLine(y));
+        const auto* src = reinterpret_cast<const QRgb*>(over.constScanLine(y));
+        if (limit.isNull()) {
+            overlayRow(dst, src, w, key);
+            continue;
+        }
+        // Outside the shape nothing is see-through: there the top always replaces.
+        const int shaped = y < limit.height() ? std::min(w, limit.width()) : 0;
+        if (shaped > 0)
+            overlayShapedRow(dst, src, reinterpret_cast<const QRgb*>(limit.constScanLine(y)),
+                             shaped, key, shapeKey & ColourBits);
+        for (int x = shaped; x < w; ++x)
+            dst[x] = src[x] | 0xFF000000u;
+    }
+    return result;
+}
+
+QByteArray encodeBmp24(const QImage& image) {
+    // Qt's bitmap writer stores every image of more than 8 bits a pixel as 24-bit BI_RGB.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(toInternal(image)))
+        throw std::runtime_error(writer.errorString().toStdString());
+    return bytes;
+}
+
+} // namespace Imaging
