@@ -1,6 +1,6 @@
 #include "app/hostfoldersearch.h"
 
-#include "app/module2.h"
+#include "app/registryvalue.h"
 
 #include <QDir>
 #include <QFile>

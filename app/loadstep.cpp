@@ -1,9 +1,9 @@
 #include "app/loadstep.h"
 
 #include "app/dialogs.h"
+#include "app/hostfolder.h"
 #include "app/hostfoldersearch.h"
-#include "app/module1.h"
-#include "app/module2.h"
+#include "app/registryvalue.h"
 #include "app/shellfolders.h"
 
 QString ReadHostFolderSetting() {

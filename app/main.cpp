@@ -1,6 +1,6 @@
 #include "app/cli.h"
+#include "app/hostfolder.h"
 #include "app/loadstep.h"
-#include "app/module1.h"
 #include "app/qtdialogs.h"
 #include "app/varnel.h"
 #include "compose/imaging.h"

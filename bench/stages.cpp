@@ -13,9 +13,9 @@
 #include "export/skinexport.h"
 
 #include "app/dialogs.h"
+#include "app/hostfolder.h"
 #include "app/hostfoldersearch.h"
 #include "app/loadstep.h"
-#include "app/module1.h"
 #include "app/varnel.h"
 #include "app/wineregistry.h"
 #include <QApplication>

@@ -3,7 +3,7 @@
 // a hand-edited settings file can hold it; the last kind writes the input as the settings
 // file itself and reads it the way start-up does.
 
-#include "app/module2.h"
+#include "app/registryvalue.h"
 #include "fuzz/fuzzsupport.h"
 
 #include <QDir>

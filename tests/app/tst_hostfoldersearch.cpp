@@ -1,6 +1,6 @@
+#include "app/hostfolder.h"
 #include "app/hostfoldersearch.h"
 #include "app/loadstep.h"
-#include "app/module1.h"
 #include "fakedialogs.h"
 #include "wineprefixfixture.h"
 

@@ -1,6 +1,6 @@
+#include "app/hostfolder.h"
 #include "app/loadstep.h"
-#include "app/module1.h"
-#include "app/module2.h"
+#include "app/registryvalue.h"
 #include "app/shellfolders.h"
 #include "fakedialogs.h"
 

@@ -1,4 +1,4 @@
-#include "app/module1.h"
+#include "app/hostfolder.h"
 
 namespace Module1 {
 

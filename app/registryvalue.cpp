@@ -1,4 +1,4 @@
-#include "app/module2.h"
+#include "app/registryvalue.h"
 
 #include <QSettings>
 #include <QStandardPaths>
