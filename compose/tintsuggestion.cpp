@@ -19,6 +19,16 @@
 
 namespace TintSuggestion {
 
+double hueDegrees(const Oklab& lab) {
+    const double h = std::atan2(lab.b, lab.a) * 180 / std::numbers::pi;
+    return h < 0 ? h + 360 : h;
+}
+
+double hueDistance(double h1, double h2) {
+    const double d = std::fabs(h1 - h2);
+    return std::min(d, 360 - d);
+}
+
 namespace {
 
 // About this many samples of the picture, whatever its size.
@@ -54,16 +64,6 @@ Oklab oklabFromLinear(double r, double g, double b) {
     return {0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
             1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
             0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
-}
-
-double hueDegrees(const Oklab& lab) {
-    const double h = std::atan2(lab.b, lab.a) * 180 / std::numbers::pi;
-    return h < 0 ? h + 360 : h;
-}
-
-double hueDistance(double h1, double h2) {
-    const double d = std::fabs(h1 - h2);
-    return std::min(d, 360 - d);
 }
 
 double axis(const Oklab& c, int k) {

@@ -27,6 +27,9 @@ Oklab toOklab(QRgb rgb);
 // The nearest sRGB colour (out-of-gamut values are clamped per channel).
 QRgb fromOklab(const Oklab& lab);
 double chroma(const Oklab& lab);
+// The hue angle in degrees, 0 to 360, and the shorter way round between two hues.
+double hueDegrees(const Oklab& lab);
+double hueDistance(double h1, double h2);
 
 // WCAG relative luminance (0 to 1) of an sRGB colour given as 0..255 channels.
 double relativeLuminance(double red, double green, double blue);

@@ -39,16 +39,6 @@ QImage greyRamp(QSize size) {
     return image;
 }
 
-double hueOf(const Oklab& lab) {
-    const double h = std::atan2(lab.b, lab.a) * 180 / std::numbers::pi;
-    return h < 0 ? h + 360 : h;
-}
-
-double hueGap(double h1, double h2) {
-    const double d = std::fabs(h1 - h2);
-    return std::min(d, 360 - d);
-}
-
 double distance(const Oklab& p, const Oklab& q) {
     return std::sqrt((p.L - q.L) * (p.L - q.L) + (p.a - q.a) * (p.a - q.a) +
                      (p.b - q.b) * (p.b - q.b));
@@ -152,7 +142,7 @@ private slots:
             {{qRgb(200, 30, 30), 0.35}, {qRgb(120, 15, 20), 0.35}, {qRgb(30, 60, 200), 0.3}});
         const std::vector<PictureColour> ranked = rankColours(quantize(picture));
         QCOMPARE(ranked.size(), std::size_t(2));
-        QVERIFY(hueGap(hueOf(ranked[0].lab), hueOf(ranked[1].lab)) >= SameHue);
+        QVERIFY(hueDistance(hueDegrees(ranked[0].lab), hueDegrees(ranked[1].lab)) >= SameHue);
         // The more vivid red stays, and the blue.
         const auto kept = [&](QRgb colour) {
             return std::any_of(ranked.begin(), ranked.end(), [&](const PictureColour& c) {
@@ -198,7 +188,7 @@ private slots:
         // Turned by the tint, the measured hue turns by as much: the hue slider can aim it.
         for (const int hue : {-70, 20, 50}) {
             const ButtonArt turned = tintedButton(MenuTint{qint16(hue), 0, 0});
-            QVERIFY2(hueGap(turned.hue, art.hue + 1.8 * hue) < 1.0,
+            QVERIFY2(hueDistance(turned.hue, art.hue + 1.8 * hue) < 1.0,
                      qPrintable(QStringLiteral("%1 turned by %2 measures %3")
                                     .arg(art.hue)
                                     .arg(hue)
@@ -225,7 +215,7 @@ private slots:
         // chroma unevenly, which moves a chroma-weighted mean: measured without them.)
         const double target = Imaging::toHsl(fromOklab(s.colour->lab)).h;
         const double hue = tintedButton(MenuTint{s.tint.hue, 0, 0}).hue;
-        QVERIFY2(hueGap(hue, target) <= 1.5,
+        QVERIFY2(hueDistance(hue, target) <= 1.5,
                  qPrintable(QStringLiteral("button hue %1, colour hue %2").arg(hue).arg(target)));
 
         // No other saturation brings the button's colourfulness closer to the colour's
