@@ -47,6 +47,21 @@ ParsedCommandLine usageError(const QString& text) {
             ExitUsage};
 }
 
+// "X,Y" with both from 0 to 1 (a decimal point, never a comma, whatever the locale).
+std::optional<FocusPoint> parseFocus(const QString& text) {
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 2)
+        return std::nullopt;
+    double values[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        bool ok = false;
+        values[i] = parts[i].toDouble(&ok);
+        if (!ok || !(values[i] >= 0 && values[i] <= 1)) // also refuses nan
+            return std::nullopt;
+    }
+    return FocusPoint{values[0], values[1]};
+}
+
 struct TintOption {
     QCommandLineOption option;
     qint16 value = 0;
@@ -88,6 +103,17 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                             QStringLiteral("Menu lightness, -100 to 100 (default 0)."),
                             QStringLiteral("N"), QStringLiteral("0"))},
     };
+    const QCommandLineOption fitOption(
+        QStringLiteral("fit"),
+        QStringLiteral("How the picture meets each window: stretch (the whole picture, "
+                       "distorted to the window's shape; the default) or fill (cropped to the "
+                       "window's shape, undistorted)."),
+        QStringLiteral("stretch|fill"), QStringLiteral("stretch"));
+    const QCommandLineOption focusOption(
+        QStringLiteral("focus"),
+        QStringLiteral("With --fit fill: the picture point every crop is centred on, as "
+                       "fractions of its width and height, 0 to 1 each (default 0.5,0.5)."),
+        QStringLiteral("X,Y"));
     const QCommandLineOption hostOption(
         QStringLiteral("host-folder"),
         QStringLiteral("The host's folder (holding Skins); default: the host-folder setting."),
@@ -95,6 +121,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     parser.addOption(exportOption);
     for (const TintOption& t : tints)
         parser.addOption(t.option);
+    parser.addOption(fitOption);
+    parser.addOption(focusOption);
     parser.addOption(hostOption);
     parser.addPositionalArgument(QStringLiteral("picture"),
                                  QStringLiteral("A BMP or JPEG picture (any format Qt reads)."));
@@ -120,6 +148,22 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         t.value = qint16(value);
     }
     request.tint = MenuTint{tints[0].value, tints[1].value, tints[2].value};
+
+    const QString fit = parser.value(fitOption);
+    if (fit == QLatin1String("fill"))
+        request.framing.fit = Fit::Fill;
+    else if (fit != QLatin1String("stretch"))
+        return usageError(QStringLiteral("--fit must be stretch or fill, not \"%1\".").arg(fit));
+    if (parser.isSet(focusOption)) {
+        if (request.framing.fit != Fit::Fill)
+            return usageError(QStringLiteral("--focus works only with --fit fill."));
+        const std::optional<FocusPoint> focus = parseFocus(parser.value(focusOption));
+        if (!focus)
+            return usageError(QStringLiteral("--focus must be two numbers from 0 to 1 as X,Y, "
+                                             "not \"%1\".")
+                                  .arg(parser.value(focusOption)));
+        request.framing.focus = *focus;
+    }
 
     const QStringList pictures = parser.positionalArguments();
     if (pictures.size() != 1)
@@ -158,6 +202,7 @@ int runExport(const ExportRequest& request) {
         art.get();
         SkinWorkspace ws;
         const MenuTint tint = request.tint;
+        ws.framing = request.framing;
         LoadDecodedPicture(ws, picture, [tint] { return tint; });
         const QStringList written =
             ExportSkin(ws, hostFolder, request.skinName, QCoreApplication::applicationDirPath());

@@ -8,7 +8,8 @@
 #include <optional>
 
 // Making a skin without the window, for scripts:
-//   varnel --export NAME [--hue N] [--saturation N] [--lightness N] [--host-folder DIR] PICTURE
+//   varnel --export NAME [--hue N] [--saturation N] [--lightness N]
+//                        [--fit stretch|fill [--focus X,Y]] [--host-folder DIR] PICTURE
 // Also answers --help and --version. Needs no display.
 
 // What `--export` was asked to do, once the arguments are known to be well formed.
@@ -16,6 +17,8 @@ struct ExportRequest {
     QString skinName;
     QString picture;
     MenuTint tint;
+    // Stretch unless --fit fill; the focus only ever differs from the centre with Fill.
+    Framing framing;
     // Empty: the host folder comes from the same lookup as the window's.
     std::optional<QString> hostFolder;
 };

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "compose/fit.h"
+
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class Dialogs;
 class ImagePreview;
@@ -12,7 +16,9 @@ struct MenuTint;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class SkinWorkspace;
+enum class SurfaceId;
 
 // The main window: the buttons, the name box, the instruction texts and the five previews
 // of the workspace's image-control instances, each at its designed place (twips / 15).
@@ -48,14 +54,22 @@ protected:
 
 private:
     void createTintSliders();
+    void createFitControls();
     void previewTint();
     void composeSurfaces();
-    // Runs one slider routine. A failure is shown after the slider's event has returned,
-    // since a modal box in mid-drag would take the button release from the slider; and a
-    // failure that repeats at every step is shown once. Each routine keeps its own last
-    // failure, so a preview that works between two failing releases does not repeat one.
-    void runSliderRoutine(QString& lastFailure, const QString& what,
-                          const std::function<void()>& work);
+    // The fit chosen: kept in the workspace and, once a picture is loaded, applied at once.
+    void setFit(Fit fit);
+    // A press on a surface's preview starts moving the focus (with Fill and a picture); the
+    // moves while the button is held go on with it.
+    void beginFocusDrag(SurfaceId surface, QPoint at);
+    void dragFocus(SurfaceId surface, QPoint at);
+    // Runs one routine of a drag (a slider's or the focus's). A failure is shown after the
+    // pointer event has returned, since a modal box in mid-drag would take the button
+    // release from the slider or preview; and a failure that repeats at every step is shown
+    // once. Each routine keeps its own last failure, so a preview that works between two
+    // failing releases does not repeat one.
+    void runDragRoutine(QString& lastFailure, const QString& what,
+                        const std::function<void()>& work);
 
     // Every handler runs its work through this: a failure becomes a message, never an
     // exception in the event loop.
@@ -66,6 +80,16 @@ private:
     QString m_programFolder;
     QString m_lastPreviewFailure;
     QString m_lastComposeFailure;
+    QString m_lastFocusFailure;
+
+    // The surface a focus drag started on and the crop it showed at the press: the whole
+    // drag maps through that crop, since mapping through the crop redrawn around the new
+    // focus would move the focus on and on while the pointer stood still.
+    struct FocusDrag {
+        SurfaceId surface;
+        QRect crop;
+    };
+    std::optional<FocusDrag> m_focusDrag;
 
     QPushButton* Command1 = nullptr;
     ImagePreview* Xpress2 = nullptr;
@@ -86,4 +110,7 @@ private:
     ucSlider* ucSlider2 = nullptr;
     QLabel* Label3 = nullptr;
     ucSlider* ucSlider3 = nullptr;
+    QLabel* lblFit = nullptr;
+    QRadioButton* optStretch = nullptr;
+    QRadioButton* optFill = nullptr;
 };
