@@ -71,9 +71,11 @@ void scaleToSurfaces(SkinWorkspace& ws) {
 
     const QImage& loaded = ws.LoadedPicture.Picture;
     for (const SkinSurface& s : surfaces) {
-        // Cropped before scaling: only the crop's pixels are resampled.
+        // Fill scales only the crop, straight from the loaded picture; ScaleImage below
+        // then finds it at its size already.
         if (ws.framing.fit == Fit::Fill)
-            s.instance->setPicture(loaded.copy(surfaceCrop(ws, s.id)));
+            s.instance->setPicture(
+                Imaging::stretch(loaded, surfaceCrop(ws, s.id), s.size.width(), s.size.height()));
         else
             s.instance->setPicture(loaded);
     }
