@@ -222,6 +222,7 @@ private slots:
     void stretchIgnoresPresses();
     void tintKeepsTheFocusAndANewLoadResetsIt();
     void theCommandLineWritesTheWindowsFiles();
+    void aFailingFocusMoveIsReportedOnce();
 
 private:
     template <typename T> T* control(const char* name) const {
@@ -1112,6 +1113,31 @@ void TestWindowFlows::theCommandLineWritesTheWindowsFiles() {
     const auto fromWindow = filesBelow(m_host + QStringLiteral("/Skins"));
     QCOMPARE(fromWindow.size(), 5);
     QVERIFY(fromWindow == filesBelow(other + QStringLiteral("/Skins")));
+}
+
+void TestWindowFlows::aFailingFocusMoveIsReportedOnce() {
+    loadMarkedInFill({});
+    // A Main template too small to hold the pixel the tinted key colour is read from.
+    QImage tooSmall(1, 1, QImage::Format_RGB32);
+    tooSmall.fill(Key);
+    const QImage mainTemplate = m_ws->MainMerge.Picture;
+    m_ws->MainMerge.Picture = tooSmall;
+
+    pointer(control<ImagePreview>("Xpress1"), {{100, 100}, {150, 120}, {200, 140}});
+    // Three failing steps, one message (shown after the pointer event, so a box never takes
+    // the release from the drag).
+    QTRY_COMPARE(m_dialogs->messages.size(), 1);
+    QVERIFY2(m_dialogs->messages.constFirst().startsWith(
+                 "The skin pictures could not be rebuilt around the focus: "),
+             qPrintable(m_dialogs->messages.constFirst()));
+
+    // With the template back, the next drag works again.
+    m_ws->MainMerge.Picture = mainTemplate;
+    pointer(control<ImagePreview>("Xpress1"), {{300, 300}});
+    QCOMPARE(surfacesOf(*m_ws),
+             composedSurfaces(m_dir->filePath("pictures/wide.bmp"), MenuTint{}, m_ws->framing));
+    QCoreApplication::processEvents();
+    QCOMPARE(m_dialogs->messages.size(), 1);
 }
 
 QTEST_MAIN(TestWindowFlows)
