@@ -56,6 +56,21 @@ int reportNoHostFolder(const HostFolderSearch& search) {
     return ExitFailure;
 }
 
+// "X,Y" with both from 0 to 1 (a decimal point, never a comma, whatever the locale).
+std::optional<FocusPoint> parseFocus(const QString& text) {
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 2)
+        return std::nullopt;
+    double values[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        bool ok = false;
+        values[i] = parts[i].toDouble(&ok);
+        if (!ok || !(values[i] >= 0 && values[i] <= 1)) // also refuses nan
+            return std::nullopt;
+    }
+    return FocusPoint{values[0], values[1]};
+}
+
 struct TintOption {
     QCommandLineOption option;
     qint16 value = 0;
@@ -106,6 +121,17 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("With the value auto: a tint suggested from the picture, instead of "
                        "--hue, --saturation and --lightness; the tint is printed."),
         QStringLiteral("auto"));
+    const QCommandLineOption fitOption(
+        QStringLiteral("fit"),
+        QStringLiteral("How the picture meets each window: stretch (the whole picture, "
+                       "distorted to the window's shape; the default) or fill (cropped to the "
+                       "window's shape, undistorted)."),
+        QStringLiteral("stretch|fill"), QStringLiteral("stretch"));
+    const QCommandLineOption focusOption(
+        QStringLiteral("focus"),
+        QStringLiteral("With --fit fill: the picture point every crop is centred on, as "
+                       "fractions of its width and height, 0 to 1 each (default 0.5,0.5)."),
+        QStringLiteral("X,Y"));
     const QCommandLineOption hostOption(
         QStringLiteral("host-folder"),
         QStringLiteral("The host's folder (holding Skins); default: the one --where shows."),
@@ -118,6 +144,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     for (const TintOption& t : tints)
         parser.addOption(t.option);
     parser.addOption(tintOption);
+    parser.addOption(fitOption);
+    parser.addOption(focusOption);
     parser.addOption(hostOption);
     parser.addOption(whereOption);
     parser.addPositionalArgument(QStringLiteral("picture"),
@@ -161,6 +189,22 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                 return usageError(QStringLiteral("--tint auto cannot be combined with --hue, "
                                                  "--saturation or --lightness."));
         request.suggestTint = true;
+    }
+
+    const QString fit = parser.value(fitOption);
+    if (fit == QLatin1String("fill"))
+        request.framing.fit = Fit::Fill;
+    else if (fit != QLatin1String("stretch"))
+        return usageError(QStringLiteral("--fit must be stretch or fill, not \"%1\".").arg(fit));
+    if (parser.isSet(focusOption)) {
+        if (request.framing.fit != Fit::Fill)
+            return usageError(QStringLiteral("--focus works only with --fit fill."));
+        const std::optional<FocusPoint> focus = parseFocus(parser.value(focusOption));
+        if (!focus)
+            return usageError(QStringLiteral("--focus must be two numbers from 0 to 1 as X,Y, "
+                                             "not \"%1\".")
+                                  .arg(parser.value(focusOption)));
+        request.framing.focus = *focus;
     }
 
     const QStringList pictures = parser.positionalArguments();
@@ -207,6 +251,7 @@ int runExport(const ExportRequest& request) {
         const QImage picture = Imaging::readPicture(request.picture, largestSurfaceSize());
         art.get();
         SkinWorkspace ws;
+        ws.framing = request.framing;
         ScaleDecodedPicture(ws, picture);
         // The suggestion looks at the Main picture as it is composed.
         const MenuTint tint = request.suggestTint ? SuggestMenuTint(ws).tint : request.tint;

@@ -9,7 +9,7 @@
 
 // Making a skin without the window, for scripts:
 //   varnel --export NAME [--hue N] [--saturation N] [--lightness N | --tint auto]
-//          [--host-folder DIR] PICTURE
+//          [--fit stretch|fill [--focus X,Y]] [--host-folder DIR] PICTURE
 // Also answers --where (the host folder and where it came from), --help and --version.
 // Needs no display.
 
@@ -20,6 +20,8 @@ struct ExportRequest {
     MenuTint tint;
     // --tint auto: the tint is suggested from the picture instead.
     bool suggestTint = false;
+    // Stretch unless --fit fill; the focus only ever differs from the centre with Fill.
+    Framing framing;
     // Empty: the host folder comes from the same lookup as the window's.
     std::optional<QString> hostFolder;
 };

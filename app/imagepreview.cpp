@@ -2,7 +2,10 @@
 
 #include "compose/imagecontrol.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 ImagePreview::ImagePreview(ImageControl& control, QWidget* parent)
     : QWidget(parent)
@@ -29,4 +32,30 @@ void ImagePreview::paintEvent(QPaintEvent* /*event*/) {
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_pixmap);
+}
+
+namespace {
+
+// The pixel under the pointer: a position inside a pixel belongs to it, not to the nearest
+// pixel corner.
+QPoint pixelAt(const QMouseEvent* event) {
+    const QPointF at = event->position();
+    return QPoint(int(std::floor(at.x())), int(std::floor(at.y())));
+}
+
+} // namespace
+
+void ImagePreview::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    event->accept();
+    emit pressed(pixelAt(event));
+}
+
+void ImagePreview::mouseMoveEvent(QMouseEvent* event) {
+    // The press grabbed the pointer, so moves keep coming here outside the widget too.
+    if (!(event->buttons() & Qt::LeftButton))
+        return QWidget::mouseMoveEvent(event);
+    event->accept();
+    emit dragged(pixelAt(event));
 }

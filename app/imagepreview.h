@@ -6,7 +6,8 @@
 class ImageControl;
 
 // Shows one image-control instance's current image at the top-left, unscaled and clipped
-// to the widget. An instance without an image shows the window's background.
+// to the widget. An instance without an image shows the window's background. Reports the
+// left button's press and its moves while held, in widget (= image) coordinates.
 class ImagePreview : public QWidget {
     Q_OBJECT
 
@@ -15,8 +16,14 @@ public:
 
     ImageControl& control() const { return m_control; }
 
+signals:
+    void pressed(QPoint at);
+    void dragged(QPoint at);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void refresh();

@@ -17,12 +17,14 @@
 #include <QFile>
 #include <QMimeData>
 
+#include <QButtonGroup>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScopedValueRollback>
 
 #include <limits>
@@ -122,6 +124,7 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
     place(Label7, "Label7", 13305, 12360, 3240, 1005);
 
     createTintSliders();
+    createFitControls();
 
     // In the free column right of the Main preview; enabled with the sliders.
     SuggestTint = new QPushButton(QStringLiteral("Suggest Tint"), this);
@@ -135,7 +138,9 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Text1);
     setTabOrder(Text1, Command3);
-    setTabOrder(Command3, SuggestTint);
+    setTabOrder(Command3, optStretch);
+    setTabOrder(optStretch, optFill);
+    setTabOrder(optFill, SuggestTint);
     Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Varnel::Command1_Click);
@@ -191,6 +196,76 @@ void Varnel::createTintSliders() {
     ucSlider3->raise();
 }
 
+void Varnel::createFitControls() {
+    // In the free column right of the Main preview, clear of the controls below it.
+    lblFit = makeLabel(this, QStringLiteral("Picture fit"));
+    place(lblFit, "lblFit", 18420, 1200, 2220, 240);
+    optStretch = new QRadioButton(QStringLiteral("Stretch"), this);
+    place(optStretch, "optStretch", 18420, 1500, 2220, 360);
+    optStretch->setToolTip(QStringLiteral("Each window shows the whole picture, stretched to "
+                                          "its shape."));
+    optFill = new QRadioButton(QStringLiteral("Fill"), this);
+    place(optFill, "optFill", 18420, 1875, 2220, 360);
+    optFill->setToolTip(QStringLiteral("Each window shows the part of the picture that has its "
+                                       "shape, undistorted. Press or drag on a preview to choose "
+                                       "the point the parts are centred on."));
+    auto* group = new QButtonGroup(this);
+    group->addButton(optStretch);
+    group->addButton(optFill);
+    (m_workspace.framing.fit == Fit::Fill ? optFill : optStretch)->setChecked(true);
+    connect(optFill, &QRadioButton::toggled, this,
+            [this](bool fill) { setFit(fill ? Fit::Fill : Fit::Stretch); });
+
+    const std::pair<ImagePreview*, SurfaceId> previews[] = {{Xpress1, SurfaceId::Main},
+                                                            {Xpress3, SurfaceId::Scene},
+                                                            {Xpress4, SurfaceId::Console},
+                                                            {Xpress5, SurfaceId::Chat}};
+    for (const auto& [preview, id] : previews) {
+        connect(preview, &ImagePreview::pressed, this,
+                [this, id](QPoint at) { beginFocusDrag(id, at); });
+        connect(preview, &ImagePreview::dragged, this,
+                [this, id](QPoint at) { dragFocus(id, at); });
+    }
+}
+
+void Varnel::setFit(Fit fit) {
+    m_focusDrag.reset();
+    m_workspace.framing.fit = fit;
+    // A cross over the previews says that a press there does something.
+    for (ImagePreview* preview : {Xpress1, Xpress3, Xpress4, Xpress5}) {
+        if (fit == Fit::Fill)
+            preview->setCursor(Qt::CrossCursor);
+        else
+            preview->unsetCursor();
+    }
+    if (m_workspace.hasSkin())
+        guarded([this] { RefitSurfaces(m_workspace, [this] { return menuTint(); }); });
+}
+
+void Varnel::beginFocusDrag(SurfaceId surface, QPoint at) {
+    m_focusDrag.reset();
+    const QSize size = surfaceFacts(surface).size;
+    // Beside the surface (the preview is larger than some surfaces) there is no picture.
+    if (m_workspace.framing.fit != Fit::Fill || !m_workspace.hasSkin() ||
+        !QRect(QPoint(0, 0), size).contains(at))
+        return;
+    m_focusDrag = FocusDrag{surface, surfaceCrop(m_workspace, surface)};
+    dragFocus(surface, at);
+}
+
+void Varnel::dragFocus(SurfaceId surface, QPoint at) {
+    if (!m_focusDrag || m_focusDrag->surface != surface || m_workspace.framing.fit != Fit::Fill)
+        return;
+    const FocusPoint focus = focusAt(m_workspace.LoadedPicture.Picture.size(), m_focusDrag->crop,
+                                     surfaceFacts(surface).size, at);
+    if (focus == m_workspace.framing.focus)
+        return;
+    m_workspace.framing.focus = focus;
+    runDragRoutine(m_lastFocusFailure,
+                   QStringLiteral("The skin pictures could not be rebuilt around the focus"),
+                   [this] { RefitSurfaces(m_workspace, [this] { return menuTint(); }); });
+}
+
 MenuTint Varnel::menuTint() const {
     return MenuTint{narrowTint(ucSlider1->Value()), narrowTint(ucSlider2->Value()),
                     narrowTint(ucSlider3->Value())};
@@ -199,18 +274,18 @@ MenuTint Varnel::menuTint() const {
 void Varnel::previewTint() {
     if (m_settingSliders)
         return;
-    runSliderRoutine(m_lastPreviewFailure, QStringLiteral("The menu preview could not be tinted"),
-                     [this] { PreviewMenuTint(m_workspace, [this] { return menuTint(); }); });
+    runDragRoutine(m_lastPreviewFailure, QStringLiteral("The menu preview could not be tinted"),
+                   [this] { PreviewMenuTint(m_workspace, [this] { return menuTint(); }); });
 }
 
 void Varnel::composeSurfaces() {
-    runSliderRoutine(m_lastComposeFailure,
-                     QStringLiteral("The skin pictures could not be rebuilt with the tint"),
-                     [this] { ComposeTintedSurfaces(m_workspace, [this] { return menuTint(); }); });
+    runDragRoutine(m_lastComposeFailure,
+                   QStringLiteral("The skin pictures could not be rebuilt with the tint"),
+                   [this] { ComposeTintedSurfaces(m_workspace, [this] { return menuTint(); }); });
 }
 
-void Varnel::runSliderRoutine(QString& lastFailure, const QString& what,
-                              const std::function<void()>& work) {
+void Varnel::runDragRoutine(QString& lastFailure, const QString& what,
+                            const std::function<void()>& work) {
     try {
         work();
         lastFailure.clear();
@@ -246,6 +321,9 @@ void Varnel::openPicture(const QString& path) {
         LoadPictureIntoWorkspace(
             m_workspace, path, [this] { return menuTint(); },
             [this] {
+                // A new picture starts centred; the fit stays as chosen.
+                m_workspace.framing.focus = FocusPoint{};
+                m_focusDrag.reset();
                 ucSlider1->setEnabled(true);
                 ucSlider2->setEnabled(true);
                 ucSlider3->setEnabled(true);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "compose/fit.h"
+
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class Dialogs;
 class ImagePreview;
@@ -13,7 +17,9 @@ struct MenuTint;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class SkinWorkspace;
+enum class SurfaceId;
 
 // The main window: the buttons, the name box, the instruction texts and the five previews
 // of the workspace's image-control instances, each at its designed place (twips / 15).
@@ -50,15 +56,23 @@ protected:
 
 private:
     void createTintSliders();
+    void createFitControls();
     void previewTint();
     void composeSurfaces();
-    // Runs one slider routine. A failure is shown only after the drag has ended and the
-    // slider's event has returned, since a modal box while the button is held would take
-    // the release from the slider (the drag would never end); and a failure that repeats
-    // at every step is shown once. Each routine keeps its own last failure, so a preview
-    // that works between two failing releases does not repeat one.
-    void runSliderRoutine(QString& lastFailure, const QString& what,
-                          const std::function<void()>& work);
+    // The fit chosen: kept in the workspace and, once a picture is loaded, applied at once.
+    void setFit(Fit fit);
+    // A press on a surface's preview starts moving the focus (with Fill and a picture); the
+    // moves while the button is held go on with it.
+    void beginFocusDrag(SurfaceId surface, QPoint at);
+    void dragFocus(SurfaceId surface, QPoint at);
+    // Runs one routine of a drag (a slider's or the focus's). A slider's failure is shown
+    // only after its drag has ended and its event has returned, since a modal box while the
+    // button is held would take the release from the slider (the drag would never end); a
+    // focus move's failure after the pointer event. A failure that repeats at every step is
+    // shown once. Each routine keeps its own last failure, so a preview that works between
+    // two failing releases does not repeat one.
+    void runDragRoutine(QString& lastFailure, const QString& what,
+                        const std::function<void()>& work);
     bool sliderDragged() const;
     // Shows the failures kept so far, after the running event.
     void showSliderFailures();
@@ -77,6 +91,16 @@ private:
     // preview that follows.
     bool m_settingSliders = false;
     QStringList m_sliderFailures; // not shown yet: a drag was under way
+    QString m_lastFocusFailure;
+
+    // The surface a focus drag started on and the crop it showed at the press: the whole
+    // drag maps through that crop, since mapping through the crop redrawn around the new
+    // focus would move the focus on and on while the pointer stood still.
+    struct FocusDrag {
+        SurfaceId surface;
+        QRect crop;
+    };
+    std::optional<FocusDrag> m_focusDrag;
 
     QPushButton* Command1 = nullptr;
     ImagePreview* Xpress2 = nullptr;
@@ -98,4 +122,7 @@ private:
     QLabel* Label3 = nullptr;
     ucSlider* ucSlider3 = nullptr;
     QPushButton* SuggestTint = nullptr;
+    QLabel* lblFit = nullptr;
+    QRadioButton* optStretch = nullptr;
+    QRadioButton* optFill = nullptr;
 };

@@ -412,6 +412,20 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
                 LoadPictureIntoWorkspace(job, path, tint);
                 ExportSkin(job, host.path(), QStringLiteral("Bench"), programFolder);
             }));
+
+        // Fill: the same decode, each surface scaled from its crop around an off-centre
+        // focus; then what one move of a focus drag costs (the loaded picture scaled again
+        // and composed), stepping the focus around so the crops really move.
+        SkinWorkspace fill;
+        fill.framing = {Fit::Fill, {0.3, 0.4}};
+        add("whole load, Fill", in.label,
+            measure(warmup, n, [&] { LoadPictureIntoWorkspace(fill, path, tint); }));
+        int step = 0;
+        add("one focus move, Fill", in.label, measure(warmup, runs * 4, [&] {
+                fill.framing.focus = {0.2 + 0.1 * (step % 7), 0.3 + 0.1 * (step % 5)};
+                ++step;
+                RefitSurfaces(fill, tint);
+            }));
     }
 
     // The release stages do not depend on the picture's size: the scaled pictures are
@@ -495,7 +509,9 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
     std::printf(
         "\ndecode: Imaging::readPicture(path, largestSurfaceSize()); stretch: Imaging::stretch "
         "to the four sizes;\nwhole load: LoadPictureIntoWorkspace; whole job in process: "
-        "a fresh workspace, the load and ExportSkin;\ntint: Imaging::adjustHsl of the four "
+        "a fresh workspace, the load and ExportSkin;\nwhole load, Fill: the same with Fill at "
+        "the focus 0.3, 0.4; one focus move: a new focus and RefitSurfaces;\ntint: "
+        "Imaging::adjustHsl of the four "
         "templates; overlay: Imaging::overlay with the tinted key;\nBMP encode: "
         "Imaging::encodeBmp24 of the four surfaces, in memory; export: ExportSkin into a "
         "temporary host folder;\nwhole release: ComposeTintedSurfaces; one preview: "

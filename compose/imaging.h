@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QRgb>
 #include <QSize>
 #include <QString>
@@ -68,6 +69,10 @@ QImage toInternal(const QImage& image);
 
 // Exact size, axes stretched independently, smooth resampling.
 QImage stretch(const QImage& image, int width, int height);
+
+// The same for `part` of the image (clipped to it; empty when nothing is left), without
+// copying the part first: the same pixels as stretching a copy of it.
+QImage stretch(const QImage& image, QRect part, int width, int height);
 
 // `top` laid over `base` at the top-left: every pixel of `top` replaces the base pixel
 // unless its colour is exactly `transparent` (alpha ignored). The result has base's size.

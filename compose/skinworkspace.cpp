@@ -51,28 +51,60 @@ void LoadPictureIntoWorkspace(SkinWorkspace& ws, const QString& path, const Tint
     LoadDecodedPicture(ws, picture, tint);
 }
 
-void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint) {
-    ScaleDecodedPicture(ws, picture);
-    ComposeTintedSurfaces(ws, tint);
+QRect surfaceCrop(const SkinWorkspace& ws, SurfaceId id) {
+    const QSize picture = ws.LoadedPicture.Picture.size();
+    if (ws.framing.fit == Fit::Stretch || picture.isEmpty())
+        return QRect(QPoint(0, 0), picture);
+    return fillCrop(picture, surfaceFacts(id).size, ws.framing.focus);
 }
 
-void ScaleDecodedPicture(SkinWorkspace& ws, const QImage& picture) {
+namespace {
+
+// Copies the loaded picture (or each surface's crop of it) into the instances, scales each
+// to its surface and keeps the results in the scaled picture boxes.
+void scaleToSurfaces(SkinWorkspace& ws) {
     const auto& surfaces = ws.surfaces();
     // Merge is still on from the last composition; a new picture must replace the old
     // content, not be laid over it.
     for (const SkinSurface& s : surfaces)
         s.instance->SetMerge(false, 2, 0, true, KeyColor, 100, 100);
 
-    ws.Xpress1.setPicture(picture);
-    const QImage loaded = ws.Xpress1.Picture();
-    ws.Xpress3.setPicture(loaded);
-    ws.Xpress4.setPicture(loaded);
-    ws.Xpress5.setPicture(loaded);
+    const QImage& loaded = ws.LoadedPicture.Picture;
+    for (const SkinSurface& s : surfaces) {
+        // Fill scales only the crop, straight from the loaded picture; ScaleImage below
+        // then finds it at its size already.
+        if (ws.framing.fit == Fit::Fill)
+            s.instance->setPicture(
+                Imaging::stretch(loaded, surfaceCrop(ws, s.id), s.size.width(), s.size.height()));
+        else
+            s.instance->setPicture(loaded);
+    }
 
     for (const SkinSurface& s : surfaces)
         s.instance->ScaleImage(2, s.size.width(), s.size.height());
     for (const SkinSurface& s : surfaces)
         s.scaled->Picture = s.instance->Picture();
+}
+
+} // namespace
+
+void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint) {
+    ScaleDecodedPicture(ws, picture);
+    ComposeTintedSurfaces(ws, tint);
+}
+
+void ScaleDecodedPicture(SkinWorkspace& ws, const QImage& picture) {
+    if (picture.isNull())
+        throw std::logic_error("There is no picture to load.");
+    ws.LoadedPicture.Picture = Imaging::toInternal(picture);
+    scaleToSurfaces(ws);
+}
+
+void RefitSurfaces(SkinWorkspace& ws, const TintSource& tint) {
+    if (!ws.hasSkin() || ws.LoadedPicture.Picture.isNull())
+        throw std::logic_error("There is no picture to fit yet. Load an image first.");
+    scaleToSurfaces(ws);
+    ComposeTintedSurfaces(ws, tint);
 }
 
 void ComposeTintedSurfaces(SkinWorkspace& ws, const TintSource& tint) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compose/fit.h"
 #include "compose/imagecontrol.h"
 
 #include <QImage>
@@ -80,6 +81,12 @@ public:
     PictureBox MainBuff, SceneBuff, InChatBuff, OutChatBuff;
     PictureBox MainMerge, SceneMerge, InChatMerge, OutChatMerge;
     PictureBox Picture1;
+    // The picture as loaded (reduced-scale decode), before any scaling: a change of fit or
+    // focus scales the surfaces from it again without reading the file.
+    PictureBox LoadedPicture;
+
+    // How the loaded picture is brought to each surface; the next load or refit uses it.
+    Framing framing;
 
     // Main, Scene, Console, Chat: the order every per-surface step visits them.
     const std::array<SkinSurface, 4>& surfaces() const { return m_surfaces; }
@@ -93,8 +100,14 @@ private:
 };
 
 // The widest and the tallest surface together: a picture is never decoded smaller than
-// this, so no surface is ever enlarged from a reduced decode.
+// this, so no surface is ever enlarged from a reduced decode. That holds for Fill too: a
+// surface's crop is the largest part of the picture with its proportions, so it is at least
+// the surface's size whenever the picture is at least that size in both axes.
 QSize largestSurfaceSize();
+
+// The part of the loaded picture that a surface shows: the whole picture with Stretch, its
+// crop around the focus with Fill. Empty before the first load.
+QRect surfaceCrop(const SkinWorkspace& ws, SurfaceId id);
 
 // Load Image after the file dialog: reads and decodes first, so a picture that cannot
 // be read changes nothing (throws Imaging::PictureError). `beforeChange` runs once the
@@ -102,13 +115,18 @@ QSize largestSurfaceSize();
 void LoadPictureIntoWorkspace(SkinWorkspace& ws, const QString& path, const TintSource& tint,
                               const std::function<void()>& beforeChange = {});
 
-// The same from an already decoded picture.
+// The same from an already decoded picture. The workspace's framing decides how it is
+// scaled; with Stretch every step is the plain load's.
 void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint);
 
-// The load up to the composition: the picture copied into the instances and stretched,
-// the scaled pictures kept. The instances hold the bare scaled pictures until
-// ComposeTintedSurfaces runs.
+// The load up to the composition: the picture kept, copied into the instances (or each
+// surface's crop of it, with Fill) and scaled, the scaled pictures kept. The instances hold the
+// bare scaled pictures until ComposeTintedSurfaces runs.
 void ScaleDecodedPicture(SkinWorkspace& ws, const QImage& picture);
+
+// Scales the loaded picture to the surfaces again with the workspace's framing as it stands
+// now, then composes: what a change of fit or focus runs. Only after a successful load.
+void RefitSurfaces(SkinWorkspace& ws, const TintSource& tint);
 
 // Tints the templates, reads back the tinted key colour and lays them over the scaled
 // pictures. Only after at least one successful load.

@@ -149,6 +149,52 @@ private slots:
                      qPrintable(name));
     }
 
+    void fitAndFocus_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("fit"); // 0 Stretch, 1 Fill
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::newRow("no --fit: stretch") << QStringList{} << 0 << 0.5 << 0.5;
+        QTest::newRow("--fit stretch") << QStringList{"--fit", "stretch"} << 0 << 0.5 << 0.5;
+        QTest::newRow("--fit fill: centred") << QStringList{"--fit", "fill"} << 1 << 0.5 << 0.5;
+        QTest::newRow("--fit fill --focus 0.3,0.4")
+            << QStringList{"--fit", "fill", "--focus", "0.3,0.4"} << 1 << 0.3 << 0.4;
+        QTest::newRow("--focus before --fit, corner")
+            << QStringList{"--focus", "1,0", "--fit=fill"} << 1 << 1.0 << 0.0;
+    }
+
+    // The command line's files equal those of the same load with the same framing.
+    void fitAndFocus() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, fit);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QImage wide(360, 90, QImage::Format_RGB32);
+        for (int py = 0; py < 90; ++py)
+            for (int px = 0; px < 360; ++px)
+                wide.setPixel(px, py, qRgb(px % 256, py * 2, (px * 3 + py) % 256));
+        const QString picture = m_dir.filePath("wide.bmp");
+        QVERIFY(wide.save(picture, "BMP"));
+
+        const Run run = runVarnel(
+            QStringList{"--export", "Wide", "--hue", "-30", "--host-folder", m_host, picture} +
+                arguments,
+            m_config);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+
+        SkinWorkspace ws;
+        ws.framing = {fit ? Fit::Fill : Fit::Stretch, {x, y}};
+        LoadPictureIntoWorkspace(ws, picture, [] { return MenuTint{-30, 0, 0}; });
+        const QString other = m_dir.filePath("Other");
+        QDir().mkpath(other + "/Skins");
+        ExportSkin(ws, other, "Wide", QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).path());
+        QCOMPARE(skinFiles().size(), 5);
+        for (const QString& name : skinFiles())
+            QVERIFY2(readAll(skins() + name) == readAll(other + "/Skins/" + name),
+                     qPrintable(name));
+    }
+
     void theHostFolderComesFromTheSetting() {
         QDir().mkpath(m_config + "/Pellorwick");
         QFile conf(m_config + "/Pellorwick/NORVO7.conf");
@@ -264,6 +310,23 @@ private slots:
         QTest::newRow("tint other than auto")
             << QStringList{"--tint", "warm"} << 2
             << "varnel: --tint accepts only \"auto\", not \"warm\".\n";
+        const QString tryHelp = "\nTry 'varnel --help' for more information.\n";
+        QTest::newRow("fit not one of the two")
+            << QStringList{"--fit", "crop"} << 2
+            << "varnel: --fit must be stretch or fill, not \"crop\"." + tryHelp;
+        QTest::newRow("fit capitalised")
+            << QStringList{"--fit", "Fill"} << 2 << "--fit must be stretch or fill, not \"Fill\".";
+        QTest::newRow("focus without --fit")
+            << QStringList{"--focus", "0.3,0.4"} << 2
+            << "varnel: --focus works only with --fit fill." + tryHelp;
+        QTest::newRow("focus with --fit stretch")
+            << QStringList{"--fit", "stretch", "--focus", "0.3,0.4"} << 2
+            << "--focus works only with --fit fill.";
+        const QString focusMust = "varnel: --focus must be two numbers from 0 to 1 as X,Y, not ";
+        for (const char* focus :
+             {"1.2,0.5", "-0.1,0.5", "0.5", "0.1,0.2,0.3", "left,top", "nan,0.5", "0,5", ""})
+            QTest::addRow("focus \"%s\"", focus) << QStringList{"--fit", "fill", "--focus", focus}
+                                                 << 2 << focusMust + '"' + focus + "\"." + tryHelp;
         QTest::newRow("refused name")
             << QStringList{"--export", "a/b"} << 1 << "cannot contain \\ or /";
         QTest::newRow("--where with --export")
@@ -322,6 +385,8 @@ private slots:
         QVERIFY(help.out.contains("--host-folder <dir>"));
         QVERIFY(help.out.contains("--tint <auto>"));
         QVERIFY(help.out.contains("--where"));
+        QVERIFY(help.out.contains("--fit <stretch|fill>"));
+        QVERIFY(help.out.contains("--focus <X,Y>"));
         const Run version = runVarnel({"--version"}, m_config);
         QCOMPARE(version.status, 0);
         QVERIFY(version.out.startsWith("varnel "));

@@ -107,6 +107,9 @@ private slots:
             "STEP 3: Type a name for your skin and click Save Skin. Run Norvo and a new Skin "
             "will be available for you.",
             designFont, 9.75, false);
+        row("lblFit", {1228, 80, 148, 16}, "Picture fit", designFont, 9.75, false);
+        row("optStretch", {1228, 100, 148, 24}, "Stretch", defaultFont, 0, true);
+        row("optFill", {1228, 125, 148, 24}, "Fill", defaultFont, 0, true);
     }
 
     void controls() {
@@ -158,6 +161,27 @@ private slots:
         }
     }
 
+    // The fit choice lies in the free column right of the Main preview, above the place kept
+    // for further controls from y = 190, over no other control; Stretch is chosen at start.
+    void fitControlsUseTheFreeColumn() {
+        const QRect column(1228, 80, 148, 110);
+        const QStringList fitControls{"lblFit", "optStretch", "optFill"};
+        for (const QWidget* control :
+             m_window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (fitControls.contains(control->objectName())) {
+                QVERIFY2(column.contains(control->geometry()), qPrintable(control->objectName()));
+            } else {
+                QVERIFY2(!column.intersects(control->geometry()),
+                         qPrintable(control->objectName()));
+            }
+        }
+        auto* stretch = m_window->findChild<QAbstractButton*>(QStringLiteral("optStretch"));
+        auto* fill = m_window->findChild<QAbstractButton*>(QStringLiteral("optFill"));
+        QVERIFY(stretch && fill);
+        QVERIFY(stretch->isChecked() && !fill->isChecked());
+        QCOMPARE(m_workspace->framing, Framing{});
+    }
+
     void textBoxHasNoLengthLimit() {
         auto* text1 = m_window->findChild<QLineEdit*>(QStringLiteral("Text1"));
         QVERIFY(text1);
@@ -170,10 +194,14 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<QStringList>("order");
 
+        // The two fit choices are one stop, as a group of radio buttons is; the arrow keys
+        // move between them.
         QTest::newRow("Tab") << int(Qt::Key_Tab)
-                             << QStringList{"Command2", "Text1", "Command3", "Command1"};
+                             << QStringList{"Command2", "Text1", "Command3", "optStretch",
+                                            "Command1"};
         QTest::newRow("Shift+Tab")
-            << int(Qt::Key_Backtab) << QStringList{"Command3", "Text1", "Command2", "Command1"};
+            << int(Qt::Key_Backtab)
+            << QStringList{"optFill", "Command3", "Text1", "Command2", "Command1"};
     }
 
     void focusAndTabOrder() {

@@ -20,8 +20,10 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadialGradient>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -118,11 +120,48 @@ QList<QImage> surfacesOf(const SkinWorkspace& ws) {
 }
 
 // What one composition of the file's picture with `tint` gives, in a workspace of its own.
-QList<QImage> composedSurfaces(const QString& path, MenuTint tint) {
+QList<QImage> composedSurfaces(const QString& path, MenuTint tint, Framing framing = {}) {
     SkinWorkspace ws;
+    ws.framing = framing;
     LoadDecodedPicture(ws, Imaging::readPicture(path, largestSurfaceSize()),
                        [tint] { return tint; });
     return surfacesOf(ws);
+}
+
+const QRgb MarkerA = qRgb(255, 0, 0);
+const QRgb MarkerB = qRgb(0, 0, 255);
+
+// A pattern with every channel between 60 and 180, and 9 x 9 squares of pure red (the
+// first) and pure blue (the second) centred on the pixels given, to find them on a preview.
+QImage markedPicture(QSize size, const QList<QPoint>& markers) {
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(60 + (x * 5) % 120, 60 + (y * 3) % 120, 60 + (x + y) % 120));
+    QPainter painter(&image);
+    for (qsizetype i = 0; i < markers.size(); ++i)
+        painter.fillRect(QRect(markers[i] - QPoint(4, 4), QSize(9, 9)),
+                         QColor(i == 0 ? MarkerA : MarkerB));
+    return image;
+}
+
+// The middle of the pixels that look like the marker, or nothing when none do.
+std::optional<QPoint> markerIn(const QImage& shown, QRgb marker) {
+    qint64 sumX = 0, sumY = 0, count = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb p = shown.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(marker)) < 50 &&
+                std::abs(qGreen(p) - qGreen(marker)) < 50 &&
+                std::abs(qBlue(p) - qBlue(marker)) < 50) {
+                sumX += x;
+                sumY += y;
+                ++count;
+            }
+        }
+    if (count == 0)
+        return std::nullopt;
+    return QPoint(int(sumX / count), int(sumY / count));
 }
 
 } // namespace
@@ -140,6 +179,14 @@ template <> char* toString(const MenuTint& tint) {
 } // namespace QTest
 
 Q_DECLARE_METATYPE(MenuTint)
+
+namespace QTest {
+template <> char* toString(const Framing& framing) {
+    return qstrdup(QByteArray(framing.fit == Fit::Fill ? "Fill" : "Stretch") + " at " +
+                   QByteArray::number(framing.focus.x, 'g', 17) + ", " +
+                   QByteArray::number(framing.focus.y, 'g', 17));
+}
+} // namespace QTest
 
 class TestWindowFlows : public QObject {
     Q_OBJECT
@@ -178,6 +225,14 @@ private slots:
     void suggestTintIsReachedByKeyboard();
     void valueTipStaysOnTheScreen_data();
     void valueTipStaysOnTheScreen();
+    void switchingTheFitRecomposes();
+    void pressOnAPreviewMovesTheFocus_data();
+    void pressOnAPreviewMovesTheFocus();
+    void draggingMovesTheFocusAlong();
+    void stretchIgnoresPresses();
+    void tintKeepsTheFocusAndANewLoadResetsIt();
+    void theCommandLineWritesTheWindowsFiles();
+    void aFailingFocusMoveIsReportedOnce();
 
 private:
     template <typename T> T* control(const char* name) const {
@@ -199,6 +254,13 @@ private:
     // Press at the first point, move through the others, release at the last one; points
     // in the slider's coordinates, events through the window so the implicit grab decides.
     void drag(ucSlider* target, const QList<QPoint>& points);
+    // The same on a widget: press, moves, release, in its coordinates.
+    void pointer(QWidget* target, const QList<QPoint>& points);
+    void chooseFill();
+    // Fill on a 1600 x 600 picture with the given markers, loaded through the dialog.
+    QString loadMarkedInFill(const QList<QPoint>& markers);
+    // Where the focus lies in picture pixels.
+    QPointF focusInPixels() const;
     // Host folder with an empty Skins folder, program folder with DefaultSkin.txt.
     void prepareHost();
 
@@ -283,6 +345,36 @@ void TestWindowFlows::drag(ucSlider* target, const QList<QPoint>& points) {
     for (qsizetype i = 1; i < points.size(); ++i)
         QTest::mouseMove(window, at(points[i]));
     QTest::mouseRelease(window, Qt::LeftButton, {}, at(points.constLast()));
+}
+
+void TestWindowFlows::pointer(QWidget* target, const QList<QPoint>& points) {
+    QWindow* window = m_window->windowHandle();
+    auto at = [&](QPoint p) {
+        return target->mapTo(m_window.get(), p);
+    };
+    QTest::mousePress(window, Qt::LeftButton, {}, at(points.constFirst()));
+    for (qsizetype i = 1; i < points.size(); ++i)
+        QTest::mouseMove(window, at(points[i]));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(points.constLast()));
+}
+
+void TestWindowFlows::chooseFill() {
+    // On the round button itself: the blank space right of the text does not count.
+    QRadioButton* fill = control<QRadioButton>("optFill");
+    QTest::mouseClick(fill, Qt::LeftButton, {}, QPoint(8, fill->height() / 2));
+    QCOMPARE(m_ws->framing.fit, Fit::Fill);
+}
+
+QString TestWindowFlows::loadMarkedInFill(const QList<QPoint>& markers) {
+    const QString path = savePicture("wide.bmp", markedPicture({1600, 600}, markers), "BMP");
+    loadThroughDialog(path);
+    chooseFill();
+    return path;
+}
+
+QPointF TestWindowFlows::focusInPixels() const {
+    const QSize size = m_ws->LoadedPicture.Picture.size();
+    return QPointF(m_ws->framing.focus.x * size.width(), m_ws->framing.focus.y * size.height());
 }
 
 void TestWindowFlows::prepareHost() {
@@ -932,6 +1024,8 @@ void TestWindowFlows::suggestTintIsReachedByKeyboard() {
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     control<QPushButton>("Command3")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optStretch"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("SuggestTint"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
@@ -980,6 +1074,222 @@ void TestWindowFlows::valueTipStaysOnTheScreen() {
         QCOMPARE(shown.topLeft(), placed.position);
     else
         QCOMPARE(shown.top(), thumb.bottom() + 3);
+}
+
+void TestWindowFlows::switchingTheFitRecomposes() {
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* stretch = control<QRadioButton>("optStretch");
+    auto* fill = control<QRadioButton>("optFill");
+    QVERIFY(stretch->isChecked());
+    const QString path = savePicture("wide.bmp", markedPicture({1600, 600}, {}), "BMP");
+    loadThroughDialog(path);
+    const QList<QImage> stretched = surfacesOf(*m_ws);
+    QCOMPARE(stretched, composedSurfaces(path, MenuTint{}));
+    QSignalSpy keyReads(&m_ws->GetColor, &ImageControl::imageChanged);
+
+    // From the keyboard: Tab after the last button reaches the fit choice, an arrow key
+    // chooses the other.
+    control<QPushButton>("Command3")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), stretch);
+    QTest::keyClick(stretch, Qt::Key_Down);
+    QVERIFY(fill->isChecked() && !stretch->isChecked());
+    QCOMPARE(m_ws->framing, (Framing{Fit::Fill, {}}));
+    QCOMPARE(keyReads.count(), 1);
+    const QList<QImage> filled = surfacesOf(*m_ws);
+    QCOMPARE(filled, composedSurfaces(path, MenuTint{}, m_ws->framing));
+    QVERIFY(filled != stretched);
+    QCOMPARE(grabbed(control<ImagePreview>("Xpress1")).copy(0, 0, 800, 629), filled[0]);
+
+    QTest::keyClick(fill, Qt::Key_Up);
+    QVERIFY(stretch->isChecked());
+    QCOMPARE(m_ws->framing.fit, Fit::Stretch);
+    QCOMPARE(surfacesOf(*m_ws), stretched); // Stretch comes back byte for byte
+
+    // And with the mouse.
+    chooseFill();
+    QCOMPARE(surfacesOf(*m_ws), filled);
+    QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+void TestWindowFlows::pressOnAPreviewMovesTheFocus_data() {
+    QTest::addColumn<QString>("preview");
+    QTest::addColumn<QPoint>("marker"); // in the 1600 x 600 picture, shown at the centre focus
+    QTest::newRow("Main") << "Xpress1" << QPoint(1000, 150);
+    QTest::newRow("Scene") << "Xpress3" << QPoint(700, 450);
+    QTest::newRow("Console") << "Xpress4" << QPoint(200, 500);
+    QTest::newRow("Chat") << "Xpress5" << QPoint(1400, 100);
+}
+
+void TestWindowFlows::pressOnAPreviewMovesTheFocus() {
+    QFETCH(QString, preview);
+    QFETCH(QPoint, marker);
+    const QString path = loadMarkedInFill({marker});
+    ImagePreview* target = control<ImagePreview>(qPrintable(preview));
+    const std::optional<QPoint> shown = markerIn(grabbed(target), MarkerA);
+    QVERIFY(shown);
+    QSignalSpy keyReads(&m_ws->GetColor, &ImageControl::imageChanged);
+
+    pointer(target, {*shown});
+
+    // The picture point under the pointer, to within the few picture pixels one preview
+    // pixel spans (the Console shows 1600 picture columns in 310).
+    const QPointF focus = focusInPixels();
+    QVERIFY2(std::abs(focus.x() - (marker.x() + 0.5)) <= 6 &&
+                 std::abs(focus.y() - (marker.y() + 0.5)) <= 6,
+             qPrintable(QStringLiteral("%1, %2").arg(focus.x()).arg(focus.y())));
+    QCOMPARE(keyReads.count(), 1);
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(path, MenuTint{}, m_ws->framing));
+    // The preview shows the new surface.
+    const QRect visible =
+        QRect(QPoint(0, 0), target->control().Picture().size()).intersected(target->rect());
+    QCOMPARE(grabbed(target).copy(visible), target->control().Picture().copy(visible));
+    // The Main preview followed: the marker shows where the new Main crop puts it (in the
+    // middle column unless an edge of the picture holds the crop).
+    const QRect mainCrop = surfaceCrop(*m_ws, SurfaceId::Main);
+    const double expectedX = (marker.x() + 0.5 - mainCrop.left()) * 800 / mainCrop.width();
+    const std::optional<QPoint> onMain =
+        markerIn(grabbed(control<ImagePreview>("Xpress1")), MarkerA);
+    QVERIFY(onMain && std::abs(onMain->x() - expectedX) <= 2);
+    if (preview == "Xpress1" || preview == "Xpress3")
+        QVERIFY(std::abs(onMain->x() - 400) <= 2);
+
+    // Beside the surface (the Main preview is wider than the Main surface) nothing moves.
+    const Framing before = m_ws->framing;
+    pointer(control<ImagePreview>("Xpress1"), {{820, 300}, {700, 300}});
+    QCOMPARE(m_ws->framing, before);
+    QCOMPARE(keyReads.count(), 1);
+    QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+void TestWindowFlows::draggingMovesTheFocusAlong() {
+    const QString path = loadMarkedInFill({{1000, 150}, {600, 450}});
+    ImagePreview* main = control<ImagePreview>("Xpress1");
+    const QImage atPress = grabbed(main);
+    const std::optional<QPoint> a = markerIn(atPress, MarkerA);
+    const std::optional<QPoint> b = markerIn(atPress, MarkerB);
+    QVERIFY(a && b);
+    // The tinted key is read once in every composition: the framing it was made with.
+    QList<Framing> seen;
+    connect(&m_ws->GetColor, &ImageControl::imageChanged, this,
+            [&] { seen.append(m_ws->framing); });
+
+    const QPoint middle = (*a + *b) / 2;
+    pointer(main, {*a, middle, *b});
+
+    // The press and both moves each recomposed, each with a new focus.
+    QCOMPARE(seen.size(), 3);
+    QVERIFY(seen[0].focus != seen[1].focus && seen[1].focus != seen[2].focus);
+    // The whole drag maps through the crop shown at the press: it ends on the blue marker
+    // as it was shown then.
+    const QPointF focus = focusInPixels();
+    QVERIFY2(std::abs(focus.x() - 600.5) <= 2 && std::abs(focus.y() - 450.5) <= 2,
+             qPrintable(QStringLiteral("%1, %2").arg(focus.x()).arg(focus.y())));
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(path, MenuTint{}, m_ws->framing));
+    QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+void TestWindowFlows::stretchIgnoresPresses() {
+    loadThroughDialog(savePicture("wide.bmp", markedPicture({1600, 600}, {}), "BMP"));
+    const QList<QImage> surfaces = surfacesOf(*m_ws);
+    QSignalSpy keyReads(&m_ws->GetColor, &ImageControl::imageChanged);
+    for (const char* name : {"Xpress1", "Xpress3", "Xpress4", "Xpress5"}) {
+        QSignalSpy shown(&control<ImagePreview>(name)->control(), &ImageControl::imageChanged);
+        pointer(control<ImagePreview>(name), {{10, 10}, {60, 40}, {100, 90}});
+        QCOMPARE(shown.count(), 0);
+    }
+    QCOMPARE(keyReads.count(), 0);
+    QCOMPARE(m_ws->framing, Framing{});
+    QCOMPARE(surfacesOf(*m_ws), surfaces);
+}
+
+void TestWindowFlows::tintKeepsTheFocusAndANewLoadResetsIt() {
+    const QString first = loadMarkedInFill({{1000, 150}});
+    ImagePreview* main = control<ImagePreview>("Xpress1");
+    pointer(main, {*markerIn(grabbed(main), MarkerA)});
+    const Framing moved = m_ws->framing;
+    QVERIFY(moved.focus != FocusPoint{});
+
+    drag(slider("ucSlider1"), {OnThumb, {90, 12}});
+    const MenuTint tint{70, 0, 0};
+    QCOMPARE(m_window->menuTint(), tint);
+    QCOMPARE(m_ws->framing, moved);
+    QVERIFY(control<QRadioButton>("optFill")->isChecked());
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(first, tint, moved));
+
+    const QString second = savePicture("second.jpg", photoPicture({900, 300}), "JPEG");
+    loadThroughDialog(second);
+    QCOMPARE(m_ws->framing, (Framing{Fit::Fill, {}}));
+    QVERIFY(control<QRadioButton>("optFill")->isChecked());
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(second, tint, m_ws->framing));
+    QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+void TestWindowFlows::theCommandLineWritesTheWindowsFiles() {
+    prepareHost();
+    // The command line reads DefaultSkin.txt beside the program; so does the window here.
+    const QString programFolder = QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).path();
+    m_window->setProgramFolder(programFolder);
+    // Large enough to be decoded at reduced scale (1800 x 675).
+    const QString path = savePicture("beach.jpg", photoPicture({2400, 900}), "JPEG");
+    loadThroughDialog(path);
+    chooseFill();
+    pointer(control<ImagePreview>("Xpress3"), {{60, 200}, {50, 230}});
+    drag(slider("ucSlider1"), {OnThumb, {90, 12}});
+    drag(slider("ucSlider3"), {BesideThumb});
+    const MenuTint tint = m_window->menuTint();
+    const FocusPoint focus = m_ws->framing.focus;
+    QVERIFY(focus != FocusPoint{});
+    QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral("Ocean"));
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(m_dialogs->messages, QStringList{Exported});
+
+    const QString other = m_dir->filePath(QStringLiteral("Other"));
+    QVERIFY(QDir().mkpath(other + QStringLiteral("/Skins")));
+    QProcess varnel;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    varnel.setProcessEnvironment(env);
+    // 17 significant digits give back the same double.
+    const QString focusText = QStringLiteral("%1,%2").arg(QString::number(focus.x, 'g', 17),
+                                                          QString::number(focus.y, 'g', 17));
+    varnel.start(QStringLiteral(VARNEL_EXECUTABLE),
+                 {"--export", "Ocean", "--fit", "fill", "--focus", focusText, "--hue",
+                  QString::number(tint.hue), "--saturation", QString::number(tint.saturation),
+                  "--lightness", QString::number(tint.lightness), "--host-folder", other, path});
+    QVERIFY(varnel.waitForFinished(60000));
+    QCOMPARE(varnel.exitCode(), 0);
+
+    const auto fromWindow = filesBelow(m_host + QStringLiteral("/Skins"));
+    QCOMPARE(fromWindow.size(), 5);
+    QVERIFY(fromWindow == filesBelow(other + QStringLiteral("/Skins")));
+}
+
+void TestWindowFlows::aFailingFocusMoveIsReportedOnce() {
+    loadMarkedInFill({});
+    // A Main template too small to hold the pixel the tinted key colour is read from.
+    QImage tooSmall(1, 1, QImage::Format_RGB32);
+    tooSmall.fill(Key);
+    const QImage mainTemplate = m_ws->MainMerge.Picture;
+    m_ws->MainMerge.Picture = tooSmall;
+
+    pointer(control<ImagePreview>("Xpress1"), {{100, 100}, {150, 120}, {200, 140}});
+    // Three failing steps, one message (shown after the pointer event, so a box never takes
+    // the release from the drag).
+    QTRY_COMPARE(m_dialogs->messages.size(), 1);
+    QVERIFY2(m_dialogs->messages.constFirst().startsWith(
+                 "The skin pictures could not be rebuilt around the focus: "),
+             qPrintable(m_dialogs->messages.constFirst()));
+
+    // With the template back, the next drag works again.
+    m_ws->MainMerge.Picture = mainTemplate;
+    pointer(control<ImagePreview>("Xpress1"), {{300, 300}});
+    QCOMPARE(surfacesOf(*m_ws),
+             composedSurfaces(m_dir->filePath("pictures/wide.bmp"), MenuTint{}, m_ws->framing));
+    QCoreApplication::processEvents();
+    QCOMPARE(m_dialogs->messages.size(), 1);
 }
 
 QTEST_MAIN(TestWindowFlows)

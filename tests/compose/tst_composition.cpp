@@ -22,9 +22,17 @@ TintSource fixedTint(qint16 h, qint16 s, qint16 l) {
 
 const QRgb Key = qRgb(255, 0, 255);
 
+QList<QImage> surfaces(const SkinWorkspace& ws) {
+    QList<QImage> images;
+    for (const SkinSurface& s : ws.surfaces())
+        images.append(s.instance->Picture());
+    return images;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(MenuTint)
+Q_DECLARE_METATYPE(FocusPoint)
 
 class TestComposition : public QObject {
     Q_OBJECT
@@ -220,7 +228,69 @@ private slots:
     void composingBeforeAnyLoadIsRefused() {
         SkinWorkspace ws;
         QVERIFY_THROWS_EXCEPTION(std::logic_error, ComposeTintedSurfaces(ws, fixedTint(0, 0, 0)));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, RefitSurfaces(ws, fixedTint(0, 0, 0)));
         QVERIFY(ws.Xpress1.Picture().isNull());
+    }
+
+    void fillScalesEachSurfacesCropUndistorted_data() {
+        QTest::addColumn<QSize>("pictureSize");
+        QTest::addColumn<FocusPoint>("focus");
+        QTest::newRow("wide, centre") << QSize(240, 90) << FocusPoint{};
+        QTest::newRow("wide, off-centre") << QSize(240, 90) << FocusPoint{0.2, 0.7};
+        QTest::newRow("tall, bottom-right") << QSize(90, 240) << FocusPoint{1, 1};
+        QTest::newRow("Main's own shape") << QSize(800, 629) << FocusPoint{0.9, 0.1};
+    }
+
+    void fillScalesEachSurfacesCropUndistorted() {
+        QFETCH(QSize, pictureSize);
+        QFETCH(FocusPoint, focus);
+        SkinWorkspace ws;
+        ws.framing = {Fit::Fill, focus};
+        const QImage picture = checker(pictureSize.width(), pictureSize.height());
+        LoadDecodedPicture(ws, picture, fixedTint(30, 0, 0));
+        QCOMPARE(ws.LoadedPicture.Picture, picture);
+        for (const SkinSurface& s : ws.surfaces()) {
+            const QRect crop = fillCrop(pictureSize, s.size, focus);
+            QCOMPARE(surfaceCrop(ws, s.id), crop);
+            const QImage scaled =
+                Imaging::stretch(picture.copy(crop), s.size.width(), s.size.height());
+            QCOMPARE(s.scaled->Picture, scaled);
+            QCOMPARE(s.instance->Picture(),
+                     Imaging::overlay(scaled, s.tinted->Picture, ws.MainBuff.Picture.pixel(1, 1)));
+        }
+        // A picture of the surface's own shape is shown whole: Fill and Stretch agree there.
+        if (pictureSize == QSize(800, 629))
+            QCOMPARE(ws.MainPic.Picture, picture);
+    }
+
+    // A change of fit or focus rescales from the kept picture: the result is the same as a
+    // fresh load with that framing, and Stretch comes back byte for byte.
+    void refitEqualsAFreshLoad() {
+        const QImage picture = checker(333, 111);
+        MenuTint tint{0, 0, 0};
+        const TintSource source = [&] {
+            return tint;
+        };
+        SkinWorkspace ws;
+        LoadDecodedPicture(ws, picture, source);
+        const QList<QImage> stretched = surfaces(ws);
+        tint = {-20, 10, 5};
+        ComposeTintedSurfaces(ws, source);
+
+        for (const Framing framing :
+             {Framing{Fit::Fill, {}}, Framing{Fit::Fill, {0.05, 0.95}},
+              Framing{Fit::Fill, {0.7, 0.3}}, Framing{Fit::Stretch, {0.7, 0.3}}}) {
+            ws.framing = framing;
+            RefitSurfaces(ws, source);
+            SkinWorkspace fresh;
+            fresh.framing = framing;
+            LoadDecodedPicture(fresh, picture, source);
+            QCOMPARE(surfaces(ws), surfaces(fresh));
+            QVERIFY(ws.Xpress1.mergeOn());
+        }
+        tint = {0, 0, 0};
+        RefitSurfaces(ws, source);
+        QCOMPARE(surfaces(ws), stretched);
     }
 
     void tintAmountsNarrowTo16Bits() {

@@ -158,6 +158,36 @@ private slots:
         QCOMPARE(out.pixel(to.width() / 2, to.height() / 2), qRgb(7, 8, 9));
     }
 
+    // Scaling a part of a picture gives exactly what scaling a copy of that part gives.
+    void stretchOfAPart_data() {
+        QTest::addColumn<QRect>("part");
+        QTest::addColumn<QSize>("to");
+        QTest::newRow("inner strip down to Scene") << QRect(636, 0, 327, 600) << QSize(300, 550);
+        QTest::newRow("full width up to Console") << QRect(0, 29, 1600, 542) << QSize(310, 105);
+        QTest::newRow("the part's own size") << QRect(5, 7, 438, 173) << QSize(438, 173);
+        QTest::newRow("one pixel in a corner") << QRect(1599, 599, 1, 1) << QSize(3, 2);
+        QTest::newRow("reaching past the edge: clipped")
+            << QRect(1500, 500, 300, 300) << QSize(100, 90);
+    }
+    void stretchOfAPart() {
+        QFETCH(QRect, part);
+        QFETCH(QSize, to);
+        QImage picture(1600, 600, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x % 256, (y * 3) % 256, (x * 7 + y) % 256));
+        // An unusual resolution: the bitmap header records it, so it must carry over too.
+        picture.setDotsPerMeterX(3001);
+        picture.setDotsPerMeterY(5669);
+        const QImage out = Imaging::stretch(picture, part, to.width(), to.height());
+        const QImage ofCopy = Imaging::stretch(picture.copy(part.intersected(picture.rect())),
+                                               to.width(), to.height());
+        QCOMPARE(out, ofCopy);
+        QCOMPARE(Imaging::encodeBmp24(out), Imaging::encodeBmp24(ofCopy));
+        QCOMPARE(out.format(), QImage::Format_RGB32);
+        QVERIFY(Imaging::stretch(picture, QRect(1700, 0, 10, 10), 5, 5).isNull());
+    }
+
     void translucentPicturesAreFlattenedOverWhite() {
         QImage in(2, 1, QImage::Format_ARGB32);
         in.setPixel(0, 0, qRgba(0, 0, 0, 0));
