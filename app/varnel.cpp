@@ -220,7 +220,11 @@ void Varnel::createFitControls() {
                                                             {Xpress3, SurfaceId::Scene},
                                                             {Xpress4, SurfaceId::Console},
                                                             {Xpress5, SurfaceId::Chat}};
-    for (const auto& [preview, id] : previews) {
+    for (const auto& entry : previews) {
+        // Plain locals, not a structured binding: clang 14, which clang-tidy parses with,
+        // cannot capture a binding in a lambda.
+        const SurfaceId id = entry.second;
+        ImagePreview* preview = entry.first;
         connect(preview, &ImagePreview::pressed, this,
                 [this, id](QPoint at) { beginFocusDrag(id, at); });
         connect(preview, &ImagePreview::dragged, this,

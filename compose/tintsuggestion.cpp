@@ -196,6 +196,7 @@ std::vector<Oklab> medianCut(std::vector<Point>& points, int maxColours) {
         boxes.push_back(makeBox(points, cut, box.end));
     }
     std::vector<Oklab> means;
+    means.reserve(boxes.size());
     for (const Box& b : boxes)
         means.push_back(b.mean);
     return means;
@@ -369,8 +370,8 @@ std::vector<PictureColour> rankColours(std::vector<PictureColour> colours) {
 
 ButtonArt measureButton(const QImage& mainTemplate) {
     const QImage image = Imaging::toInternal(mainTemplate);
-    const QRgb key = rgbFromColorValue(KeyColor);
-    const auto isKey = [key](QRgb c) {
+    constexpr QRgb key = rgbFromColorValue(KeyColor);
+    const auto isKey = [](QRgb c) {
         return (c | 0xFF000000u) == key;
     };
 

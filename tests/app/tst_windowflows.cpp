@@ -366,7 +366,7 @@ void TestWindowFlows::chooseFill() {
 }
 
 QString TestWindowFlows::loadMarkedInFill(const QList<QPoint>& markers) {
-    const QString path = savePicture("wide.bmp", markedPicture({1600, 600}, markers), "BMP");
+    QString path = savePicture("wide.bmp", markedPicture({1600, 600}, markers), "BMP");
     loadThroughDialog(path);
     chooseFill();
     return path;
