@@ -15,6 +15,7 @@
 
 #include <future>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 ExportError::ExportError(const QString& message)
@@ -99,12 +100,21 @@ private:
     // replaced.
     void syncAll() {
         std::vector<std::future<QString>> others;
-        for (std::size_t i = 1; i < m_files.size(); ++i)
-            others.push_back(std::async(std::launch::async,
-                                        [file = m_files[i].get()] { return syncFileData(*file); }));
-        std::vector<QString> reasons{m_files.empty() ? QString() : syncFileData(*m_files[0])};
+        for (std::size_t i = 1; i < m_files.size(); ++i) {
+            try {
+                others.push_back(std::async(
+                    std::launch::async, [file = m_files[i].get()] { return syncFileData(*file); }));
+            } catch (const std::system_error&) {
+                break; // no thread to be had: this one syncs the rest below
+            }
+        }
+        std::vector<QString> reasons;
+        if (!m_files.empty())
+            reasons.push_back(syncFileData(*m_files[0]));
         for (std::future<QString>& f : others)
             reasons.push_back(f.get());
+        for (std::size_t i = reasons.size(); i < m_files.size(); ++i)
+            reasons.push_back(syncFileData(*m_files[i]));
         for (std::size_t i = 0; i < reasons.size(); ++i)
             if (!reasons[i].isEmpty())
                 fail(m_files[i]->fileName(), reasons[i]);
