@@ -14,6 +14,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <future>
 #include <string_view>
@@ -300,5 +301,10 @@ std::optional<int> runCommandLine(int argc, char** argv) {
         printLine(parsed.status == 0 ? stdout : stderr, parsed.text);
         return parsed.status;
     }
-    return runExport(*parsed.exportRequest);
+    const int status = runExport(*parsed.exportRequest);
+    // Every file is committed and the report printed: leave without tearing down what the
+    // system frees anyway (the application object, the thread pool, libraries, the heap).
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
 }

@@ -52,5 +52,5 @@ int runExport(const ExportRequest& request);
 int runWhere();
 
 // The exit status when the arguments ask for the command line, nothing when the window
-// should start.
+// should start. An export ends the process itself once its report is printed.
 std::optional<int> runCommandLine(int argc, char** argv);

@@ -4,6 +4,7 @@
 #include "compose/skinworkspace.h"
 #include "compose/wholewrite.h"
 #include "export/codepage.h"
+#include "export/filesync.h"
 #include "export/skindescription.h"
 #include "export/skinname.h"
 
@@ -12,7 +13,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <future>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 ExportError::ExportError(const QString& message)
@@ -77,21 +80,48 @@ public:
     void add(const QString& path, const QByteArray& bytes) {
         auto file = std::make_unique<QSaveFile>(path);
         if (!file->open(QIODevice::WriteOnly) || !writeWhole(*file, bytes))
-            fail(path, *file);
+            fail(path, file->errorString());
         m_files.push_back(std::move(file));
     }
 
     void commitAll() {
+        syncAll();
         for (std::size_t i = 0; i < m_files.size(); ++i)
             if (!m_files[i]->commit())
-                fail(m_files[i]->fileName(), *m_files[i], i);
+                fail(m_files[i]->fileName(), m_files[i]->errorString(), i);
         m_files.clear();
     }
 
 private:
+    // Each commit() syncs its file before the rename, and one after another that is a wait
+    // on the disk per file. Syncing all the staged files at the same time first lets the
+    // file system write them out together; the commits then find nothing left to write. It
+    // also reports a failed sync, which commit() ignores (Qt 6.4), before any file is
+    // replaced.
+    void syncAll() {
+        std::vector<std::future<QString>> others;
+        for (std::size_t i = 1; i < m_files.size(); ++i) {
+            try {
+                others.push_back(std::async(
+                    std::launch::async, [file = m_files[i].get()] { return syncFileData(*file); }));
+            } catch (const std::system_error&) {
+                break; // no thread to be had: this one syncs the rest below
+            }
+        }
+        std::vector<QString> reasons;
+        if (!m_files.empty())
+            reasons.push_back(syncFileData(*m_files[0]));
+        for (std::future<QString>& f : others)
+            reasons.push_back(f.get());
+        for (std::size_t i = reasons.size(); i < m_files.size(); ++i)
+            reasons.push_back(syncFileData(*m_files[i]));
+        for (std::size_t i = 0; i < reasons.size(); ++i)
+            if (!reasons[i].isEmpty())
+                fail(m_files[i]->fileName(), reasons[i]);
+    }
+
     // `replaced`: how many files were already committed when this one failed.
-    [[noreturn]] void fail(const QString& path, const QSaveFile& file, std::size_t replaced = 0) {
-        const QString reason = file.errorString();
+    [[noreturn]] void fail(const QString& path, const QString& reason, std::size_t replaced = 0) {
         m_files.clear(); // QSaveFile drops its temporary when destroyed uncommitted
         throw ExportError(
             QStringLiteral("The skin could not be saved: %1 could not be written (%2). %3")

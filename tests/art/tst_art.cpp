@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <cstring>
+
 namespace {
 
 constexpr QRgb KeyColour = 0xffff00ff;
@@ -63,6 +65,8 @@ private slots:
     void desktopIcons_data();
     void desktopIcons();
     void picturesAreLoadedOnce();
+    void readyPixelsMatchTheirSources_data();
+    void readyPixelsMatchTheirSources();
     void defaultSkinTemplateUsesCrLf();
 };
 
@@ -324,6 +328,32 @@ void TestArt::desktopIcons() {
 void TestArt::picturesAreLoadedOnce() {
     QCOMPARE(BuiltInArt::mainTemplate().cacheKey(), BuiltInArt::mainTemplate().cacheKey());
     QCOMPARE(BuiltInArt::iconImage(16).cacheKey(), BuiltInArt::iconImage(16).cacheKey());
+}
+
+// The export's pictures are built in as ready pixels made from the PNGs beside the source;
+// they must be exactly what decoding those PNGs gives.
+void TestArt::readyPixelsMatchTheirSources_data() {
+    QTest::addColumn<QImage>("image");
+    QTest::addColumn<QString>("source");
+    QTest::newRow("main") << BuiltInArt::mainTemplate() << "MainMerge.png";
+    QTest::newRow("scene") << BuiltInArt::sceneTemplate() << "SceneMerge.png";
+    QTest::newRow("console") << BuiltInArt::consoleTemplate() << "InChatMerge.png";
+    QTest::newRow("chat") << BuiltInArt::chatTemplate() << "OutChatMerge.png";
+    QTest::newRow("menu strip") << BuiltInArt::menuStrip() << "Picture1.png";
+}
+
+void TestArt::readyPixelsMatchTheirSources() {
+    QFETCH(QImage, image);
+    QFETCH(QString, source);
+    const QImage decoded =
+        QImage(QStringLiteral(VARNEL_ART_DIR "/") + source).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!decoded.isNull());
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    QCOMPARE(image.size(), decoded.size());
+    for (int y = 0; y < image.height(); ++y)
+        QVERIFY2(std::memcmp(image.constScanLine(y), decoded.constScanLine(y),
+                             std::size_t(image.width()) * 4) == 0,
+                 qPrintable(QStringLiteral("row %1 differs").arg(y)));
 }
 
 void TestArt::defaultSkinTemplateUsesCrLf() {
