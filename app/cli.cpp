@@ -229,7 +229,7 @@ int runExport(const ExportRequest& request) {
     if (request.hostFolder) {
         hostFolder = *request.hostFolder;
     } else {
-        const HostFolderSearch search = FindHostFolder();
+        const HostFolderSearch search = findHostFolder();
         if (!search.found())
             return reportNoHostFolder(search);
         hostFolder = search.folder;
@@ -253,12 +253,12 @@ int runExport(const ExportRequest& request) {
         art.get();
         SkinWorkspace ws;
         ws.framing = request.framing;
-        ScaleDecodedPicture(ws, picture);
+        scaleDecodedPicture(ws, picture);
         // The suggestion looks at the Main picture as it is composed.
-        const MenuTint tint = request.suggestTint ? SuggestMenuTint(ws).tint : request.tint;
+        const MenuTint tint = request.suggestTint ? suggestMenuTint(ws).tint : request.tint;
         ComposeTintedSurfaces(ws, [tint] { return tint; });
         const QStringList written =
-            ExportSkin(ws, hostFolder, request.skinName, QCoreApplication::applicationDirPath());
+            exportSkin(ws, hostFolder, request.skinName, QCoreApplication::applicationDirPath());
         printLine(stdout, QString::fromLatin1(SkinExportedMessage));
         if (request.suggestTint)
             printLine(stdout, QStringLiteral("Tint: hue %1, saturation %2, lightness %3")
@@ -275,7 +275,7 @@ int runExport(const ExportRequest& request) {
 }
 
 int runWhere() {
-    const HostFolderSearch search = FindHostFolder();
+    const HostFolderSearch search = findHostFolder();
     if (!search.found())
         return reportNoHostFolder(search);
     printLine(stdout, QDir::toNativeSeparators(search.folder));

@@ -33,7 +33,7 @@ QString settingProblem(const QVariant& value) {
 bool searchSettings(HostFolderSearch& search) {
     const QVariant value = Module2::ReadRegistryValue(HostKey, HostValue);
     const QString where = QStringLiteral("registry %1, value Directory").arg(HostKey.chopped(1));
-    search.folder = Module2::RegistryValueText(value);
+    search.folder = Module2::registryValueText(value);
     if (search.found()) {
         search.source = where;
         return true;
@@ -64,7 +64,7 @@ QStringList settingsFiles() {
 bool searchSettings(HostFolderSearch& search) {
     const QVariant value = Module2::ReadRegistryValue(HostKey, HostValue);
     const QStringList files = settingsFiles();
-    search.folder = Module2::RegistryValueText(value);
+    search.folder = Module2::registryValueText(value);
     if (search.found()) {
         // The first file that has the value is the one that was read.
         QString file = files.value(1);
@@ -115,7 +115,7 @@ QString valueProblem(WineRegistry::Status status) {
 
 #ifdef Q_OS_WIN
 
-HostFolderSearch FindHostFolder() {
+HostFolderSearch findHostFolder() {
     HostFolderSearch search;
     searchSettings(search);
     return search;
@@ -123,24 +123,24 @@ HostFolderSearch FindHostFolder() {
 
 #else
 
-HostFolderSearch FindHostFolder() {
-    return FindHostFolder(WinePrefix::Environment::current());
+HostFolderSearch findHostFolder() {
+    return findHostFolder(WinePrefix::Environment::current());
 }
 
-HostFolderSearch FindHostFolder(const WinePrefix::Environment& env) {
+HostFolderSearch findHostFolder(const WinePrefix::Environment& env) {
     HostFolderSearch search;
     if (searchSettings(search))
         return search;
     for (const WinePrefix::Place& place : WinePrefix::placesToSearch(env)) {
         if (!place.problem.isEmpty())
             search.misses.append(place.description + QStringLiteral(": ") + place.problem);
-        else if (SearchWinePrefix(place, search))
+        else if (searchWinePrefix(place, search))
             return search;
     }
     return search;
 }
 
-bool SearchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) {
+bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) {
     const auto miss = [&](const QString& why) {
         search.misses.append(place.description + QStringLiteral(": ") + why);
         return false;
@@ -175,7 +175,7 @@ bool SearchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
             keyMisses.append(keyName + QStringLiteral(": ") + valueProblem(value.status));
             continue;
         }
-        const QString windowsPath = Module2::RegistryValueText(value.data);
+        const QString windowsPath = Module2::registryValueText(value.data);
         if (windowsPath.isEmpty()) {
             keyMisses.append(keyName + QStringLiteral(": Directory is empty"));
             continue;

@@ -25,10 +25,10 @@ struct HostFolderSearch {
 // In a prefix, system.reg is read: the key Software\Wow6432Node\Pellorwick\NORVO7 (where a
 // 32-bit installer's key lands in a 64-bit prefix), then Software\Pellorwick\NORVO7, value
 // Directory; the Windows path found there is mapped into the prefix and must be a folder.
-HostFolderSearch FindHostFolder();
+HostFolderSearch findHostFolder();
 #ifndef Q_OS_WIN
-HostFolderSearch FindHostFolder(const WinePrefix::Environment& env);
+HostFolderSearch findHostFolder(const WinePrefix::Environment& env);
 
 // The search in one prefix (steps 2 to 4 do this for each prefix); adds to `search`.
-bool SearchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search);
+bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search);
 #endif

@@ -6,19 +6,19 @@
 #include "app/registryvalue.h"
 #include "app/shellfolders.h"
 
-QString ReadHostFolderSetting() {
-    return Module2::RegistryValueText(Module2::ReadRegistryValue(
+QString readHostFolderSetting() {
+    return Module2::registryValueText(Module2::ReadRegistryValue(
         QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Pellorwick\\NORVO7\\"),
         QStringLiteral("Directory")));
 }
 
-bool RunLoadStep(Dialogs& dialogs) {
+bool runLoadStep(Dialogs& dialogs) {
     int folderId = SpecialFolders::DocumentsFolderId;
     SpecialFolders::DocumentsFolder = SpecialFolders::GetSpecialFolder(folderId);
 
     // Only the empty text is missing: blanks are a folder name like any other. Where the
     // search looked is for the command line; the window says only what the user must do.
-    const HostFolderSearch search = FindHostFolder();
+    const HostFolderSearch search = findHostFolder();
     if (!search.found()) {
         dialogs.message(QStringLiteral("Please install a valid copy of Norvo 7."));
         return false;

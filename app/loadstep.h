@@ -5,11 +5,11 @@
 class Dialogs;
 
 // The host folder as the host-folder setting holds it, or "" when it is missing or empty.
-// The load step searches further (FindHostFolder); this is its first place.
-QString ReadHostFolderSetting();
+// The load step searches further (findHostFolder); this is its first place.
+QString readHostFolderSetting();
 
 // The main window's load step, run before the window is first shown: looks up the
-// documents folder and the host folder (FindHostFolder). On success sets Module1::HostFolder and
+// documents folder and the host folder (findHostFolder). On success sets Module1::HostFolder and
 // returns true. Without a host folder shows "Please install a valid copy of Norvo 7." and returns
 // false; the program must then end without showing its window.
-bool RunLoadStep(Dialogs& dialogs);
+bool runLoadStep(Dialogs& dialogs);

@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     Varnel window(dialogs, workspace);
 
     // The window exists but is not shown yet; the start-up message has no owner window.
-    if (!RunLoadStep(dialogs))
+    if (!runLoadStep(dialogs))
         return 1;
 
     window.setHostFolder(Module1::HostFolder);

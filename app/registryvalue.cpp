@@ -79,7 +79,7 @@ QVariant ReadRegistryValue(const QVariant& keyPath, const QVariant& valueName) {
     }
 }
 
-QString RegistryValueText(const QVariant& value) {
+QString registryValueText(const QVariant& value) {
     switch (value.typeId()) {
     case QMetaType::QString:
         return value.toString();

@@ -23,6 +23,6 @@ QVariant ReadRegistryValue(const QVariant& keyPath, const QVariant& valueName);
 // texts, raw bytes, a Boolean) has no meaning as a folder and gives the empty text, so it
 // counts as a missing value. In a settings file an unquoted value containing a comma is read as a
 // list: quote it.
-QString RegistryValueText(const QVariant& value);
+QString registryValueText(const QVariant& value);
 
 } // namespace Module2

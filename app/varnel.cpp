@@ -243,7 +243,7 @@ void Varnel::setFit(Fit fit) {
             preview->unsetCursor();
     }
     if (m_workspace.hasSkin())
-        guarded([this] { RefitSurfaces(m_workspace, [this] { return menuTint(); }); });
+        guarded([this] { refitSurfaces(m_workspace, [this] { return menuTint(); }); });
 }
 
 void Varnel::beginFocusDrag(SurfaceId surface, QPoint at) {
@@ -267,7 +267,7 @@ void Varnel::dragFocus(SurfaceId surface, QPoint at) {
     m_workspace.framing.focus = focus;
     runDragRoutine(m_lastFocusFailure,
                    QStringLiteral("The skin pictures could not be rebuilt around the focus"),
-                   [this] { RefitSurfaces(m_workspace, [this] { return menuTint(); }); });
+                   [this] { refitSurfaces(m_workspace, [this] { return menuTint(); }); });
 }
 
 MenuTint Varnel::menuTint() const {
@@ -322,7 +322,7 @@ void Varnel::showSliderFailures() {
 
 void Varnel::openPicture(const QString& path) {
     guarded([&] {
-        LoadPictureIntoWorkspace(
+        loadPictureIntoWorkspace(
             m_workspace, path, [this] { return menuTint(); },
             [this] {
                 // A new picture starts centred; the fit stays as chosen.
@@ -371,19 +371,19 @@ void Varnel::Command2_Click() {
             m_dialogs.message(QStringLiteral("Enter a name for your Skin."));
             return;
         }
-        ExportSkin(m_workspace, m_hostFolder, name, m_programFolder);
+        exportSkin(m_workspace, m_hostFolder, name, m_programFolder);
         Text1->clear();
         m_dialogs.message(QString::fromLatin1(SkinExportedMessage));
     });
 }
 
 void Varnel::Command3_Click() {
-    guarded([this] { WriteTemplateSnapshot(m_workspace); });
+    guarded([this] { writeTemplateSnapshot(m_workspace); });
 }
 
 void Varnel::SuggestTint_Click() {
     guarded([this] {
-        const MenuTint tint = SuggestMenuTint(m_workspace).tint;
+        const MenuTint tint = suggestMenuTint(m_workspace).tint;
         {
             // One preview and one rebuild for the three values, as after a slider release,
             // not one preview per slider.

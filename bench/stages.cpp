@@ -286,7 +286,7 @@ bool showWindowOnce() {
     SilentDialogs dialogs;
     SkinWorkspace workspace;
     Varnel window(dialogs, workspace);
-    if (!RunLoadStep(dialogs))
+    if (!runLoadStep(dialogs))
         return false;
     window.setHostFolder(Module1::HostFolder);
     window.show();
@@ -402,15 +402,15 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
             }));
         SkinWorkspace ws;
         add("whole load", in.label,
-            measure(warmup, n, [&] { LoadPictureIntoWorkspace(ws, path, tint); }));
+            measure(warmup, n, [&] { loadPictureIntoWorkspace(ws, path, tint); }));
         // What a press of Suggest Tint costs once the picture is loaded (the artwork was
         // measured by the warm-up; see "artwork measured" for the first press).
         add("tint suggestion", in.label,
-            measure(warmup, std::max(n, 20), [&] { keep(SuggestMenuTint(ws).tint.lightness); }));
+            measure(warmup, std::max(n, 20), [&] { keep(suggestMenuTint(ws).tint.lightness); }));
         add("whole job in process", in.label, measure(warmup, n, [&] {
                 SkinWorkspace job;
-                LoadPictureIntoWorkspace(job, path, tint);
-                ExportSkin(job, host.path(), QStringLiteral("Bench"), programFolder);
+                loadPictureIntoWorkspace(job, path, tint);
+                exportSkin(job, host.path(), QStringLiteral("Bench"), programFolder);
             }));
 
         // Fill: the same decode, each surface scaled from its crop around an off-centre
@@ -419,19 +419,19 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
         SkinWorkspace fill;
         fill.framing = {Fit::Fill, {0.3, 0.4}};
         add("whole load, Fill", in.label,
-            measure(warmup, n, [&] { LoadPictureIntoWorkspace(fill, path, tint); }));
+            measure(warmup, n, [&] { loadPictureIntoWorkspace(fill, path, tint); }));
         int step = 0;
         add("one focus move, Fill", in.label, measure(warmup, runs * 4, [&] {
                 fill.framing.focus = {0.2 + 0.1 * (step % 7), 0.3 + 0.1 * (step % 5)};
                 ++step;
-                RefitSurfaces(fill, tint);
+                refitSurfaces(fill, tint);
             }));
     }
 
     // The release stages do not depend on the picture's size: the scaled pictures are
     // fixed. They use the last picture stretched above.
     SkinWorkspace ws;
-    LoadPictureIntoWorkspace(ws, inputDir + '/' + Inputs[2].file, tint);
+    loadPictureIntoWorkspace(ws, inputDir + '/' + Inputs[2].file, tint);
     const auto& surfaces = ws.surfaces();
     const int many = runs * 20;
     std::array<QImage, 4> tinted;
@@ -451,7 +451,7 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
                 keep(Imaging::encodeBmp24(finished[k]).size());
         }));
     add("export, 5 files", "surfaces", measure(warmup, runs * 4, [&] {
-            ExportSkin(ws, host.path(), QStringLiteral("Bench"), programFolder);
+            exportSkin(ws, host.path(), QStringLiteral("Bench"), programFolder);
         }));
     add("whole release", "surfaces",
         measure(warmup, many, [&] { ComposeTintedSurfaces(ws, tint); }));
@@ -481,12 +481,12 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
         WinePrefix::Environment env{home.path() + QStringLiteral("/home"), QString(),
                                     home.path() + QStringLiteral("/home/.local/share")};
         add("host lookup, ~/.wine", size, measure(warmup, runs * 4, [&] {
-                if (!FindHostFolder(env).found())
+                if (!findHostFolder(env).found())
                     throw std::runtime_error("the host lookup found nothing");
             }));
         env.home = home.path() + QStringLiteral("/empty");
         add("host lookup, nothing found", "all places",
-            measure(warmup, runs * 4, [&] { keep(FindHostFolder(env).misses.size()); }));
+            measure(warmup, runs * 4, [&] { keep(findHostFolder(env).misses.size()); }));
     }
 #endif
 
@@ -508,14 +508,14 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
     printTable(rows);
     std::printf(
         "\ndecode: Imaging::readPicture(path, largestSurfaceSize()); stretch: Imaging::stretch "
-        "to the four sizes;\nwhole load: LoadPictureIntoWorkspace; whole job in process: "
-        "a fresh workspace, the load and ExportSkin;\nwhole load, Fill: the same with Fill at "
-        "the focus 0.3, 0.4; one focus move: a new focus and RefitSurfaces;\ntint: "
+        "to the four sizes;\nwhole load: loadPictureIntoWorkspace; whole job in process: "
+        "a fresh workspace, the load and exportSkin;\nwhole load, Fill: the same with Fill at "
+        "the focus 0.3, 0.4; one focus move: a new focus and refitSurfaces;\ntint: "
         "Imaging::adjustHsl of the four "
         "templates; overlay: Imaging::overlay with the tinted key;\nBMP encode: "
-        "Imaging::encodeBmp24 of the four surfaces, in memory; export: ExportSkin into a "
+        "Imaging::encodeBmp24 of the four surfaces, in memory; export: exportSkin into a "
         "temporary host folder;\nwhole release: ComposeTintedSurfaces; one preview: "
-        "PreviewMenuTint;\ntint suggestion: SuggestMenuTint after the load; artwork measured: "
+        "PreviewMenuTint;\ntint suggestion: suggestMenuTint after the load; artwork measured: "
         "TintSuggestion::measureButton (once, at the first suggestion);\nstart-up to window shown: "
         "from main() through the application "
         "object, workspace, window, load step and show()\nto the first paint (offscreen); "

@@ -43,12 +43,12 @@ QSize largestSurfaceSize() {
     return cover;
 }
 
-void LoadPictureIntoWorkspace(SkinWorkspace& ws, const QString& path, const TintSource& tint,
+void loadPictureIntoWorkspace(SkinWorkspace& ws, const QString& path, const TintSource& tint,
                               const std::function<void()>& beforeChange) {
     const QImage picture = Imaging::readPicture(path, largestSurfaceSize());
     if (beforeChange)
         beforeChange();
-    LoadDecodedPicture(ws, picture, tint);
+    loadDecodedPicture(ws, picture, tint);
 }
 
 QRect surfaceCrop(const SkinWorkspace& ws, SurfaceId id) {
@@ -88,19 +88,19 @@ void scaleToSurfaces(SkinWorkspace& ws) {
 
 } // namespace
 
-void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint) {
-    ScaleDecodedPicture(ws, picture);
+void loadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint) {
+    scaleDecodedPicture(ws, picture);
     ComposeTintedSurfaces(ws, tint);
 }
 
-void ScaleDecodedPicture(SkinWorkspace& ws, const QImage& picture) {
+void scaleDecodedPicture(SkinWorkspace& ws, const QImage& picture) {
     if (picture.isNull())
         throw std::logic_error("There is no picture to load.");
     ws.LoadedPicture.Picture = Imaging::toInternal(picture);
     scaleToSurfaces(ws);
 }
 
-void RefitSurfaces(SkinWorkspace& ws, const TintSource& tint) {
+void refitSurfaces(SkinWorkspace& ws, const TintSource& tint) {
     if (!ws.hasSkin() || ws.LoadedPicture.Picture.isNull())
         throw std::logic_error("There is no picture to fit yet. Load an image first.");
     scaleToSurfaces(ws);

@@ -112,21 +112,21 @@ QRect surfaceCrop(const SkinWorkspace& ws, SurfaceId id);
 // Load Image after the file dialog: reads and decodes first, so a picture that cannot
 // be read changes nothing (throws Imaging::PictureError). `beforeChange` runs once the
 // picture is known to be good (the window enables its sliders there).
-void LoadPictureIntoWorkspace(SkinWorkspace& ws, const QString& path, const TintSource& tint,
+void loadPictureIntoWorkspace(SkinWorkspace& ws, const QString& path, const TintSource& tint,
                               const std::function<void()>& beforeChange = {});
 
 // The same from an already decoded picture. The workspace's framing decides how it is
 // scaled; with Stretch every step is the plain load's.
-void LoadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint);
+void loadDecodedPicture(SkinWorkspace& ws, const QImage& picture, const TintSource& tint);
 
 // The load up to the composition: the picture kept, copied into the instances (or each
 // surface's crop of it, with Fill) and scaled, the scaled pictures kept. The instances hold the
 // bare scaled pictures until ComposeTintedSurfaces runs.
-void ScaleDecodedPicture(SkinWorkspace& ws, const QImage& picture);
+void scaleDecodedPicture(SkinWorkspace& ws, const QImage& picture);
 
 // Scales the loaded picture to the surfaces again with the workspace's framing as it stands
 // now, then composes: what a change of fit or focus runs. Only after a successful load.
-void RefitSurfaces(SkinWorkspace& ws, const TintSource& tint);
+void refitSurfaces(SkinWorkspace& ws, const TintSource& tint);
 
 // Tints the templates, reads back the tinted key colour and lays them over the scaled
 // pictures. Only after at least one successful load.

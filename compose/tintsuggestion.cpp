@@ -545,7 +545,7 @@ Suggestion suggest(const QImage& mainPicture, const ButtonArt& art) {
 
 } // namespace TintSuggestion
 
-TintSuggestion::Suggestion SuggestMenuTint(const SkinWorkspace& ws) {
+TintSuggestion::Suggestion suggestMenuTint(const SkinWorkspace& ws) {
     if (!ws.hasSkin())
         throw std::logic_error("There is no picture to suggest a tint from yet. Load an image "
                                "first.");

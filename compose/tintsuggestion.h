@@ -112,4 +112,4 @@ Suggestion suggest(const QImage& mainPicture, const ButtonArt& art);
 
 // The suggestion for the picture loaded in the workspace, from its scaled Main picture
 // and its Main template. Only after a successful load (throws std::logic_error before).
-TintSuggestion::Suggestion SuggestMenuTint(const SkinWorkspace& ws);
+TintSuggestion::Suggestion suggestMenuTint(const SkinWorkspace& ws);

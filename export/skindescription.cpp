@@ -2,7 +2,7 @@
 
 #include "compose/skinworkspace.h"
 
-QByteArray BuildSkinDescription(const QByteArray& name, const QByteArray& templateText) {
+QByteArray buildSkinDescription(const QByteArray& name, const QByteArray& templateText) {
     QByteArray text;
     for (SurfaceId id : DescriptionLineOrder) {
         const SurfaceFacts& s = surfaceFacts(id);

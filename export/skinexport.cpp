@@ -137,7 +137,7 @@ private:
 
 } // namespace
 
-QStringList ExportSkin(const SkinWorkspace& ws, const QString& hostFolder, const QString& name,
+QStringList exportSkin(const SkinWorkspace& ws, const QString& hostFolder, const QString& name,
                        const QString& programFolder) {
     if (const QString problem = skinNameProblem(name); !problem.isEmpty())
         throw ExportError(problem);
@@ -145,7 +145,7 @@ QStringList ExportSkin(const SkinWorkspace& ws, const QString& hostFolder, const
         throw ExportError(QStringLiteral("There is no skin to save yet. Load an image first."));
 
     const SkinPaths paths = skinPaths(hostFolder, name);
-    const QByteArray description = BuildSkinDescription(
+    const QByteArray description = buildSkinDescription(
         *encodeForHost(name), readTemplate(descriptionTemplatePath(programFolder)));
 
     if (!QFileInfo(paths.skinsFolder).isDir()) {
@@ -164,7 +164,7 @@ QStringList ExportSkin(const SkinWorkspace& ws, const QString& hostFolder, const
     return paths.all();
 }
 
-void WriteTemplateSnapshot(const SkinWorkspace& ws) {
+void writeTemplateSnapshot(const SkinWorkspace& ws) {
     const std::pair<const PictureBox*, QString> shots[] = {{&ws.InChatMerge, "d:/p2.bmp"},
                                                            {&ws.OutChatMerge, "d:/p3.bmp"}};
     for (const auto& [box, path] : shots) {

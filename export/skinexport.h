@@ -39,12 +39,12 @@ QString descriptionTemplatePath(const QString& programFolder);
 // All five files are written to temporaries first and replace the earlier ones only
 // after every one was written; on any failure nothing is replaced and ExportError says
 // which path and why. Returns the five paths written.
-QStringList ExportSkin(const SkinWorkspace& ws, const QString& hostFolder, const QString& name,
+QStringList exportSkin(const SkinWorkspace& ws, const QString& hostFolder, const QString& name,
                        const QString& programFolder);
 
 // The snapshot button: the untinted Console and Chat templates to two fixed files, each
 // replaced whole or not at all. Throws ExportError; the second is not tried after the
 // first fails.
-void WriteTemplateSnapshot(const SkinWorkspace& ws);
+void writeTemplateSnapshot(const SkinWorkspace& ws);
 
 inline const char* const SkinExportedMessage = "Your skin has been exported to Norvo.";

@@ -50,7 +50,7 @@ bool isWholeNumber(const QVariant& v) {
 // What the text of a value must be, worked out without the conversion's own rules: a
 // whole number is written in plain decimal digits that read back as the same number.
 void checkText(const QVariant& value) {
-    const QString text = Module2::RegistryValueText(value);
+    const QString text = Module2::registryValueText(value);
     if (value.typeId() == QMetaType::QString) {
         require(text == value.toString());
     } else if (isWholeNumber(value)) {

@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!isWindowsDevice(fileName));
     }
 
-    const QByteArray description = BuildSkinDescription(*encoded, templateText);
+    const QByteArray description = buildSkinDescription(*encoded, templateText);
     const QByteArray& n = *encoded;
     const QByteArray head = "ConsoleBorderImage=" + n + "Console.bmp\r\n" +
                             "SceneWindowImage=" + n + "Scene.bmp\r\n" + "ChatWindowImage=" + n +

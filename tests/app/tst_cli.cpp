@@ -96,10 +96,10 @@ private slots:
 
         // The same load, tint and save in this process, as Load Image and Save Skin do.
         SkinWorkspace ws;
-        LoadPictureIntoWorkspace(ws, m_picture, [] { return MenuTint{40, -20, 10}; });
+        loadPictureIntoWorkspace(ws, m_picture, [] { return MenuTint{40, -20, 10}; });
         const QString other = m_dir.filePath("Other");
         QDir().mkpath(other + "/Skins");
-        ExportSkin(ws, other, "Ocean", QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).path());
+        exportSkin(ws, other, "Ocean", QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).path());
         for (const QString& name : skinFiles())
             QCOMPARE(readAll(skins() + name), readAll(other + "/Skins/" + name));
         QCOMPARE(skinFiles().size(), 5);
@@ -127,8 +127,8 @@ private slots:
 
         // The suggestion for this picture, as the window makes it.
         SkinWorkspace ws;
-        LoadPictureIntoWorkspace(ws, m_picture, [] { return MenuTint{}; });
-        const MenuTint suggested = SuggestMenuTint(ws).tint;
+        loadPictureIntoWorkspace(ws, m_picture, [] { return MenuTint{}; });
+        const MenuTint suggested = suggestMenuTint(ws).tint;
         QCOMPARE(tint.captured(1).toInt(), int(suggested.hue));
         QCOMPARE(tint.captured(2).toInt(), int(suggested.saturation));
         QCOMPARE(tint.captured(3).toInt(), int(suggested.lightness));
@@ -185,10 +185,10 @@ private slots:
 
         SkinWorkspace ws;
         ws.framing = {fit ? Fit::Fill : Fit::Stretch, {x, y}};
-        LoadPictureIntoWorkspace(ws, picture, [] { return MenuTint{-30, 0, 0}; });
+        loadPictureIntoWorkspace(ws, picture, [] { return MenuTint{-30, 0, 0}; });
         const QString other = m_dir.filePath("Other");
         QDir().mkpath(other + "/Skins");
-        ExportSkin(ws, other, "Wide", QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).path());
+        exportSkin(ws, other, "Wide", QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).path());
         QCOMPARE(skinFiles().size(), 5);
         for (const QString& name : skinFiles())
             QVERIFY2(readAll(skins() + name) == readAll(other + "/Skins/" + name),

@@ -197,7 +197,7 @@ private slots:
                  "WINEPREFIX relative/prefix: not an absolute path");
     }
 
-    void findHostFolder_data() {
+    void searchesInOrder_data() {
         QTest::addColumn<QString>("scenario");
         QTest::addColumn<QString>("folder");     // below the root; empty when none is found
         QTest::addColumn<QString>("source");     // part of the source
@@ -295,7 +295,7 @@ private slots:
                    noFrontEnds;
     }
 
-    void findHostFolder() {
+    void searchesInOrder() {
         QFETCH(QString, scenario);
         QFETCH(QString, folder);
         QFETCH(QString, source);
@@ -349,7 +349,7 @@ private slots:
                                  "\"Directory\"=str(2):\"%ProgramFiles%\\\\Norvo\"\n");
         }
 
-        const HostFolderSearch search = FindHostFolder(environment(winePrefix));
+        const HostFolderSearch search = findHostFolder(environment(winePrefix));
         const QString realRoot = QDir(root()).canonicalPath();
         QCOMPARE(search.found(), !folder.isEmpty());
         // A settings file's folder is used as written; a prefix's is found on disk.
@@ -376,10 +376,10 @@ private slots:
         makePrefix(m_home + "/.wine", wowHive("C:\\Program Files (x86)\\Norvo 7"),
                    {"Program Files (x86)/Norvo 7/Skins"});
         FakeDialogs dialogs;
-        const bool started = RunLoadStep(dialogs);
+        const bool started = runLoadStep(dialogs);
         QDir(m_home + "/.wine").removeRecursively();
         FakeDialogs without;
-        const bool startedWithout = RunLoadStep(without);
+        const bool startedWithout = runLoadStep(without);
         qputenv("HOME", home);
         if (!prefix.isNull())
             qputenv("WINEPREFIX", prefix);

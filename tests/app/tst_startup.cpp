@@ -92,7 +92,7 @@ private slots:
         SpecialFolders::DocumentsFolder.clear();
     }
 
-    void registryValueText_data() {
+    void valueAsText_data() {
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("text");
 
@@ -115,10 +115,10 @@ private slots:
         QTest::newRow("Boolean") << QVariant(true) << QString();
     }
 
-    void registryValueText() {
+    void valueAsText() {
         QFETCH(QVariant, value);
         QFETCH(QString, text);
-        QCOMPARE(Module2::RegistryValueText(value), text);
+        QCOMPARE(Module2::registryValueText(value), text);
     }
 
     void readRegistryValue_data() {
@@ -231,7 +231,7 @@ private slots:
 
         const SettingsFixture settings(userFile, systemFile);
         FakeDialogs dialogs;
-        QCOMPARE(RunLoadStep(dialogs), started);
+        QCOMPARE(runLoadStep(dialogs), started);
         QCOMPARE(Module1::HostFolder, hostFolder);
         QCOMPARE(dialogs.messages, started ? QStringList() : QStringList{installMessage});
         QVERIFY(dialogs.openFileRequests.isEmpty());
@@ -272,7 +272,7 @@ private slots:
 
         const SettingsFixture settings(files);
         FakeDialogs dialogs;
-        QCOMPARE(RunLoadStep(dialogs), !hostFolder.isEmpty());
+        QCOMPARE(runLoadStep(dialogs), !hostFolder.isEmpty());
         QCOMPARE(Module1::HostFolder, hostFolder);
     }
 

@@ -123,7 +123,7 @@ QList<QImage> surfacesOf(const SkinWorkspace& ws) {
 QList<QImage> composedSurfaces(const QString& path, MenuTint tint, Framing framing = {}) {
     SkinWorkspace ws;
     ws.framing = framing;
-    LoadDecodedPicture(ws, Imaging::readPicture(path, largestSurfaceSize()),
+    loadDecodedPicture(ws, Imaging::readPicture(path, largestSurfaceSize()),
                        [tint] { return tint; });
     return surfacesOf(ws);
 }
@@ -986,7 +986,7 @@ void TestWindowFlows::suggestTintSetsTheSlidersAndRecomposesOnce() {
         drag(slider("ucSlider1"), {BesideThumb});
     QCOMPARE(m_window->menuTint(), before);
 
-    const MenuTint tint = SuggestMenuTint(*m_ws).tint;
+    const MenuTint tint = suggestMenuTint(*m_ws).tint;
     QVERIFY(tint.hue != 0 && tint.saturation != 0);
     QSignalSpy keyReads(&m_ws->GetColor, &ImageControl::imageChanged);
     QSignalSpy strip(&m_ws->Xpress2, &ImageControl::imageChanged);
@@ -1032,7 +1032,7 @@ void TestWindowFlows::suggestTintIsReachedByKeyboard() {
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    const MenuTint tint = SuggestMenuTint(*m_ws).tint;
+    const MenuTint tint = suggestMenuTint(*m_ws).tint;
     QCOMPARE(m_window->menuTint(), tint);
     QVERIFY(m_dialogs->messages.isEmpty());
 }

@@ -40,7 +40,7 @@ class TestComposition : public QObject {
 private slots:
     void aPictureOfAnyShapeGivesTheFourExactSizes() {
         SkinWorkspace ws;
-        LoadDecodedPicture(ws, checker(100, 100), fixedTint(0, 0, 0));
+        loadDecodedPicture(ws, checker(100, 100), fixedTint(0, 0, 0));
         const QList<QSize> expected{{800, 629}, {300, 550}, {310, 105}, {438, 173}};
         for (int i = 0; i < 4; ++i) {
             const SkinSurface& s = ws.surfaces()[i];
@@ -58,7 +58,7 @@ private slots:
     void zeroTintLaysTheUntintedArtworkOverTheStretchedPicture() {
         SkinWorkspace ws;
         const QImage picture = checker(123, 77);
-        LoadDecodedPicture(ws, picture, fixedTint(0, 0, 0));
+        loadDecodedPicture(ws, picture, fixedTint(0, 0, 0));
         QCOMPARE(ws.GetColor.PixelColor(1, 1), KeyColor);
         for (const SkinSurface& s : ws.surfaces()) {
             const QImage stretched = Imaging::stretch(picture, s.size.width(), s.size.height());
@@ -70,7 +70,7 @@ private slots:
 
     void magentaInThePictureStaysOnEverySurface() {
         SkinWorkspace ws;
-        LoadDecodedPicture(ws, solid(50, 50, Key), fixedTint(0, 0, 0));
+        loadDecodedPicture(ws, solid(50, 50, Key), fixedTint(0, 0, 0));
         for (const SkinSurface& s : ws.surfaces()) {
             const QImage out = s.instance->Picture();
             QCOMPARE(out.pixel(0, 0), Key);
@@ -83,7 +83,7 @@ private slots:
         QImage templ = ws.MainMerge.Picture;
         templ.setPixel(5, 5, qRgb(254, 0, 255));
         ws.MainMerge.Picture = templ;
-        LoadDecodedPicture(ws, solid(10, 10, qRgb(1, 2, 3)), fixedTint(0, 0, 0));
+        loadDecodedPicture(ws, solid(10, 10, qRgb(1, 2, 3)), fixedTint(0, 0, 0));
         QCOMPARE(ws.Xpress1.Picture().pixel(5, 5), qRgb(254, 0, 255));
         QCOMPARE(ws.Xpress1.Picture().pixel(6, 5), qRgb(1, 2, 3));
     }
@@ -91,7 +91,7 @@ private slots:
     void theTintedKeyIsReadBackAndLetsThePictureThrough() {
         SkinWorkspace ws;
         const QRgb picture = qRgb(40, 50, 60);
-        LoadDecodedPicture(ws, solid(20, 20, picture), fixedTint(100, 0, 0));
+        loadDecodedPicture(ws, solid(20, 20, picture), fixedTint(100, 0, 0));
         QCOMPARE(ws.GetColor.PixelColor(1, 1), colorValue(0, 255, 0));
         for (const SkinSurface& s : ws.surfaces()) {
             QCOMPARE(s.tinted->Picture, Imaging::adjustHsl(s.templ->Picture, 100, 0, 0));
@@ -109,7 +109,7 @@ private slots:
         QImage templ = ws.SceneMerge.Picture;
         templ.setPixel(150, 300, qRgb(255, 0, 0));
         ws.SceneMerge.Picture = templ;
-        LoadDecodedPicture(ws, solid(20, 20, qRgb(7, 7, 7)), fixedTint(0, -100, 0));
+        loadDecodedPicture(ws, solid(20, 20, qRgb(7, 7, 7)), fixedTint(0, -100, 0));
         QCOMPARE(ws.GetColor.PixelColor(1, 1), colorValue(128, 128, 128));
         QCOMPARE(ws.Xpress3.Picture().pixel(150, 300), qRgb(128, 128, 128));
         QCOMPARE(ws.Xpress3.Picture().pixel(149, 300), qRgb(7, 7, 7));
@@ -135,9 +135,9 @@ private slots:
         // they differ.
         SkinWorkspace one;
         SkinWorkspace other;
-        LoadDecodedPicture(one, solid(8, 8, qRgb(1, 2, 3)),
+        loadDecodedPicture(one, solid(8, 8, qRgb(1, 2, 3)),
                            fixedTint(tint.hue, tint.saturation, tint.lightness));
-        LoadDecodedPicture(other, solid(8, 8, qRgb(250, 251, 252)),
+        loadDecodedPicture(other, solid(8, 8, qRgb(250, 251, 252)),
                            fixedTint(tint.hue, tint.saturation, tint.lightness));
         for (int i = 0; i < 4; ++i) {
             const SkinSurface& s = one.surfaces()[i];
@@ -169,13 +169,13 @@ private slots:
         const TintSource source = [&] {
             return tint;
         };
-        LoadDecodedPicture(ws, solid(10, 10, qRgb(200, 0, 0)), source);
+        loadDecodedPicture(ws, solid(10, 10, qRgb(200, 0, 0)), source);
         tint = {-40, 25, 10};
         ComposeTintedSurfaces(ws, source);
-        LoadDecodedPicture(ws, solid(10, 10, qRgb(0, 0, 200)), source);
+        loadDecodedPicture(ws, solid(10, 10, qRgb(0, 0, 200)), source);
 
         SkinWorkspace fresh;
-        LoadDecodedPicture(fresh, solid(10, 10, qRgb(0, 0, 200)), fixedTint(-40, 25, 10));
+        loadDecodedPicture(fresh, solid(10, 10, qRgb(0, 0, 200)), fixedTint(-40, 25, 10));
         for (int i = 0; i < 4; ++i)
             QCOMPARE(ws.surfaces()[i].instance->Picture(), fresh.surfaces()[i].instance->Picture());
     }
@@ -186,7 +186,7 @@ private slots:
         const TintSource source = [&] {
             return tint;
         };
-        LoadDecodedPicture(ws, checker(64, 48), source);
+        loadDecodedPicture(ws, checker(64, 48), source);
         for (const MenuTint& t : {MenuTint{30, 0, 0}, MenuTint{-100, -100, -100},
                                   MenuTint{100, 100, 100}, MenuTint{12, -7, 33}}) {
             tint = t;
@@ -194,7 +194,7 @@ private slots:
             PreviewMenuTint(ws, source);
         }
         SkinWorkspace once;
-        LoadDecodedPicture(once, checker(64, 48), fixedTint(12, -7, 33));
+        loadDecodedPicture(once, checker(64, 48), fixedTint(12, -7, 33));
         for (int i = 0; i < 4; ++i)
             QCOMPARE(ws.surfaces()[i].instance->Picture(), once.surfaces()[i].instance->Picture());
         QCOMPARE(ws.Xpress2.Picture(), Imaging::adjustHsl(ws.Picture1.Picture, 12, -7, 33));
@@ -208,7 +208,7 @@ private slots:
             ++reads;
             return MenuTint{};
         };
-        LoadDecodedPicture(ws, checker(8, 8), counting);
+        loadDecodedPicture(ws, checker(8, 8), counting);
         QCOMPARE(reads, 4); // once per template
         PreviewMenuTint(ws, counting);
         QCOMPARE(reads, 5);
@@ -228,7 +228,7 @@ private slots:
     void composingBeforeAnyLoadIsRefused() {
         SkinWorkspace ws;
         QVERIFY_THROWS_EXCEPTION(std::logic_error, ComposeTintedSurfaces(ws, fixedTint(0, 0, 0)));
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, RefitSurfaces(ws, fixedTint(0, 0, 0)));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, refitSurfaces(ws, fixedTint(0, 0, 0)));
         QVERIFY(ws.Xpress1.Picture().isNull());
     }
 
@@ -247,7 +247,7 @@ private slots:
         SkinWorkspace ws;
         ws.framing = {Fit::Fill, focus};
         const QImage picture = checker(pictureSize.width(), pictureSize.height());
-        LoadDecodedPicture(ws, picture, fixedTint(30, 0, 0));
+        loadDecodedPicture(ws, picture, fixedTint(30, 0, 0));
         QCOMPARE(ws.LoadedPicture.Picture, picture);
         for (const SkinSurface& s : ws.surfaces()) {
             const QRect crop = fillCrop(pictureSize, s.size, focus);
@@ -272,7 +272,7 @@ private slots:
             return tint;
         };
         SkinWorkspace ws;
-        LoadDecodedPicture(ws, picture, source);
+        loadDecodedPicture(ws, picture, source);
         const QList<QImage> stretched = surfaces(ws);
         tint = {-20, 10, 5};
         ComposeTintedSurfaces(ws, source);
@@ -281,15 +281,15 @@ private slots:
              {Framing{Fit::Fill, {}}, Framing{Fit::Fill, {0.05, 0.95}},
               Framing{Fit::Fill, {0.7, 0.3}}, Framing{Fit::Stretch, {0.7, 0.3}}}) {
             ws.framing = framing;
-            RefitSurfaces(ws, source);
+            refitSurfaces(ws, source);
             SkinWorkspace fresh;
             fresh.framing = framing;
-            LoadDecodedPicture(fresh, picture, source);
+            loadDecodedPicture(fresh, picture, source);
             QCOMPARE(surfaces(ws), surfaces(fresh));
             QVERIFY(ws.Xpress1.mergeOn());
         }
         tint = {0, 0, 0};
-        RefitSurfaces(ws, source);
+        refitSurfaces(ws, source);
         QCOMPARE(surfaces(ws), stretched);
     }
 

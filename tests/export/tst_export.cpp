@@ -46,7 +46,7 @@ struct Fixture {
         QDir(dir.path()).mkpath("Host/Skins");
         QDir(dir.path()).mkpath("Program");
         writeAll(program + "/DefaultSkin.txt", Template);
-        LoadDecodedPicture(ws, picture(qRgb(10, 200, 30), qRgb(250, 250, 0)), [] {
+        loadDecodedPicture(ws, picture(qRgb(10, 200, 30), qRgb(250, 250, 0)), [] {
             return MenuTint{20, -10, 5};
         });
     }
@@ -91,7 +91,7 @@ private slots:
         QFETCH(QByteArray, name);
         QFETCH(QByteArray, templ);
         QFETCH(QByteArray, expected);
-        QCOMPARE(BuildSkinDescription(name, templ), expected);
+        QCOMPARE(buildSkinDescription(name, templ), expected);
     }
 
     void codePage() {
@@ -169,12 +169,12 @@ private slots:
 
     void exportWritesTheFiveFilesExactly() {
         Fixture f;
-        const QStringList written = ExportSkin(f.ws, f.host, "Ocean", f.program);
+        const QStringList written = exportSkin(f.ws, f.host, "Ocean", f.program);
         QCOMPARE(written, skinPaths(f.host, "Ocean").all());
         QCOMPARE(QDir(f.skins()).entryList(QDir::Files).size(), 5);
 
         const QByteArray skn = readAll(f.skins() + "Ocean.skn");
-        QCOMPARE(skn, BuildSkinDescription("Ocean", Template));
+        QCOMPARE(skn, buildSkinDescription("Ocean", Template));
 
         const std::pair<QString, const ImageControl*> bitmaps[] = {
             {"OceanMain.bmp", &f.ws.Xpress1},
@@ -192,7 +192,7 @@ private slots:
 
     void blanksAroundTheNameAppearInEveryFileName() {
         Fixture f;
-        ExportSkin(f.ws, f.host, " Sea ", f.program);
+        exportSkin(f.ws, f.host, " Sea ", f.program);
         QCOMPARE(QDir(f.skins()).entryList(QDir::Files),
                  QStringList({" Sea .skn", " Sea Chat.bmp", " Sea Console.bmp", " Sea Main.bmp",
                               " Sea Scene.bmp"}));
@@ -200,17 +200,17 @@ private slots:
 
     void aHostFolderEndingInASeparatorStillExports() {
         Fixture f;
-        const QStringList written = ExportSkin(f.ws, f.host + "/", "Ocean", f.program);
+        const QStringList written = exportSkin(f.ws, f.host + "/", "Ocean", f.program);
         QVERIFY(written.constFirst().contains("Host//Skins/"));
         QVERIFY(QFile::exists(f.skins() + "OceanMain.bmp"));
     }
 
     void exportingTwiceReplacesEveryFile() {
         Fixture f;
-        ExportSkin(f.ws, f.host, "Ocean", f.program);
+        exportSkin(f.ws, f.host, "Ocean", f.program);
         const QByteArray firstSkn = readAll(f.skins() + "Ocean.skn");
-        LoadDecodedPicture(f.ws, picture(qRgb(1, 2, 3), qRgb(4, 5, 6)), [] { return MenuTint{}; });
-        ExportSkin(f.ws, f.host, "Ocean", f.program);
+        loadDecodedPicture(f.ws, picture(qRgb(1, 2, 3), qRgb(4, 5, 6)), [] { return MenuTint{}; });
+        exportSkin(f.ws, f.host, "Ocean", f.program);
         QCOMPARE(readAll(f.skins() + "Ocean.skn"), firstSkn); // replaced, not grown
         QImage main(f.skins() + "OceanMain.bmp");
         QCOMPARE(main.convertToFormat(QImage::Format_RGB32), f.ws.Xpress1.Picture());
@@ -241,8 +241,8 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, message);
         Fixture f;
-        ExportSkin(f.ws, f.host, "Ocean", f.program);
-        LoadDecodedPicture(f.ws, picture(qRgb(99, 0, 0), qRgb(0, 99, 0)), [] {
+        exportSkin(f.ws, f.host, "Ocean", f.program);
+        loadDecodedPicture(f.ws, picture(qRgb(99, 0, 0), qRgb(0, 99, 0)), [] {
             return MenuTint{50, 50, 50};
         });
 
@@ -274,7 +274,7 @@ private slots:
         const auto before = f.snapshot();
 
         try {
-            ExportSkin(*ws, host, name, f.program);
+            exportSkin(*ws, host, name, f.program);
             QFAIL("the export succeeded");
         } catch (const ExportError& e) {
             QVERIFY2(e.message().contains(message), qPrintable(e.message()));
@@ -289,16 +289,16 @@ private slots:
         QDir::setCurrent(dir.path());
         QDir().mkdir("d:");
         SkinWorkspace ws;
-        WriteTemplateSnapshot(ws); // before any load
+        writeTemplateSnapshot(ws); // before any load
         QCOMPARE(QImage("d:/p2.bmp").convertToFormat(QImage::Format_RGB32), ws.InChatMerge.Picture);
         QCOMPARE(QImage("d:/p3.bmp").convertToFormat(QImage::Format_RGB32),
                  ws.OutChatMerge.Picture);
         const QByteArray first = readAll("d:/p3.bmp");
 
-        LoadDecodedPicture(ws, picture(qRgb(1, 1, 1), qRgb(2, 2, 2)), [] {
+        loadDecodedPicture(ws, picture(qRgb(1, 1, 1), qRgb(2, 2, 2)), [] {
             return MenuTint{80, 80, 80};
         });
-        WriteTemplateSnapshot(ws); // after a tint: still the untinted templates
+        writeTemplateSnapshot(ws); // after a tint: still the untinted templates
         QCOMPARE(readAll("d:/p3.bmp"), first);
         QCOMPARE(QImage("d:/p2.bmp").convertToFormat(QImage::Format_RGB32), ws.InChatMerge.Picture);
         QDir::setCurrent(old);
@@ -328,7 +328,7 @@ private slots:
         {
             const FileSizeLimit full(limit);
             try {
-                WriteTemplateSnapshot(ws);
+                writeTemplateSnapshot(ws);
             } catch (const ExportError& e) {
                 message = e.message();
             }
@@ -349,7 +349,7 @@ private slots:
         QDir().mkpath("d:/p2.bmp"); // a folder in the way of the first file
         SkinWorkspace ws;
         try {
-            WriteTemplateSnapshot(ws);
+            writeTemplateSnapshot(ws);
             QFAIL("the snapshot succeeded");
         } catch (const ExportError& e) {
             QVERIFY(e.message().contains("p2.bmp"));

@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     const TintSource source = [&tint] {
         return tint;
     };
-    LoadPictureIntoWorkspace(ws, pictures[0], source);
+    loadPictureIntoWorkspace(ws, pictures[0], source);
     report("loaded", 1);
 
     for (int i = 1; i <= releases; ++i) {
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
             report("releases", i);
     }
     for (int i = 1; i <= loads; ++i) {
-        LoadPictureIntoWorkspace(ws, pictures[i % pictures.size()], source);
+        loadPictureIntoWorkspace(ws, pictures[i % pictures.size()], source);
         if (i % 20 == 0)
             report("loads", i);
     }
