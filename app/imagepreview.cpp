@@ -59,3 +59,10 @@ void ImagePreview::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit dragged(pixelAt(event));
 }
+
+void ImagePreview::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    event->accept();
+    emit released();
+}

@@ -7,7 +7,7 @@ class ImageControl;
 
 // Shows one image-control instance's current image at the top-left, unscaled and clipped
 // to the widget. An instance without an image shows the window's background. Reports the
-// left button's press and its moves while held, in widget (= image) coordinates.
+// left button's press, its moves while held and its release, in widget (= image) coordinates.
 class ImagePreview : public QWidget {
     Q_OBJECT
 
@@ -19,11 +19,13 @@ public:
 signals:
     void pressed(QPoint at);
     void dragged(QPoint at);
+    void released();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void refresh();

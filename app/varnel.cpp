@@ -187,7 +187,7 @@ void Varnel::createTintSliders() {
         connect(row.slider, &ucSlider::Change, this, &Varnel::previewTint);
         connect(row.slider, &ucSlider::MouseUp, this, [this](short&) {
             composeSurfaces();
-            showSliderFailures();
+            showDragFailures();
         });
     }
     // Each slider overlaps the next by two pixels; the lower one lies above, so a thumb
@@ -229,6 +229,7 @@ void Varnel::createFitControls() {
                 [this, id](QPoint at) { beginFocusDrag(id, at); });
         connect(preview, &ImagePreview::dragged, this,
                 [this, id](QPoint at) { dragFocus(id, at); });
+        connect(preview, &ImagePreview::released, this, &Varnel::endFocusDrag);
     }
 }
 
@@ -296,24 +297,30 @@ void Varnel::runDragRoutine(QString& lastFailure, const QString& what,
     } catch (const std::exception& e) {
         const QString text = QStringLiteral("%1: %2").arg(what, QString::fromStdString(e.what()));
         if (text != lastFailure)
-            m_sliderFailures.append(text);
+            m_dragFailures.append(text);
         lastFailure = text;
-        if (!sliderDragged())
-            showSliderFailures();
+        if (!dragUnderWay())
+            showDragFailures();
     }
 }
 
-bool Varnel::sliderDragged() const {
-    return ucSlider1->isDragging() || ucSlider2->isDragging() || ucSlider3->isDragging();
+bool Varnel::dragUnderWay() const {
+    return m_focusDrag || ucSlider1->isDragging() || ucSlider2->isDragging() ||
+           ucSlider3->isDragging();
 }
 
-void Varnel::showSliderFailures() {
-    if (m_sliderFailures.isEmpty())
+void Varnel::endFocusDrag() {
+    m_focusDrag.reset();
+    showDragFailures();
+}
+
+void Varnel::showDragFailures() {
+    if (m_dragFailures.isEmpty())
         return;
     // Queued: shown once the slider's event, the release included, has returned.
     QMetaObject::invokeMethod(
         this,
-        [this, texts = std::exchange(m_sliderFailures, {})] {
+        [this, texts = std::exchange(m_dragFailures, {})] {
             for (const QString& text : texts)
                 m_dialogs.message(text);
         },

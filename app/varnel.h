@@ -65,17 +65,18 @@ private:
     // moves while the button is held go on with it.
     void beginFocusDrag(SurfaceId surface, QPoint at);
     void dragFocus(SurfaceId surface, QPoint at);
-    // Runs one routine of a drag (a slider's or the focus's). A slider's failure is shown
-    // only after its drag has ended and its event has returned, since a modal box while the
-    // button is held would take the release from the slider (the drag would never end); a
-    // focus move's failure after the pointer event. A failure that repeats at every step is
-    // shown once. Each routine keeps its own last failure, so a preview that works between
-    // two failing releases does not repeat one.
+    // Runs one routine of a drag (a slider's or the focus's). A failure is shown only after
+    // the drag has ended and the pointer event has returned, since a modal box while the
+    // button is held would take the release from the slider or preview (the drag would
+    // never end). A failure that repeats at every step is shown once. Each routine keeps its own
+    // last failure, so a preview that works between two failing releases does not repeat one.
     void runDragRoutine(QString& lastFailure, const QString& what,
                         const std::function<void()>& work);
-    bool sliderDragged() const;
+    // True while a slider's thumb or the focus is being dragged.
+    bool dragUnderWay() const;
+    void endFocusDrag();
     // Shows the failures kept so far, after the running event.
-    void showSliderFailures();
+    void showDragFailures();
 
     // Every handler runs its work through this: a failure becomes a message, never an
     // exception in the event loop.
@@ -90,7 +91,7 @@ private:
     // While Suggest Tint sets the three sliders: their Change events wait for the one
     // preview that follows.
     bool m_settingSliders = false;
-    QStringList m_sliderFailures; // not shown yet: a drag was under way
+    QStringList m_dragFailures; // not shown yet: a drag was under way
     QString m_lastFocusFailure;
 
     // The surface a focus drag started on and the crop it showed at the press: the whole
