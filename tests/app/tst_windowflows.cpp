@@ -337,14 +337,7 @@ void TestWindowFlows::loadThroughDialog(const QString& path) {
 }
 
 void TestWindowFlows::drag(ucSlider* target, const QList<QPoint>& points) {
-    QWindow* window = m_window->windowHandle();
-    auto at = [&](QPoint p) {
-        return target->mapTo(m_window.get(), p);
-    };
-    QTest::mousePress(window, Qt::LeftButton, {}, at(points.constFirst()));
-    for (qsizetype i = 1; i < points.size(); ++i)
-        QTest::mouseMove(window, at(points[i]));
-    QTest::mouseRelease(window, Qt::LeftButton, {}, at(points.constLast()));
+    pointer(target, points);
 }
 
 void TestWindowFlows::pointer(QWidget* target, const QList<QPoint>& points) {
