@@ -69,7 +69,7 @@ bool searchSettings(HostFolderSearch& search) {
         // The first file that has the value is the one that was read.
         QString file = files.value(1);
         for (const QString& candidate : files) {
-            if (QFileInfo(candidate).isFile() &&
+            if (QFileInfo(candidate).isFile() && Module2::settingsFileSafeToRead(candidate) &&
                 QSettings(candidate, QSettings::NativeFormat).contains(HostValue)) {
                 file = candidate;
                 break;

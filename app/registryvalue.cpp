@@ -1,5 +1,8 @@
 #include "app/registryvalue.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -28,15 +31,17 @@ QVariant readValue(const QString& key, const QString& name) {
 QVariant readHostSettings(const QString& org, const QString& app, const QString& key) {
     QSettings user(QSettings::NativeFormat, QSettings::UserScope, org, app);
     user.setFallbacksEnabled(false);
-    if (user.contains(key))
+    if (settingsFileSafeToRead(user.fileName()) && user.contains(key))
         return user.value(key);
     // The folders QSettings searches for the system scope on this platform, in its order.
     QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
     if (!folders.isEmpty())
         folders.removeFirst(); // the user's own folder, read above
     for (const QString& folder : std::as_const(folders)) {
-        const QSettings system(folder + u'/' + org + u'/' + app + QStringLiteral(".conf"),
-                               QSettings::NativeFormat);
+        const QString path = folder + u'/' + org + u'/' + app + QStringLiteral(".conf");
+        if (!settingsFileSafeToRead(path))
+            continue;
+        const QSettings system(path, QSettings::NativeFormat);
         if (system.contains(key))
             return system.value(key);
     }
@@ -65,6 +70,15 @@ QVariant readValue(const QString& key, const QString& name) {
 #endif
 
 } // namespace
+
+bool settingsFileSafeToRead(const QString& path) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // QSettings finds nothing in it either
+    return !file.readAll().contains("@Variant(");
+}
 
 QVariant ReadRegistryValue(const QVariant& keyPath, const QVariant& valueName) {
     try {

@@ -210,6 +210,13 @@ private slots:
                                       "udCgAeDEpCjIpCg89QFZhcmlhbnQoAHgxcmlhbnQoAAB4MikKDz1AVmFy"
                                       "aWFudCgAeDEpCjIpCg89QFZhcmlhbnQoAAAAMXF4AHEALykK")
             << none << false << QString();
+        // A stored bitmap: Qt can only make one inside a GUI application and would end this
+        // one (the command line has none), so the file is passed over.
+        QTest::newRow("stored bitmap value, no GUI application")
+            << QByteArray("Directory=@Variant(\\0\\0\\0I#01)\n") << none << false << QString();
+        QTest::newRow("stored bitmap in the user file, system-wide file decides")
+            << QByteArray("Directory=@Variant(\\0\\0\\0I#01)\n")
+            << QByteArray("Directory=/opt/norvo\n") << true << QStringLiteral("/opt/norvo");
         QTest::newRow("system-wide file only")
             << none << QByteArray("Directory=/opt/norvo\n") << true << QStringLiteral("/opt/norvo");
         QTest::newRow("user file wins over system-wide file")
