@@ -1,6 +1,7 @@
 #include "app/cli.h"
 
 #include "app/hostfoldersearch.h"
+#include "app/workingmemory.h"
 #include "art/builtinart.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
@@ -301,6 +302,11 @@ std::optional<int> runCommandLine(int argc, char** argv) {
         printLine(parsed.status == 0 ? stdout : stderr, parsed.text);
         return parsed.status;
     }
+    // This process does one export and ends: its picture buffers are all fresh memory.
+    // Their total stays well under this (the reduced decode, four surfaces at four stages,
+    // the bitmaps); a larger picture's buffers are mapped as before.
+    constexpr std::size_t ExportWorkingMemory = std::size_t(32) << 20;
+    prepareWorkingMemory(ExportWorkingMemory);
     const int status = runExport(*parsed.exportRequest);
     // Every file is committed and the report printed: leave without tearing down what the
     // system frees anyway (the application object, the thread pool, libraries, the heap).
