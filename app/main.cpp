@@ -3,14 +3,11 @@
 #include "app/loadstep.h"
 #include "app/qtdialogs.h"
 #include "app/varnel.h"
-#include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    // Process-wide state the picture reader needs, set while this is the only thread.
-    Imaging::setUpPictureReading();
     // Before any application object exists, so that the command line needs no display.
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;

@@ -716,7 +716,6 @@ int main(int argc, char** argv) {
     if (timingRun && showWindowOnce())
         firstWindowMs =
             std::chrono::duration<double, std::milli>(Clock::now() - processStart).count();
-    Imaging::setUpPictureReading();
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 

@@ -16,13 +16,6 @@ namespace Imaging {
 
 // ---- reading pictures ----
 
-// The process-wide set-up the reader needs, once at start-up before any picture is read
-// (main, and each test, benchmark or fuzz program that reads pictures): the JPEG decoder's
-// memory cap, and the message handler through which each read hears its own decoder's
-// warnings. Install any message handler of the program's own before this: every message
-// that is not a read's decoder warning goes on to it unchanged. Later calls do nothing.
-void setUpPictureReading();
-
 // A picture file that could not be read. what() is the whole user-facing sentence.
 class PictureError : public std::runtime_error {
 public:
@@ -39,8 +32,7 @@ private:
 // Reads a picture file, judged by its content, into Format_RGB32. Pictures larger than
 // needed are decoded at reduced scale (JPEG DCT scaling), never below `cover` in either
 // axis after the EXIF orientation is applied. An empty `cover` decodes at full size.
-// Safe to call on several threads at once. Throws PictureError, and std::logic_error when
-// setUpPictureReading has not run.
+// Safe to call on several threads at once. Throws PictureError.
 QImage readPicture(const QString& path, QSize cover = QSize());
 
 // ---- the colour model ----

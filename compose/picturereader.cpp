@@ -1,5 +1,5 @@
-#include "compose/decoderwarnings.h"
 #include "compose/imaging.h"
+#include "compose/jpegreader.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -21,15 +20,6 @@
 namespace Imaging {
 
 namespace {
-
-// Decoding never allocates more than this for one picture; a larger one is "too large".
-constexpr int AllocationLimitMiB = 1024;
-
-// Whether a width x height picture would take more than the limit in Format_RGB32. Header
-// sizes reach 2^31 in each axis, so the product is not formed.
-bool exceedsAllocationLimit(qint64 width, qint64 height) {
-    return width > 0 && height > 0 && width > qint64(AllocationLimitMiB) * 1024 * 1024 / 4 / height;
-}
 
 QString reasonFor(const QImageReader& reader) {
     switch (reader.error()) {
@@ -46,20 +36,6 @@ QString reasonFor(const QImageReader& reader) {
         break;
     }
     return QStringLiteral("damaged");
-}
-
-// The size to ask the JPEG reader for: the smallest DCT scale M/8 that keeps the picture at
-// least `cover` in both axes, at floor(size * M / 8). The reader picks its DCT scale from
-// the size asked for; rounding down keeps it at M (rounding up would tip it to M + 1),
-// and when the sizes divide evenly, as camera sizes do, it need not resample at all.
-QSize jpegDecodeSize(QSize stored, QSize cover) {
-    for (int m = 1; m < 8; ++m) {
-        const qint64 w = qint64(stored.width()) * m;
-        const qint64 h = qint64(stored.height()) * m;
-        if (w / 8 >= cover.width() && h / 8 >= cover.height())
-            return QSize(int(w / 8), int(h / 8));
-    }
-    return stored;
 }
 
 // What a Windows bitmap's headers say, as far as the workarounds below need it.
@@ -209,28 +185,7 @@ QImage opaqueWhenAlphaIsUnset(QImage image) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-std::atomic<bool>& readingSetUp() {
-    static std::atomic<bool> done{false};
-    return done;
-}
-
 } // namespace
-
-void setUpPictureReading() {
-    // The JPEG decoder keeps every coefficient of a progressive or non-interleaved picture
-    // at its stored size, whatever size it is asked to produce, so a small file claiming a
-    // huge frame would take gigabytes. libjpeg reads this cap from the environment each
-    // time a decoder is created; past it the decode fails, which the decoder only warns
-    // about (caught as "too large" below). Set here, before any thread reads the
-    // environment. Can go when QImageReader's allocation limit also covers the decoder's
-    // working memory (Qt 6.4 checks only the finished image).
-    if (!qEnvironmentVariableIsSet("JPEGMEM"))
-        qputenv("JPEGMEM", "512M");
-    // Qt's JPEG reader reports a cut file only as a warning. Can go when it fails the read
-    // instead (Qt 6.4 does not).
-    DecoderWarnings::installHandler();
-    readingSetUp().store(true);
-}
 
 PictureError::PictureError(const QString& path, const QString& reason)
     : std::runtime_error(QStringLiteral("The picture could not be loaded: %1 (%2)")
@@ -244,10 +199,6 @@ QString PictureError::message() const {
 }
 
 QImage readPicture(const QString& path, QSize cover) {
-    // Without it, cut JPEGs would load with grey filling and huge ones exhaust memory.
-    if (!readingSetUp().load())
-        throw std::logic_error("Imaging::setUpPictureReading() must run at start-up, before "
-                               "any picture is read");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw PictureError(path, QStringLiteral("cannot be opened: %1").arg(file.errorString()));
@@ -261,6 +212,10 @@ QImage readPicture(const QString& path, QSize cover) {
         if (const QString problem = bitmap->problem(file.size()); !problem.isEmpty())
             throw PictureError(path, problem);
     }
+    // A JPEG starts with its start-of-image marker, which is all Qt's reader checks too.
+    if (const QByteArray head = file.peek(2);
+        head.size() == 2 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8)
+        return toInternal(readJpeg(file, path, cover));
 
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
@@ -270,31 +225,13 @@ QImage readPicture(const QString& path, QSize cover) {
         throw PictureError(path, QStringLiteral("not a picture"));
 
     const QByteArray format = reader.format();
-    const bool jpeg = format == "jpeg";
-    QSize decode = reader.size();
-    if (jpeg && decode.isValid() && !cover.isEmpty()) {
-        QSize need = cover;
-        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
-            need.transpose();
-        decode = jpegDecodeSize(decode, need);
-        if (decode != reader.size())
-            reader.setScaledSize(decode);
-    }
-    if (decode.isValid() && exceedsAllocationLimit(decode.width(), decode.height()))
+    if (const QSize size = reader.size();
+        size.isValid() && exceedsAllocationLimit(size.width(), size.height()))
         throw PictureError(path, QStringLiteral("too large"));
 
-    QImage image;
-    {
-        const DecoderWarnings::Scope warnings;
-        image = reader.read();
-        if (warnings.tooLarge())
-            throw PictureError(path, QStringLiteral("too large"));
-        if (image.isNull())
-            throw PictureError(path, reasonFor(reader));
-        if (warnings.damaged())
-            throw PictureError(path,
-                               QStringLiteral("damaged: the file ends before the picture does"));
-    }
+    QImage image = reader.read();
+    if (image.isNull())
+        throw PictureError(path, reasonFor(reader));
     if (format == "bmp" && bitmap)
         image = opaqueWhenAlphaIsUnset(expandNarrowChannels(std::move(image), *bitmap));
     return toInternal(image);

@@ -35,7 +35,6 @@ constexpr qint64 LoaderLimitPixels = qint64(1024) * 1024 * 1024 / 4;
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // Decoder warnings are expected on broken input and would only slow the run down.
     qInstallMessageHandler(silent);
-    Imaging::setUpPictureReading();
     g_dir = std::make_unique<QTemporaryDir>();
     require(g_dir->isValid());
     g_path = g_dir->filePath(QStringLiteral("picture"));

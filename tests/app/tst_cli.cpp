@@ -65,8 +65,6 @@ class TestCli : public QObject {
     QStringList skinFiles() const { return QDir(skins()).entryList(QDir::Files); }
 
 private slots:
-    void initTestCase() { Imaging::setUpPictureReading(); }
-
     void init() {
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path());

@@ -281,7 +281,6 @@ void TestWindowFlows::initTestCase() {
             if (message != QLatin1String("This plugin does not support raise()"))
                 previous(type, context, message);
         });
-    Imaging::setUpPictureReading();
 }
 
 void TestWindowFlows::init() {

@@ -17,8 +17,6 @@ class TestFit : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Imaging::setUpPictureReading(); }
-
     void fillCrop_data() {
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<QSize>("surface");

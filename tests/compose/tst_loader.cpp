@@ -1,9 +1,12 @@
 #include "compose/imagecontrol.h"
 #include "compose/imaging.h"
+#include "compose/jpegreader.h"
 #include "picturefixtures.h"
 #include "testimages.h"
 
+#include <QColorSpace>
 #include <QDir>
+#include <QImageReader>
 #include <QLoggingCategory>
 #include <QMutex>
 #include <QSignalSpy>
@@ -172,6 +175,8 @@ private slots:
 
     void readsVariant_data();
     void readsVariant();
+    void jpegAsQtReadsIt_data();
+    void jpegAsQtReadsIt();
     void decodesNoSmallerThanTheCover_data();
     void decodesNoSmallerThanTheCover();
     void rejectsWithReason_data();
@@ -195,10 +200,8 @@ private:
 
 void tst_Loader::initTestCase() {
     QVERIFY(m_dir.isValid());
-    // In front of the test log, and behind the reader's handler as a program's own handler
-    // would be.
+    // In front of the test log, as a program's own handler would be.
     forwarded().next = qInstallMessageHandler(recordAndForward);
-    Imaging::setUpPictureReading();
 }
 
 void tst_Loader::readsVariant_data() {
@@ -345,6 +348,79 @@ void tst_Loader::readsVariant() {
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 }
 
+void tst_Loader::jpegAsQtReadsIt_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("cover");
+
+    const QSize surface(800, 629);
+    const QImage photo = noise(QSize(1203, 905), 3); // 6/8 gives 902.25 x 678.75
+    const QImage even = noise(QSize(1600, 1200), 4); // 5/8 gives exactly 1000 x 750
+    QImage printed = noise(QSize(1203, 905), 5);
+    printed.setDotsPerMeterX(11811); // 300 dpi, stored in the file's density fields
+    printed.setDotsPerMeterY(5906);
+    QImage profiled = noise(QSize(1203, 905), 6);
+    profiled.setColorSpace(QColorSpace(QColorSpace::AdobeRgb));
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QSize cover;
+    } rows[] = {
+        {"baseline, reduced and resampled", jpeg(photo), surface},
+        {"baseline, reduced exactly", jpeg(even), surface},
+        {"baseline, full size", jpeg(photo), QSize()},
+        {"baseline, smaller than the cover", jpeg(noise(QSize(300, 200), 7)), surface},
+        {"progressive, reduced", jpeg(photo, JpegKind::Progressive), surface},
+        {"greyscale, reduced", jpeg(photo, JpegKind::Greyscale), surface},
+        {"cmyk", libjpegJpeg(photo, LibjpegKind::Cmyk), surface},
+        {"ycck", libjpegJpeg(photo, LibjpegKind::Ycck), surface},
+        {"arithmetic coded", libjpegJpeg(photo, LibjpegKind::Arithmetic), surface},
+        {"resolution in dots per inch", jpeg(printed), surface},
+        {"icc profile", jpeg(profiled), surface},
+        {"1x1", jpeg(quadrants(QSize(1, 1))), surface},
+        {"1x10000", jpeg(quadrants(QSize(1, 10000))), surface},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << row.bytes << row.cover;
+    for (int orientation = 1; orientation <= 8; ++orientation)
+        QTest::addRow("exif orientation %d, reduced", orientation)
+            << withExifOrientation(jpeg(photo), orientation) << surface;
+}
+
+void tst_Loader::jpegAsQtReadsIt() {
+    // The reader decodes JPEGs itself; what it gives must be exactly what Qt's JPEG reader
+    // gave for the same request, down to the resolution and the colour space.
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, cover);
+    const QString path = place(QStringLiteral("oracle.jpg"), bytes);
+    QVERIFY(!path.isEmpty());
+
+    QImageReader reader(path, "jpeg");
+    reader.setAutoTransform(true);
+    if (!cover.isEmpty()) {
+        QSize need = cover;
+        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+            need.transpose();
+        const QSize decode = Imaging::jpegDecodeSize(reader.size(), need);
+        if (decode != reader.size())
+            reader.setScaledSize(decode);
+    }
+    const QImage expected = Imaging::toInternal(reader.read());
+    QVERIFY2(!expected.isNull(), qPrintable(reader.errorString()));
+
+    QImage image;
+    try {
+        image = Imaging::readPicture(path, cover);
+    } catch (const PictureError& e) {
+        QFAIL(e.what());
+    }
+    QCOMPARE(image.size(), expected.size());
+    QCOMPARE(image.format(), expected.format());
+    QCOMPARE(image.dotsPerMeterX(), expected.dotsPerMeterX());
+    QCOMPARE(image.dotsPerMeterY(), expected.dotsPerMeterY());
+    QCOMPARE(image.colorSpace(), expected.colorSpace());
+    QVERIFY2(image == expected, qPrintable(pixelMismatch(image, expected, AllBits, 0)));
+}
+
 void tst_Loader::decodesNoSmallerThanTheCover_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("fileName");
@@ -441,6 +517,12 @@ void tst_Loader::rejectsWithReason_data() {
     QTest::newRow("jpeg whose frame claims more than its data")
         << Make::File << withClaimedSize(jpeg(busy), QSize(16000, 12000)) << "short.jpg"
         << QSize(800, 629) << "damaged";
+    // The first warning is harmless (stray bytes before a marker); the cut comes later.
+    QByteArray strayThenCut = baseline;
+    strayThenCut.insert(firstScanOffset(strayThenCut), QByteArray(3, '\0'));
+    strayThenCut.truncate(strayThenCut.size() / 2);
+    QTest::newRow("jpeg with stray bytes, then cut")
+        << Make::File << strayThenCut << "cut.jpg" << QSize() << "damaged";
     QTest::newRow("jpeg cut inside its headers")
         << Make::File << baseline.left(firstScanOffset(baseline) + 4) << "cut.jpg" << QSize()
         << "damaged";

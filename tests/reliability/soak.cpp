@@ -49,7 +49,6 @@ int main(int argc, char** argv) {
     const int releases = argc > 1 ? std::atoi(argv[1]) : 1000;
     const int loads = argc > 2 ? std::atoi(argv[2]) : 200;
 
-    Imaging::setUpPictureReading();
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
