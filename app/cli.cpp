@@ -8,6 +8,7 @@
 #include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
 #include "export/skinname.h"
+#include "export/stagemarks.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -250,14 +251,18 @@ int runExport(const ExportRequest& request) {
             BuiltInArt::chatTemplate();
             BuiltInArt::menuStrip();
         });
+        stageMark("read start");
         const QImage picture = Imaging::readPicture(request.picture, largestSurfaceSize());
+        stageMark("read");
         art.get();
         SkinWorkspace ws;
         ws.framing = request.framing;
         scaleDecodedPicture(ws, picture);
+        stageMark("scaled");
         // The suggestion looks at the Main picture as it is composed.
         const MenuTint tint = request.suggestTint ? suggestMenuTint(ws).tint : request.tint;
         ComposeTintedSurfaces(ws, [tint] { return tint; });
+        stageMark("composed");
         const QStringList written =
             exportSkin(ws, hostFolder, request.skinName, QCoreApplication::applicationDirPath());
         printLine(stdout, QString::fromLatin1(SkinExportedMessage));
@@ -292,6 +297,7 @@ std::optional<int> runCommandLine(int argc, char** argv) {
 #endif
 
     QCoreApplication app(argc, argv);
+    stageMark("application");
     QCoreApplication::setApplicationName(QStringLiteral("varnel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
 
@@ -310,6 +316,7 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     const int status = runExport(*parsed.exportRequest);
     // Every file is committed and the report printed: leave without tearing down what the
     // system frees anyway (the application object, the thread pool, libraries, the heap).
+    stageMark("reported");
     std::fflush(stdout);
     std::fflush(stderr);
     std::_Exit(status);

@@ -4,10 +4,12 @@
 #include "app/qtdialogs.h"
 #include "app/varnel.h"
 #include "compose/skinworkspace.h"
+#include "export/stagemarks.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    stageMark("main");
     // Before any application object exists, so that the command line needs no display.
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;

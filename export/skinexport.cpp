@@ -7,6 +7,7 @@
 #include "export/filesync.h"
 #include "export/skindescription.h"
 #include "export/skinname.h"
+#include "export/stagemarks.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,10 +87,12 @@ public:
 
     void commitAll() {
         syncAll();
+        stageMark("synced");
         for (std::size_t i = 0; i < m_files.size(); ++i)
             if (!m_files[i]->commit())
                 fail(m_files[i]->fileName(), m_files[i]->errorString(), i);
         m_files.clear();
+        stageMark("committed");
     }
 
 private:
@@ -160,6 +163,7 @@ QStringList exportSkin(const SkinWorkspace& ws, const QString& hostFolder, const
     for (SurfaceId id : SurfaceWriteOrder)
         files.add(paths.bitmap(id), Imaging::encodeBmp24(ws.surface(id).instance->Picture()));
     files.add(paths.description, description);
+    stageMark("encoded and written");
     files.commitAll();
     return paths.all();
 }

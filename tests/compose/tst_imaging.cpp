@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -196,6 +197,32 @@ private slots:
         QCOMPARE(out.format(), QImage::Format_RGB32);
         QCOMPARE(out.pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(out.pixel(1, 0), qRgb(200, 100, 50));
+    }
+
+    void bitmapAsQtWritesIt_data() {
+        QTest::addColumn<QImage>("image");
+        QImage printed = gradient(7, 3);
+        printed.setDotsPerMeterX(11811);
+        printed.setDotsPerMeterY(0); // written as 72 dpi
+        QImage translucent(5, 2, QImage::Format_ARGB32);
+        translucent.fill(qRgba(200, 100, 50, 128));
+        QImage grey = gradient(6, 4).convertToFormat(QImage::Format_Grayscale8);
+        QTest::newRow("1x1") << gradient(1, 1);
+        QTest::newRow("438x173, rows padded") << gradient(438, 173);
+        QTest::newRow("800x629") << gradient(800, 629);
+        QTest::newRow("resolution set and unset") << printed;
+        QTest::newRow("translucent, flattened") << translucent;
+        QTest::newRow("greyscale") << grey;
+    }
+
+    void bitmapAsQtWritesIt() {
+        // The encoder writes bitmaps itself; every byte must be what Qt's writer gave.
+        QFETCH(QImage, image);
+        QByteArray expected;
+        QBuffer buffer(&expected);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QVERIFY(QImageWriter(&buffer, "bmp").write(toInternal(image)));
+        QCOMPARE(encodeBmp24(image), expected);
     }
 
     void bitmapIs24BitUncompressedOfExactSize() {
