@@ -78,16 +78,27 @@ QByteArray readTemplate(const QString& path) {
 // Writes a set of files so that each one is either wholly replaced or left as it was.
 class StagedFiles {
 public:
+    StagedFiles() = default;
+    StagedFiles(const StagedFiles&) = delete;
+    StagedFiles& operator=(const StagedFiles&) = delete;
+    ~StagedFiles() { dropAll(); }
+
     void add(const QString& path, const QByteArray& bytes) {
         auto file = std::make_unique<QSaveFile>(path);
         if (!file->open(QIODevice::WriteOnly) || !writeWhole(*file, bytes))
             fail(path, file->errorString());
         m_files.push_back(std::move(file));
+        m_syncs.push_back(startSync(*m_files.back()));
     }
 
     void commitAll() {
-        syncAll();
+        // Every file is on the disk before the first one replaces anything; a failed sync,
+        // which commit() ignores (Qt 6.4), stops the save here.
+        for (std::size_t i = 0; i < m_syncs.size(); ++i)
+            if (const QString reason = m_syncs[i].get(); !reason.isEmpty())
+                fail(m_files[i]->fileName(), reason);
         stageMark("synced");
+        m_syncs.clear();
         for (std::size_t i = 0; i < m_files.size(); ++i)
             if (!m_files[i]->commit())
                 fail(m_files[i]->fileName(), m_files[i]->errorString(), i);
@@ -97,35 +108,32 @@ public:
 
 private:
     // Each commit() syncs its file before the rename, and one after another that is a wait
-    // on the disk per file. Syncing all the staged files at the same time first lets the
-    // file system write them out together; the commits then find nothing left to write. It
-    // also reports a failed sync, which commit() ignores (Qt 6.4), before any file is
-    // replaced.
-    void syncAll() {
-        std::vector<std::future<QString>> others;
-        for (std::size_t i = 1; i < m_files.size(); ++i) {
-            try {
-                others.push_back(std::async(
-                    std::launch::async, [file = m_files[i].get()] { return syncFileData(*file); }));
-            } catch (const std::system_error&) {
-                break; // no thread to be had: this one syncs the rest below
-            }
+    // on the disk per file. Each staged file starts its sync on a thread of its own as soon
+    // as it is written, while the next one is encoded and written; the commits then find
+    // nothing left to write. Without a thread to be had, the sync waits for commitAll.
+    static std::future<QString> startSync(QSaveFile& file) {
+        const auto sync = [f = &file] {
+            return syncFileData(*f);
+        };
+        try {
+            return std::async(std::launch::async, sync);
+        } catch (const std::system_error&) {
+            return std::async(std::launch::deferred, sync);
         }
-        std::vector<QString> reasons;
-        if (!m_files.empty())
-            reasons.push_back(syncFileData(*m_files[0]));
-        for (std::future<QString>& f : others)
-            reasons.push_back(f.get());
-        for (std::size_t i = reasons.size(); i < m_files.size(); ++i)
-            reasons.push_back(syncFileData(*m_files[i]));
-        for (std::size_t i = 0; i < reasons.size(); ++i)
-            if (!reasons[i].isEmpty())
-                fail(m_files[i]->fileName(), reasons[i]);
+    }
+
+    // The syncs still running hold the files: they end first.
+    void dropAll() {
+        for (std::future<QString>& sync : m_syncs)
+            if (sync.valid())
+                sync.wait();
+        m_syncs.clear();
+        m_files.clear(); // QSaveFile drops its temporary when destroyed uncommitted
     }
 
     // `replaced`: how many files were already committed when this one failed.
     [[noreturn]] void fail(const QString& path, const QString& reason, std::size_t replaced = 0) {
-        m_files.clear(); // QSaveFile drops its temporary when destroyed uncommitted
+        dropAll();
         throw ExportError(
             QStringLiteral("The skin could not be saved: %1 could not be written (%2). %3")
                 .arg(native(path), reason,
@@ -136,6 +144,7 @@ private:
     }
 
     std::vector<std::unique_ptr<QSaveFile>> m_files;
+    std::vector<std::future<QString>> m_syncs; // one for each file, in the same order
 };
 
 } // namespace
