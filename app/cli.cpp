@@ -2,7 +2,6 @@
 
 #include "app/hostfoldersearch.h"
 #include "app/workingmemory.h"
-#include "art/builtinart.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 #include "compose/tintsuggestion.h"
@@ -18,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <future>
 #include <string_view>
 
 #ifdef Q_OS_WIN
@@ -242,19 +240,11 @@ int runExport(const ExportRequest& request) {
     }
 
     try {
-        // The built-in art decodes on another core while the picture decodes on this one;
-        // the workspace then finds it ready. The rest is Load Image's path.
-        auto art = std::async(std::launch::async, [] {
-            BuiltInArt::mainTemplate();
-            BuiltInArt::sceneTemplate();
-            BuiltInArt::consoleTemplate();
-            BuiltInArt::chatTemplate();
-            BuiltInArt::menuStrip();
-        });
+        // Load Image's path. The built-in art is ready pixels in the program: nothing to
+        // decode beside the picture.
         stageMark("read start");
         const QImage picture = Imaging::readPicture(request.picture, largestSurfaceSize());
         stageMark("read");
-        art.get();
         SkinWorkspace ws;
         ws.framing = request.framing;
         scaleDecodedPicture(ws, picture);
