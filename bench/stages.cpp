@@ -5,6 +5,7 @@
 //   varnel_bench [--runs N] [--warmup N] [--inputs DIR] [--tsv FILE] [--quick]
 //   varnel_bench --make-inputs DIR
 //   varnel_bench --check PICTURE DIR PREFIX [OTHER_PICTURE OTHER_DIR]
+//   varnel_bench --make-prefix DIR   (not on Windows)
 
 #include "art/builtinart.h"
 #include "compose/imaging.h"
@@ -341,14 +342,16 @@ QByteArray benchHive(qsizetype bytes) {
 }
 
 // A Wine prefix holding the host: a system.reg of about 2 MB, drive C: and the host's
-// folder.
-void provideWinePrefix(const QString& prefix) {
-    QDir().mkpath(prefix + QStringLiteral("/dosdevices"));
-    QDir().mkpath(prefix + QStringLiteral("/drive_c/Program Files (x86)/Norvo 7/Skins"));
-    QFile::link(QStringLiteral("../drive_c"), prefix + QStringLiteral("/dosdevices/c:"));
+// folder. False if any part of it could not be made (a drive link already there counts).
+bool provideWinePrefix(const QString& prefix) {
+    bool ok = QDir().mkpath(prefix + QStringLiteral("/dosdevices"));
+    ok = QDir().mkpath(prefix + QStringLiteral("/drive_c/Program Files (x86)/Norvo 7/Skins")) && ok;
+    const QString drive = prefix + QStringLiteral("/dosdevices/c:");
+    ok = (QFile::link(QStringLiteral("../drive_c"), drive) || QFileInfo(drive).isSymLink()) && ok;
     QFile reg(prefix + QStringLiteral("/system.reg"));
-    if (reg.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        reg.write(benchHive(2 << 20));
+    const QByteArray hive = benchHive(2 << 20);
+    return reg.open(QIODevice::WriteOnly | QIODevice::Truncate) && reg.write(hive) == hive.size() &&
+           ok;
 }
 #endif
 
@@ -677,7 +680,11 @@ int usage() {
         "usage: varnel_bench [--runs N] [--warmup N] [--inputs DIR] [--tsv FILE] [--quick]\n"
         "                    [--host-from wine|settings] [--startup-only]\n"
         "       varnel_bench --make-inputs DIR\n"
-        "       varnel_bench --check PICTURE DIR PREFIX [OTHER_PICTURE OTHER_DIR]\n");
+        "       varnel_bench --check PICTURE DIR PREFIX [OTHER_PICTURE OTHER_DIR]\n"
+#ifndef Q_OS_WIN
+        "       varnel_bench --make-prefix DIR\n"
+#endif
+    );
     return 2;
 }
 
@@ -685,7 +692,8 @@ int usage() {
 
 int main(int argc, char** argv) {
     const bool timingRun = argc < 2 || (std::strcmp(argv[1], "--make-inputs") != 0 &&
-                                        std::strcmp(argv[1], "--check") != 0);
+                                        std::strcmp(argv[1], "--check") != 0 &&
+                                        std::strcmp(argv[1], "--make-prefix") != 0);
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "--host-from") == 0)
             g_hostFromSettings = std::strcmp(argv[i + 1], "settings") == 0;
@@ -721,6 +729,18 @@ int main(int argc, char** argv) {
 
     if (!args.isEmpty() && args[0] == "--make-inputs")
         return args.size() == 2 && makeInputs(args[1]) ? 0 : (args.size() == 2 ? 1 : usage());
+#ifndef Q_OS_WIN
+    // For compare's timing of the host lookup in a Wine prefix by the command line.
+    if (!args.isEmpty() && args[0] == "--make-prefix") {
+        if (args.size() != 2)
+            return usage();
+        if (provideWinePrefix(args[1]))
+            return 0;
+        std::fprintf(stderr, "varnel_bench: could not make a Wine prefix at %s\n",
+                     qPrintable(args[1]));
+        return 1;
+    }
+#endif
     if (!args.isEmpty() && args[0] == "--check") {
         if (args.size() != 4 && args.size() != 6)
             return usage();
