@@ -4,6 +4,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -149,16 +150,20 @@ QByteArray encodeBmp24(const QImage& image) {
     put32(resolution(source.dotsPerMeterY()));
     put32(0); // colours used
     put32(0); // colours important
-    for (int y = source.height() - 1; y >= 0; --y) {
+    // Through a pointer of the loop's own: stores through `out`, which the helpers above
+    // hold by reference, would make the compiler reload it after every byte.
+    uchar* const pixels = out;
+    const int width = source.width();
+    for (int y = source.height() - 1, row = 0; y >= 0; --y, ++row) {
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        uchar* row = out;
-        for (int x = 0; x < source.width(); ++x) {
-            *out++ = uchar(qBlue(in[x]));
-            *out++ = uchar(qGreen(in[x]));
-            *out++ = uchar(qRed(in[x]));
+        uchar* o = pixels + qsizetype(row) * rowBytes;
+        for (int x = 0; x < width; ++x, o += 3) {
+            const QRgb p = in[x];
+            o[0] = uchar(qBlue(p));
+            o[1] = uchar(qGreen(p));
+            o[2] = uchar(qRed(p));
         }
-        while (out < row + rowBytes)
-            *out++ = 0;
+        std::memset(o, 0, std::size_t(pixels + qsizetype(row + 1) * rowBytes - o));
     }
     return bytes;
 }
