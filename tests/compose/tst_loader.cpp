@@ -419,6 +419,15 @@ void tst_Loader::jpegAsQtReadsIt() {
     QCOMPARE(image.dotsPerMeterY(), expected.dotsPerMeterY());
     QCOMPARE(image.colorSpace(), expected.colorSpace());
     QVERIFY2(image == expected, qPrintable(pixelMismatch(image, expected, AllBits, 0)));
+    // The rows come straight from the decoder: the byte Format_RGB32 keeps at 0xFF must be
+    // 0xFF, or whatever reads the raw pixels sees holes.
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(row[x]) != 255)
+                QFAIL(qPrintable(
+                    QStringLiteral("alpha %1 at (%2, %3)").arg(qAlpha(row[x])).arg(x).arg(y)));
+    }
 }
 
 void tst_Loader::decodesNoSmallerThanTheCover_data() {
