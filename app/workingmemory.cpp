@@ -31,15 +31,17 @@ bool prepareWorkingMemory(std::size_t bytes) {
     void* block = std::malloc(std::size_t(size) / 2);
     if (block == nullptr)
         return false;
+    auto* const heapEnd = static_cast<char*>(sbrk(0));
     const auto start = reinterpret_cast<std::uintptr_t>(block);
-    const auto end = reinterpret_cast<std::uintptr_t>(sbrk(0));
+    const auto end = reinterpret_cast<std::uintptr_t>(heapEnd);
     constexpr std::uintptr_t HugePage = std::uintptr_t(2) << 20;
     const std::uintptr_t from = (start + HugePage - 1) & ~(HugePage - 1);
     const std::uintptr_t to = end & ~(HugePage - 1);
     // The block must lie in the heap that sbrk grows; if glibc had to map it elsewhere,
-    // there is nothing to mark.
-    const bool marked = end > start && to > from &&
-                        madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE) == 0;
+    // there is nothing to mark. The range is reached from the heap's end, so that the
+    // address stays a pointer.
+    const bool marked =
+        end > start && to > from && madvise(heapEnd - (end - from), to - from, MADV_HUGEPAGE) == 0;
     std::free(block);
     return marked;
 #else
