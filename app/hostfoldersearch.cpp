@@ -2,11 +2,8 @@
 
 #include "app/registryvalue.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -44,46 +41,19 @@ bool searchSettings(HostFolderSearch& search) {
 
 #else
 
-// The settings files in the order they are read: the user's, then the shared ones (the
-// same name in each folder of XDG_CONFIG_DIRS).
-QStringList settingsFiles() {
-    QStringList files{
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Pellorwick", "NORVO7").fileName(),
-        QSettings(QSettings::NativeFormat, QSettings::SystemScope, "Pellorwick", "NORVO7")
-            .fileName()};
-    const QStringList config =
-        QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
-    for (const QString& folder : config.mid(1)) {
-        const QString file = folder + QStringLiteral("/Pellorwick/NORVO7.conf");
-        if (!files.contains(file))
-            files.append(file);
-    }
-    return files;
-}
-
 bool searchSettings(HostFolderSearch& search) {
-    const QVariant value = Module2::ReadRegistryValue(HostKey, HostValue);
-    const QStringList files = settingsFiles();
-    search.folder = Module2::registryValueText(value);
+    const Module2::SettingsValue read = Module2::readSettingsValue(HostKey, HostValue);
+    search.folder = Module2::registryValueText(read.value);
     if (search.found()) {
-        // The first file that has the value is the one that was read.
-        QString file = files.value(1);
-        for (const QString& candidate : files) {
-            if (QFileInfo(candidate).isFile() && Module2::settingsFileSafeToRead(candidate) &&
-                QSettings(candidate, QSettings::NativeFormat).contains(HostValue)) {
-                file = candidate;
-                break;
-            }
-        }
-        search.source = QStringLiteral("settings file %1").arg(file);
+        search.source = QStringLiteral("settings file %1").arg(read.file);
         return true;
     }
-    const bool anyFile = std::any_of(files.begin(), files.end(),
+    const bool anyFile = std::any_of(read.files.begin(), read.files.end(),
                                      [](const QString& f) { return QFileInfo(f).isFile(); });
     search.misses.append(
         QStringLiteral("settings file %1: %2")
-            .arg(files.join(QStringLiteral(", then ")),
-                 anyFile ? settingProblem(value) : QStringLiteral("no such file")));
+            .arg(read.files.join(QStringLiteral(", then ")),
+                 anyFile ? settingProblem(read.value) : QStringLiteral("no such file")));
     return false;
 }
 

@@ -10,6 +10,23 @@ namespace Module2 {
 
 namespace {
 
+// Splits a value's path into its key and name and reads it with `read`; anything that goes
+// wrong reads nothing.
+template <typename Read>
+auto readAt(const QVariant& keyPath, const QVariant& valueName, Read read)
+    -> decltype(read(QString(), QString())) {
+    try {
+        const QString path = keyPath.toString() + valueName.toString();
+        // A path not ending in a separator names a value of the key above it.
+        const qsizetype split = path.lastIndexOf(QLatin1Char('\\'));
+        if (split < 0)
+            return {};
+        return read(path.left(split), path.mid(split + 1));
+    } catch (...) {
+        return {};
+    }
+}
+
 #ifdef Q_OS_WIN
 
 QVariant readValue(const QString& key, const QString& name) {
@@ -25,30 +42,7 @@ QVariant readValue(const QString& key, const QString& name) {
 
 #else
 
-// The user's <Org>/<App>.conf, then the same name in each system-wide folder; the first
-// file that holds the key decides. Exactly these files: QSettings would also read the
-// organisation-wide <Org>.conf beside each of them.
-QVariant readHostSettings(const QString& org, const QString& app, const QString& key) {
-    QSettings user(QSettings::NativeFormat, QSettings::UserScope, org, app);
-    user.setFallbacksEnabled(false);
-    if (settingsFileSafeToRead(user.fileName()) && user.contains(key))
-        return user.value(key);
-    // The folders QSettings searches for the system scope on this platform, in its order.
-    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
-    if (!folders.isEmpty())
-        folders.removeFirst(); // the user's own folder, read above
-    for (const QString& folder : std::as_const(folders)) {
-        const QString path = folder + u'/' + org + u'/' + app + QStringLiteral(".conf");
-        if (!settingsFileSafeToRead(path))
-            continue;
-        const QSettings system(path, QSettings::NativeFormat);
-        if (system.contains(key))
-            return system.value(key);
-    }
-    return {};
-}
-
-QVariant readValue(const QString& key, const QString& name) {
+SettingsValue readValue(const QString& key, const QString& name) {
     const QStringList parts = key.split(QLatin1Char('\\'));
     if (parts.size() < 4 || name.isEmpty())
         return {};
@@ -64,12 +58,52 @@ QVariant readValue(const QString& key, const QString& name) {
         return {};
     groups.append(name);
 
-    return readHostSettings(parts[2], parts[3], groups.join(QLatin1Char('/')));
+    SettingsValue read;
+    read.files = settingsFiles(parts[2], parts[3]);
+    const QString setting = groups.join(QLatin1Char('/'));
+    // The first file that holds the key decides.
+    for (const QString& file : std::as_const(read.files)) {
+        if (!settingsFileSafeToRead(file))
+            continue;
+        const QSettings settings(file, QSettings::NativeFormat);
+        if (settings.contains(setting)) {
+            read.value = settings.value(setting);
+            read.file = file;
+            break;
+        }
+    }
+    return read;
 }
 
 #endif
 
 } // namespace
+
+#ifndef Q_OS_WIN
+
+QStringList settingsFiles(const QString& org, const QString& app) {
+    // The user's file first, then the same name in each system-wide folder, in the order
+    // QSettings searches them. Exactly these files: QSettings would also read the organisation-wide
+    // <Org>.conf beside each of them. The user's file as QSettings names it (QSettings::setPath
+    // moves it).
+    QStringList files{
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, org, app).fileName()};
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    if (!folders.isEmpty())
+        folders.removeFirst(); // the user's own folder
+    for (const QString& folder : std::as_const(folders)) {
+        const QString file = folder + u'/' + org + u'/' + app + QStringLiteral(".conf");
+        if (!files.contains(file))
+            files.append(file);
+    }
+    return files;
+}
+
+SettingsValue readSettingsValue(const QVariant& keyPath, const QVariant& valueName) {
+    return readAt(keyPath, valueName, readValue);
+}
+
+#endif
 
 bool settingsFileSafeToRead(const QString& path) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
@@ -81,16 +115,11 @@ bool settingsFileSafeToRead(const QString& path) {
 }
 
 QVariant ReadRegistryValue(const QVariant& keyPath, const QVariant& valueName) {
-    try {
-        const QString path = keyPath.toString() + valueName.toString();
-        // A path not ending in a separator names a value of the key above it.
-        const qsizetype split = path.lastIndexOf(QLatin1Char('\\'));
-        if (split < 0)
-            return {};
-        return readValue(path.left(split), path.mid(split + 1));
-    } catch (...) {
-        return {};
-    }
+#ifdef Q_OS_WIN
+    return readAt(keyPath, valueName, readValue);
+#else
+    return readSettingsValue(keyPath, valueName).value;
+#endif
 }
 
 QString registryValueText(const QVariant& value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 namespace Module2 {
@@ -17,6 +18,19 @@ namespace Module2 {
 // ~/.config), falling back to the same name under $XDG_CONFIG_DIRS (by default /etc/xdg).
 // Sub-keys below <App> become groups. Other hives read nothing.
 QVariant ReadRegistryValue(const QVariant& keyPath, const QVariant& valueName);
+
+#ifndef Q_OS_WIN
+// The settings files a value of <Org>/<App> is read from, in the order they are read.
+QStringList settingsFiles(const QString& org, const QString& app);
+
+// A value read as ReadRegistryValue reads it, with where it came from.
+struct SettingsValue {
+    QVariant value;    // invalid when no file holds it
+    QString file;      // the file that held it
+    QStringList files; // every file that was looked at, in order
+};
+SettingsValue readSettingsValue(const QVariant& keyPath, const QVariant& valueName);
+#endif
 
 // The text of a registry value: Empty gives the empty text, text passes unchanged (no
 // trimming), a whole number gives its decimal digits. Every other kind of data (a list of
