@@ -367,8 +367,6 @@ QImage readJpeg(QIODevice& device, const QString& path, QSize cover) {
             need.transpose();
         decode = jpegDecodeSize(stored, need);
     }
-    if (exceedsAllocationLimit(decode.width(), decode.height()))
-        throw PictureError(path, QStringLiteral("too large"));
     const bool reduced = decode != stored;
     int scaleNum = 8;
     if (reduced) {
@@ -395,6 +393,7 @@ QImage readJpeg(QIODevice& device, const QString& path, QSize cover) {
     }
     if (!decoder->plan(scaleNum, rows))
         fail(true);
+    // The decoder's output, never smaller than the size asked for.
     const QSize out(int(info.output_width), int(info.output_height));
     if (exceedsAllocationLimit(out.width(), out.height()))
         throw PictureError(path, QStringLiteral("too large"));

@@ -206,15 +206,14 @@ QImage readPicture(const QString& path, QSize cover) {
         throw PictureError(path, QStringLiteral("cannot be opened: it is a folder"));
     if (file.size() == 0)
         throw PictureError(path, QStringLiteral("the file is empty"));
-    const std::optional<BitmapHeader> bitmap =
-        BitmapHeader::parse(file.peek(BitmapHeader::PeekSize));
+    const QByteArray head = file.peek(BitmapHeader::PeekSize);
+    const std::optional<BitmapHeader> bitmap = BitmapHeader::parse(head);
     if (bitmap) {
         if (const QString problem = bitmap->problem(file.size()); !problem.isEmpty())
             throw PictureError(path, problem);
     }
     // A JPEG starts with its start-of-image marker, which is all Qt's reader checks too.
-    if (const QByteArray head = file.peek(2);
-        head.size() == 2 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8)
+    if (head.size() >= 2 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8)
         return toInternal(readJpeg(file, path, cover));
 
     QImageReader reader(&file);
