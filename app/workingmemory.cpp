@@ -10,7 +10,7 @@
 #include <cstdlib>
 #endif
 
-bool prepareWorkingMemory(std::size_t bytes) {
+void prepareWorkingMemory(std::size_t bytes) {
 #if defined(__linux__) && defined(__GLIBC__) && defined(MADV_HUGEPAGE)
     // A fresh 4 KiB page costs a fault and a clear; an export touches some 15 MB of new
     // picture buffers, which measured 3,500 faults and about a fifth of the whole run. By
@@ -21,16 +21,16 @@ bool prepareWorkingMemory(std::size_t bytes) {
     constexpr int MaxThreshold = 32 << 20; // the largest mmap threshold glibc accepts
     const int size = int(bytes < std::size_t(MaxThreshold) ? bytes : std::size_t(MaxThreshold));
     if (size < (4 << 20))
-        return false;
+        return;
     // mallopt returns 0 where the allocator is not glibc's own (sanitizers replace it).
     if (mallopt(M_ARENA_MAX, 1) == 0 || mallopt(M_MMAP_THRESHOLD, size) == 0 ||
         mallopt(M_TRIM_THRESHOLD, 2 * size) == 0 || mallopt(M_TOP_PAD, size) == 0)
-        return false;
+        return;
     // Growing the heap once leaves `size` or more free at its top; freeing the block keeps
     // it there (the trim threshold is above it) for the pictures to come.
     void* block = std::malloc(std::size_t(size) / 2);
     if (block == nullptr)
-        return false;
+        return;
     auto* const heapEnd = static_cast<char*>(sbrk(0));
     const auto start = reinterpret_cast<std::uintptr_t>(block);
     const auto end = reinterpret_cast<std::uintptr_t>(heapEnd);
@@ -40,12 +40,10 @@ bool prepareWorkingMemory(std::size_t bytes) {
     // The block must lie in the heap that sbrk grows; if glibc had to map it elsewhere,
     // there is nothing to mark. The range is reached from the heap's end, so that the
     // address stays a pointer.
-    const bool marked =
-        end > start && to > from && madvise(heapEnd - (end - from), to - from, MADV_HUGEPAGE) == 0;
+    if (end > start && to > from)
+        madvise(heapEnd - (end - from), to - from, MADV_HUGEPAGE); // a refusal changes nothing
     std::free(block);
-    return marked;
 #else
     (void)bytes;
-    return false;
 #endif
 }
