@@ -1,5 +1,6 @@
 #include "app/cli.h"
 
+#include "app/consoleoutput.h"
 #include "app/hostfoldersearch.h"
 #include "app/workingmemory.h"
 #include "compose/imaging.h"
@@ -19,30 +20,10 @@
 #include <cstring>
 #include <string_view>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace {
 
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
-
-#ifdef Q_OS_WIN
-// The program is built for the window subsystem, which starts without a console; a
-// command line typed in a console prints there.
-void attachParentConsole() {
-    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-        std::freopen("CONOUT$", "w", stdout);
-        std::freopen("CONOUT$", "w", stderr);
-    }
-}
-#endif
-
-void printLine(FILE* stream, const QString& text) {
-    std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
-    std::fflush(stream);
-}
 
 ParsedCommandLine usageError(const QString& text) {
     return {std::nullopt,
@@ -282,9 +263,7 @@ int runWhere() {
 std::optional<int> runCommandLine(int argc, char** argv) {
     if (!asksForCommandLine(argc, argv))
         return std::nullopt;
-#ifdef Q_OS_WIN
     attachParentConsole();
-#endif
 
     QCoreApplication app(argc, argv);
     stageMark("application");

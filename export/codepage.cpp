@@ -30,6 +30,11 @@ std::optional<char> windows1252(char16_t c) {
 
 std::optional<QByteArray> encodeForHost(const QString& text) {
 #ifdef Q_OS_WIN
+    // Windows maps the code page's unassigned bytes to the C1 controls both ways, so they
+    // would pass the round trip below; they are no letters a name can hold.
+    for (const QChar ch : text)
+        if (ch.unicode() >= 0x80 && ch.unicode() <= 0x9F)
+            return std::nullopt;
     QStringEncoder encoder(QStringConverter::System, QStringConverter::Flag::Stateless);
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError() || QStringDecoder(QStringConverter::System).decode(bytes) != text)
