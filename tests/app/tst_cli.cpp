@@ -42,7 +42,8 @@ Run runVarnel(const QStringList& arguments, const QString& configHome,
     env.insert("XDG_CONFIG_HOME", configHome);
     env.insert("XDG_CONFIG_DIRS", configHome + "/none");
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(VARNEL_EXECUTABLE), arguments);
+    // Text mode: the program's lines end in CRLF on Windows.
+    process.start(QStringLiteral(VARNEL_EXECUTABLE), arguments, QIODevice::ReadWrite | QIODevice::Text);
     if (!process.waitForFinished(60000))
         return {};
     if (process.exitStatus() != QProcess::NormalExit)

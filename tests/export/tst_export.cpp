@@ -201,7 +201,8 @@ private slots:
     void aHostFolderEndingInASeparatorStillExports() {
         Fixture f;
         const QStringList written = exportSkin(f.ws, f.host + "/", "Ocean", f.program);
-        QVERIFY(written.constFirst().contains("Host//Skins/"));
+        const QString sep = folderSeparator();
+        QVERIFY(written.constFirst().contains("Host" + sep + sep + "Skins" + sep));
         QVERIFY(QFile::exists(f.skins() + "OceanMain.bmp"));
     }
 
@@ -284,6 +285,9 @@ private slots:
     }
 
     void snapshotWritesTheUntintedTemplates() {
+#ifdef Q_OS_WIN
+        QSKIP("d: is a drive on Windows, not a folder a test can make");
+#endif
         QTemporaryDir dir;
         const QString old = QDir::currentPath();
         QDir::setCurrent(dir.path());

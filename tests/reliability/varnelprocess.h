@@ -44,7 +44,8 @@ inline Outcome run(const QString& program, const QStringList& arguments, const Q
     process.setProcessEnvironment(environment(configHome));
     QStringList all = wrapper;
     all << program << arguments;
-    process.start(all.takeFirst(), all);
+    // Text mode: the program's lines end in CRLF on Windows.
+    process.start(all.takeFirst(), all, QIODevice::ReadWrite | QIODevice::Text);
     Outcome outcome;
     if (!process.waitForStarted(HangGuardMs))
         return outcome;
