@@ -43,7 +43,8 @@ Run runVarnel(const QStringList& arguments, const QString& configHome,
     env.insert("XDG_CONFIG_DIRS", configHome + "/none");
     process.setProcessEnvironment(env);
     // Text mode: the program's lines end in CRLF on Windows.
-    process.start(QStringLiteral(VARNEL_EXECUTABLE), arguments, QIODevice::ReadWrite | QIODevice::Text);
+    process.start(QStringLiteral(VARNEL_EXECUTABLE), arguments,
+                  QIODevice::ReadWrite | QIODevice::Text);
     if (!process.waitForFinished(60000))
         return {};
     if (process.exitStatus() != QProcess::NormalExit)
@@ -195,6 +196,9 @@ private slots:
     }
 
     void theHostFolderComesFromTheSetting() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows reads the registry, never a settings file");
+#endif
         QDir().mkpath(m_config + "/Pellorwick");
         QFile conf(m_config + "/Pellorwick/NORVO7.conf");
         QVERIFY(conf.open(QIODevice::WriteOnly));
@@ -272,6 +276,9 @@ private slots:
     }
 
     void whereNamesTheSettingsFile() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows reads the registry, never a settings file");
+#endif
         QDir().mkpath(m_config + "/Pellorwick");
         QFile conf(m_config + "/Pellorwick/NORVO7.conf");
         QVERIFY(conf.open(QIODevice::WriteOnly));

@@ -200,8 +200,8 @@ private slots:
 
     void aHostFolderEndingInASeparatorStillExports() {
         Fixture f;
-        const QStringList written = exportSkin(f.ws, f.host + "/", "Ocean", f.program);
         const QString sep = folderSeparator();
+        const QStringList written = exportSkin(f.ws, f.host + sep, "Ocean", f.program);
         QVERIFY(written.constFirst().contains("Host" + sep + sep + "Skins" + sep));
         QVERIFY(QFile::exists(f.skins() + "OceanMain.bmp"));
     }
