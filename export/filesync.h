@@ -3,7 +3,29 @@
 #include <QFileDevice>
 #include <QString>
 
-// Writes an open file's data through to the disk without closing it. Empty on success,
-// else the system's reason. On a platform without a way to do that here it does nothing
-// and succeeds: QSaveFile::commit() still syncs each file itself there.
+#include <optional>
+#include <span>
+
+// How saved files are made to survive a power cut, per platform. Every function returns an
+// empty string on success, else the system's reason.
+
+// Writes an open file's data through to the disk without closing it.
 QString syncFileData(QFileDevice& file);
+
+struct DataSyncFailure {
+    std::size_t file = 0; // index into the files given
+    QString reason;
+};
+
+// Writes the data of a set of open files in one folder through to the disk, paying for the
+// disk's cache flush once where the platform allows it, else file by file. `files` in the
+// order they were opened, the first opened before any was written: a file-system-wide
+// sync reports the write-back errors seen since that file was opened. Empty on success.
+std::optional<DataSyncFailure> syncFilesData(std::span<QFileDevice* const> files);
+
+// Puts `staged` in the place of `target` in one step: `target` is the old file or the new
+// one, never missing or partly written. Both in the same folder; `staged` closed.
+QString replaceFile(const QString& staged, const QString& target);
+
+// Makes the renames in `folder` as durable as the data before them.
+QString syncFolder(const QString& folder);
