@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -116,6 +117,41 @@ std::optional<DataSyncFailure> syncFilesData(std::span<QFileDevice* const> files
         if (QString reason = syncFileData(*files[i]); !reason.isEmpty())
             return DataSyncFailure{i, std::move(reason)};
     return std::nullopt;
+}
+
+bool openUnnamedFile(QFile& file, const QString& folder) {
+#if defined(Q_OS_LINUX) && defined(O_TMPFILE)
+    // It is named through /proc (a link to the open file), which a sandbox may lack.
+    if (!QFileInfo::exists(QStringLiteral("/proc/self/fd")))
+        return false;
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(folder);
+    return false;
+#endif
+}
+
+QString nameUnnamedFile(QFile& file, const QString& name) {
+#if defined(Q_OS_LINUX) && defined(O_TMPFILE)
+    const QByteArray open = "/proc/self/fd/" + QByteArray::number(file.handle());
+    return ::linkat(AT_FDCWD, open.constData(), AT_FDCWD, QFile::encodeName(name).constData(),
+                    AT_SYMLINK_FOLLOW) == 0
+               ? QString()
+               : qt_error_string(errno);
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(name);
+    return QStringLiteral("the file has no name to give");
+#endif
 }
 
 QString replaceFile(const QString& staged, const QString& target) {

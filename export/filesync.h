@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QFileDevice>
+#include <QFile>
 #include <QString>
 
 #include <optional>
@@ -22,6 +22,12 @@ struct DataSyncFailure {
 // order they were opened, the first opened before any was written: a file-system-wide
 // sync reports the write-back errors seen since that file was opened. Empty on success.
 std::optional<DataSyncFailure> syncFilesData(std::span<QFileDevice* const> files);
+
+// Opens `file` for writing as a new file in `folder` that has no name yet, where the
+// platform has such files; false where it does not.
+bool openUnnamedFile(QFile& file, const QString& folder);
+// Gives a file that openUnnamedFile() opened the name `name`, which must not exist yet.
+QString nameUnnamedFile(QFile& file, const QString& name);
 
 // Puts `staged` in the place of `target` in one step: `target` is the old file or the new
 // one, never missing or partly written. Both in the same folder; `staged` closed.

@@ -4,9 +4,10 @@
 #include <QString>
 
 // One file of a set that replaces earlier files only once every one is written and on the
-// disk. Written under a temporary name beside its target, then put in the target's place
-// by one rename. Unlike QSaveFile, commit() does not sync: the set is synced once, by
-// whoever holds it (export/filesync.h), before any file is committed, and the folder after.
+// disk. Written beside its target as a file without a name where the platform has them (a
+// save killed before it commits leaves nothing), else under a temporary name; put in the
+// target's place by one rename. Unlike QSaveFile, commit() does not sync: the set is synced once,
+// by whoever holds it (export/filesync.h), before any file is committed, and the folder after.
 // Destroyed uncommitted, it removes its temporary.
 class StagedFile {
 public:
@@ -28,7 +29,8 @@ public:
 private:
     QString m_target;
     QFile m_staged;
-    QString m_final; // the target with its links followed
+    QString m_final;      // the target with its links followed
+    QString m_stagedName; // empty while the file has no name
     QString m_error;
     bool m_committed = false;
 };
