@@ -102,6 +102,15 @@ QString syncFileData(QFileDevice& file) {
 #endif
 }
 
+void startWritingData(QFileDevice& file) {
+#ifdef Q_OS_LINUX
+    if (const int fd = file.handle(); fd >= 0)
+        ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    Q_UNUSED(file);
+#endif
+}
+
 std::optional<DataSyncFailure> syncFilesData(std::span<QFileDevice* const> files) {
 #ifdef Q_OS_LINUX
     // One sync of the volume writes all of them and flushes the disk's cache once, where

@@ -85,6 +85,8 @@ public:
         auto file = std::make_unique<StagedFile>(path);
         if (!file->open() || !writeWhole(file->file(), bytes))
             fail(path, file->errorString());
+        // On its way to the disk while the next one is encoded.
+        startWritingData(file->file());
         m_files.push_back(std::move(file));
     }
 
