@@ -7,6 +7,7 @@
 #include "export/filesync.h"
 #include "export/skindescription.h"
 #include "export/skinname.h"
+#include "export/stagedfile.h"
 #include "export/stagemarks.h"
 
 #include <QDir>
@@ -14,9 +15,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <future>
 #include <memory>
-#include <system_error>
 #include <vector>
 
 ExportError::ExportError(const QString& message)
@@ -81,70 +80,51 @@ public:
     StagedFiles() = default;
     StagedFiles(const StagedFiles&) = delete;
     StagedFiles& operator=(const StagedFiles&) = delete;
-    ~StagedFiles() { dropAll(); }
 
     void add(const QString& path, const QByteArray& bytes) {
-        auto file = std::make_unique<QSaveFile>(path);
-        if (!file->open(QIODevice::WriteOnly) || !writeWhole(*file, bytes))
+        auto file = std::make_unique<StagedFile>(path);
+        if (!file->open() || !writeWhole(file->file(), bytes))
             fail(path, file->errorString());
+        // On its way to the disk while the next one is encoded.
+        startWritingData(file->file());
         m_files.push_back(std::move(file));
-        m_syncs.push_back(startSync(*m_files.back()));
     }
 
-    void commitAll() {
-        // Every file is on the disk before the first one replaces anything; a failed sync,
-        // which commit() ignores (Qt 6.4), stops the save here.
-        for (std::size_t i = 0; i < m_syncs.size(); ++i)
-            if (const QString reason = m_syncs[i].get(); !reason.isEmpty())
-                fail(m_files[i]->fileName(), reason);
+    // Every file is on the disk before the first one replaces anything, and the renames are
+    // on it before the save is reported: one sync for all the data, one for the folder, not
+    // one wait on the disk per file.
+    void commitAll(const QString& folder) {
+        std::vector<QFileDevice*> open;
+        for (const std::unique_ptr<StagedFile>& file : m_files)
+            open.push_back(&file->file());
+        if (const auto failure = syncFilesData(open))
+            fail(m_files[failure->file]->fileName(), failure->reason);
         stageMark("synced");
-        m_syncs.clear();
         for (std::size_t i = 0; i < m_files.size(); ++i)
             if (!m_files[i]->commit())
                 fail(m_files[i]->fileName(), m_files[i]->errorString(), i);
+        if (const QString reason = syncFolder(folder); !reason.isEmpty())
+            fail(folder, reason, m_files.size());
         m_files.clear();
         stageMark("committed");
     }
 
 private:
-    // Each commit() syncs its file before the rename, and one after another that is a wait
-    // on the disk per file. Each staged file starts its sync on a thread of its own as soon
-    // as it is written, while the next one is encoded and written; the commits then find
-    // nothing left to write. Without a thread to be had, the sync waits for commitAll.
-    static std::future<QString> startSync(QSaveFile& file) {
-        const auto sync = [f = &file] {
-            return syncFileData(*f);
-        };
-        try {
-            return std::async(std::launch::async, sync);
-        } catch (const std::system_error&) {
-            return std::async(std::launch::deferred, sync);
-        }
-    }
-
-    // The syncs still running hold the files: they end first.
-    void dropAll() {
-        for (std::future<QString>& sync : m_syncs)
-            if (sync.valid())
-                sync.wait();
-        m_syncs.clear();
-        m_files.clear(); // QSaveFile drops its temporary when destroyed uncommitted
-    }
-
-    // `replaced`: how many files were already committed when this one failed.
+    // `replaced`: how many files were already committed when this one failed. The message
+    // is made first: the path may belong to a file dropped here.
     [[noreturn]] void fail(const QString& path, const QString& reason, std::size_t replaced = 0) {
-        dropAll();
-        throw ExportError(
+        const ExportError error(
             QStringLiteral("The skin could not be saved: %1 could not be written (%2). %3")
                 .arg(native(path), reason,
                      replaced == 0 ? QStringLiteral("No file was changed.")
                                    : QStringLiteral("The %1 files before it were already "
                                                     "replaced; save the skin again.")
                                          .arg(replaced)));
+        m_files.clear(); // a staged file drops its temporary when destroyed uncommitted
+        throw error;
     }
 
-    std::vector<std::unique_ptr<QSaveFile>> m_files;
-    std::vector<std::future<QString>> m_syncs; // one for each file, in the same order
+    std::vector<std::unique_ptr<StagedFile>> m_files;
 };
 
 } // namespace
@@ -173,7 +153,7 @@ QStringList exportSkin(const SkinWorkspace& ws, const QString& hostFolder, const
         files.add(paths.bitmap(id), Imaging::encodeBmp24(ws.surface(id).instance->Picture()));
     files.add(paths.description, description);
     stageMark("encoded and written");
-    files.commitAll();
+    files.commitAll(paths.skinsFolder);
     return paths.all();
 }
 

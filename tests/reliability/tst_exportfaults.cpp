@@ -5,8 +5,10 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QVersionNumber>
 #include <QtTest>
 
 #include <algorithm>
@@ -40,6 +42,10 @@ enum class Fault {
 enum class Denial { Permissions, OtherUser, ReadOnlyMount, Impossible };
 
 constexpr int Nobody = 65534;
+
+// The system calls that wait until data is on the disk. sync_file_range() is left out: the
+// export only starts write-back with it, which waits for nothing.
+const QString SyncCalls = QStringLiteral("fsync,fdatasync,syncfs,sync,msync");
 
 } // namespace
 Q_DECLARE_METATYPE(Fault)
@@ -96,6 +102,7 @@ class tst_ExportFaults : public QObject {
     bool m_root = false;
     Denial m_denial = Denial::Impossible;
     bool m_canMountTmpfs = false;
+    bool m_canTrace = false; // strace can run the program, counting and failing its calls
     int m_case = 0;
 
     QString config() const { return m_dir.filePath(QStringLiteral("config")); }
@@ -135,6 +142,9 @@ private slots:
     void faultLeavesEarlierSkinWhole_data();
     void faultLeavesEarlierSkinWhole();
     void killedWhileWritingLeavesEveryFileWhole();
+    void failedSyncIsReported_data();
+    void failedSyncIsReported();
+    void saveOfFiveFilesWaitsOnTheDiskAtMostTwice();
 };
 
 void tst_ExportFaults::initTestCase() {
@@ -190,12 +200,17 @@ void tst_ExportFaults::initTestCase() {
     m_canMountTmpfs =
         shell(QStringLiteral("unshare -m mount -t tmpfs -o size=64k varnel-probe %1").arg(probe)) ==
         0;
-    qInfo("running as %s; read-only made by %s; tiny filesystem %s", m_root ? "root" : "a user",
+    m_canTrace = shell(QStringLiteral("strace -f -qq -o /dev/null -e trace=%1 -e "
+                                      "inject=fsync:error=EIO -- true")
+                           .arg(SyncCalls)) == 0;
+    qInfo("running as %s; read-only made by %s; tiny filesystem %s; strace %s",
+          m_root ? "root" : "a user",
           m_denial == Denial::Permissions     ? "permission bits"
           : m_denial == Denial::OtherUser     ? "running as uid 65534 (setpriv)"
           : m_denial == Denial::ReadOnlyMount ? "a read-only bind mount (unshare -m)"
                                               : "nothing (those cases are skipped)",
-          m_canMountTmpfs ? "available (unshare -m, tmpfs)" : "unavailable");
+          m_canMountTmpfs ? "available (unshare -m, tmpfs)" : "unavailable",
+          m_canTrace ? "available" : "unavailable");
 }
 
 void tst_ExportFaults::faultLeavesEarlierSkinWhole_data() {
@@ -508,6 +523,89 @@ void tst_ExportFaults::killedWhileWritingLeavesEveryFileWhole() {
     qInfo("an uninterrupted export takes %lld ms here", span / 1000);
     report("killed at a random moment of the run", random);
     report("killed 0-2 ms after the first file was replaced", atCommit);
+}
+
+// The disk reports an error when the new files, or the renames, are made durable. strace
+// makes the calls fail as a failing disk would.
+void tst_ExportFaults::failedSyncIsReported_data() {
+    QTest::addColumn<QString>("failing"); // the system calls that fail with EIO
+    QTest::addColumn<bool>("replaced");   // the new skin is in place afterwards
+    QTest::addColumn<QString>("message"); // pattern; empty: the save succeeds
+
+    QTest::newRow("the data's sync fails")
+        << QStringLiteral("syncfs,fdatasync,fsync") << false
+        << QStringLiteral("^The skin could not be saved: <skins>/OceanMain\\.bmp could not be "
+                          "written \\(Input/output error\\)\\. No file was changed\\.$");
+    QTest::newRow("the folder's sync fails, after the renames")
+        << QStringLiteral("fsync") << true
+        << QStringLiteral("^The skin could not be saved: <skins>/ could not be written "
+                          "\\(Input/output error\\)\\. The 5 files before it were already "
+                          "replaced; save the skin again\\.$");
+    // An error the volume's sync reports may be another program's: each file's own sync,
+    // which succeeds, says that the new files are on the disk.
+    QTest::newRow("the volume's sync fails, each file's own succeeds")
+        << QStringLiteral("syncfs") << true << QString();
+}
+
+void tst_ExportFaults::failedSyncIsReported() {
+    QFETCH(QString, failing);
+    QFETCH(bool, replaced);
+    QFETCH(QString, message);
+    if (!m_canTrace)
+        QSKIP("strace cannot run the program here");
+
+    const QString host = m_dir.filePath(QStringLiteral("case%1").arg(++m_case));
+    const QString skins = host + QStringLiteral("/Skins");
+    QVERIFY(writeSkin(skins, m_old));
+    const Outcome o =
+        run(programIn(m_program), arguments(host), config(),
+            {QStringLiteral("strace"), QStringLiteral("-f"), QStringLiteral("-qq"),
+             QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"),
+             QStringLiteral("inject=%1:error=EIO").arg(failing), QStringLiteral("--")});
+    QVERIFY2(o.finished && !o.crashed && o.status == (message.isEmpty() ? 0 : 1),
+             qPrintable(describe(o)));
+    if (!message.isEmpty()) {
+        const QString pattern =
+            QString(message).replace(QStringLiteral("<skins>/"), quoted(skins + u'/'));
+        QVERIFY2(QRegularExpression(pattern).match(o.err.trimmed()).hasMatch(),
+                 qPrintable(QStringLiteral("message: %1\nwanted: %2").arg(o.err, pattern)));
+    }
+    const SkinState after = readState(skins);
+    for (qsizetype i = 0; i < SkinFiles.size(); ++i)
+        QVERIFY2(after.files[i] == (replaced ? m_new[i] : m_old[i]), qPrintable(SkinFiles[i]));
+    QCOMPARE(after.others, QStringList());
+}
+
+// Each wait on the disk costs a cache flush, milliseconds on a slow disk: the five new files
+// are made durable together, then the five renames.
+void tst_ExportFaults::saveOfFiveFilesWaitsOnTheDiskAtMostTwice() {
+    if (!m_canTrace)
+        QSKIP("strace cannot run the program here");
+    const QString host = m_dir.filePath(QStringLiteral("traced"));
+    const QString skins = host + QStringLiteral("/Skins");
+    QVERIFY(writeSkin(skins, m_old));
+    // Where one sync of the volume can stand for the files' own: elsewhere each file is
+    // synced by itself.
+    const QByteArray type = QStorageInfo(skins).fileSystemType();
+    if (!QList<QByteArray>{"ext2", "ext3", "ext4", "xfs", "btrfs", "tmpfs"}.contains(type) ||
+        QVersionNumber::fromString(QSysInfo::kernelVersion()) < QVersionNumber(5, 8))
+        QSKIP(qPrintable(QStringLiteral("the files are synced one by one on %1, Linux %2")
+                             .arg(QString::fromLatin1(type), QSysInfo::kernelVersion())));
+
+    const QString log = m_dir.filePath(QStringLiteral("traced.log"));
+    const Outcome o = run(programIn(m_program), arguments(host), config(),
+                          {QStringLiteral("strace"), QStringLiteral("-f"), QStringLiteral("-qq"),
+                           QStringLiteral("-o"), log, QStringLiteral("-e"),
+                           QStringLiteral("trace=%1").arg(SyncCalls), QStringLiteral("--")});
+    QVERIFY2(o.finished && !o.crashed && o.status == 0, qPrintable(describe(o)));
+    const SkinState after = readState(skins);
+    for (qsizetype i = 0; i < SkinFiles.size(); ++i)
+        QVERIFY2(after.files[i] == m_new[i], qPrintable(SkinFiles[i]));
+
+    const QString calls = QString::fromLocal8Bit(readFile(log).value_or(QByteArray()));
+    // One line per call; a call another thread interrupts is finished on a second line.
+    const qsizetype waits = calls.count(u'\n') - calls.count(QStringLiteral("resumed>"));
+    QVERIFY2(waits >= 1 && waits <= 2, qPrintable(calls));
 }
 
 QTEST_GUILESS_MAIN(tst_ExportFaults)
