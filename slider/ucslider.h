@@ -128,6 +128,11 @@ public:
     SliderGeometry::PixelRect thumbButton() const { return rcThumb; }
     bool isDragging() const { return m_Dragging; }
 
+    // A change as from the keyboard, e.g. by assistive technology: the value clamped to
+    // Min..Max through the value setter, then changeSettled. Ignored while disabled or
+    // during a drag.
+    void stepTo(qint64 New_Value);
+
 signals:
     void Click();
     void ArrivedFirst();
@@ -135,6 +140,10 @@ signals:
     void Change();
     void MouseDown(short& Shift);
     void MouseUp(short& Shift);
+    // The keys that changed the value were released (or the change came through the
+    // accessibility interface): to the host what MouseUp is after a drag. Not raised while
+    // a key repeats.
+    void changeSettled();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -143,6 +152,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct ThumbHolder {
@@ -174,6 +187,9 @@ private:
     void setThumbPicture(const SliderPicture& picture);
     void setRailPicture(const SliderPicture& picture);
     void applyCursor();
+    // Focus policy and what assistive technology hears follow the control's own Enabled.
+    void enabledChanged();
+    void settleKeyChange();
 
     bool m_Dragging = false;
     float m_GrabX = 0;
@@ -196,4 +212,5 @@ private:
     qint16 m_MousePointer = PointerDefault;
     SliderPicture m_MouseIcon;
     QPixmap m_Surface;
+    bool m_KeyChangePending = false;
 };
