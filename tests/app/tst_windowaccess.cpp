@@ -144,7 +144,7 @@ void TestWindowAccess::cleanup() {
 }
 
 QString TestWindowAccess::load(QSize size) {
-    const QString path = m_dir->filePath(QStringLiteral("picture.bmp"));
+    QString path = m_dir->filePath(QStringLiteral("picture.bmp"));
     if (!patternPicture(size).save(path, "BMP"))
         qFatal("Could not write the test picture");
     m_window->openPicture(path);
