@@ -17,6 +17,9 @@ class PropertyBag;
 // copies that pixmap. Events are signals meant for direct connections: a handler runs inside
 // the raising code and may assign properties again. Setters refuse bad values by throwing
 // RuntimeError 380 (invalid property value) or 6 (overflow).
+//
+// Beyond the pointer, an enabled slider takes the focus from Tab (not from a click) and
+// moves by keys; screen readers see it through ucSliderAccessible.
 class ucSlider : public QWidget {
     Q_OBJECT
     Q_CLASSINFO("DefaultProperty", "Value")
