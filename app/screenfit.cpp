@@ -25,6 +25,8 @@ ScrollingFrame::ScrollingFrame(QWidget& content) {
     setWindowTitle(content.windowTitle());
     setWindowIcon(content.windowIcon());
     setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own: Tab goes from control to control, and scrolls to each.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(false);
     setWidget(&content);
 }

@@ -472,6 +472,13 @@ void TestWindowAccess::windowOnASmallScreenScrolls() {
         const QRect fit(control("optStretch")->mapTo(frame->viewport(), QPoint(0, 0)),
                         control("optStretch")->size());
         QVERIFY(frame->viewport()->rect().contains(fit));
+        // The whole chain goes round the controls only, the frame is no stop of its own.
+        QStringList visited;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(visited, (QStringList{"Command1", "Command2", "Text1", "Command3", "optStretch"}));
     }
     // The frame hands the window back.
     QVERIFY(!m_window->parentWidget());
