@@ -2,6 +2,7 @@
 
 #include "compose/imagecontrol.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,10 +29,14 @@ void ImagePreview::paintEvent(QPaintEvent* /*event*/) {
         m_pixmap = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
         m_stale = false;
     }
-    if (m_pixmap.isNull())
-        return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_pixmap);
+    if (!m_pixmap.isNull())
+        painter.drawPixmap(0, 0, m_pixmap);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 namespace {
@@ -65,4 +70,39 @@ void ImagePreview::mouseReleaseEvent(QMouseEvent* event) {
         return QWidget::mouseReleaseEvent(event);
     event->accept();
     emit released();
+}
+
+void ImagePreview::keyPressEvent(QKeyEvent* event) {
+    int dx = 0;
+    int dy = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        dx = -1;
+        break;
+    case Qt::Key_Right:
+        dx = 1;
+        break;
+    case Qt::Key_Up:
+        dy = -1;
+        break;
+    case Qt::Key_Down:
+        dy = 1;
+        break;
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return QWidget::keyPressEvent(event);
+    event->accept();
+    emit stepped(dx, dy, event->modifiers() & Qt::ShiftModifier);
+}
+
+void ImagePreview::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ImagePreview::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }

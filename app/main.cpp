@@ -2,11 +2,13 @@
 #include "app/hostfolder.h"
 #include "app/loadstep.h"
 #include "app/qtdialogs.h"
+#include "app/screenfit.h"
 #include "app/varnel.h"
 #include "compose/skinworkspace.h"
 #include "export/stagemarks.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[]) {
     stageMark("main");
@@ -27,7 +29,13 @@ int main(int argc, char* argv[]) {
 
     window.setHostFolder(Module1::HostFolder);
     dialogs.setParentWidget(&window);
-    window.show();
+    // On a screen smaller than the window, the window scrolls inside a frame that fits.
+    const std::unique_ptr<ScrollingFrame> frame =
+        frameForScreen(window, window.screen()->availableGeometry());
+    if (frame)
+        frame->show();
+    else
+        window.show();
     // `varnel PICTURE` loads the picture as Load Image would, once the window is up.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)

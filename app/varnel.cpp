@@ -1,5 +1,6 @@
 #include "app/varnel.h"
 
+#include "app/accessibleroles.h"
 #include "app/dialogs.h"
 #include "app/handlerguard.h"
 #include "app/imagepreview.h"
@@ -20,6 +21,7 @@
 #include <QButtonGroup>
 #include <QFont>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -27,6 +29,8 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -57,6 +61,33 @@ QFont boldFont(qreal points) {
     return font;
 }
 
+// Steps of the Fill focus from the keyboard, in percent of the picture's width or height.
+constexpr int focusStep = 1;
+constexpr int largeFocusStep = 10;
+
+double steppedFraction(double fraction, int direction, int step) {
+    const double percent = std::round(fraction * 100) + direction * step;
+    return std::clamp(percent, 0.0, 100.0) / 100;
+}
+
+// setTabOrder passes over a widget that cannot take the focus now; the sliders and the
+// previews take it only later (enabled, Fill), so the chain is linked with every stop open.
+void linkTabChain(std::initializer_list<QWidget*> chain) {
+    QList<std::pair<QWidget*, Qt::FocusPolicy>> policies;
+    for (QWidget* widget : chain) {
+        policies.append({widget, widget->focusPolicy()});
+        widget->setFocusPolicy(Qt::TabFocus);
+    }
+    QWidget* previous = nullptr;
+    for (QWidget* widget : chain) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    for (const auto& [widget, policy] : policies)
+        widget->setFocusPolicy(policy);
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
@@ -72,6 +103,7 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
     , m_workspace(workspace) {
+    installAccessibleRoles();
     setObjectName(QStringLiteral("Varnel"));
     setWindowTitle(QStringLiteral("Norvo 7 Varnel"));
     QIcon icon;
@@ -82,9 +114,11 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
 
     Command1 = new QPushButton(QStringLiteral("Load Image"), this);
     place(Command1, "Command1", 390, 330, 1215, 495);
+    Command1->setShortcut(QKeySequence::Open);
 
     Xpress2 = new ImagePreview(m_workspace.Xpress2, this);
     place(Xpress2, "Xpress2", 2715, 240, 2445, 570);
+    Xpress2->setAccessibleName(QStringLiteral("MENU strip picture"));
 
     Label4 = makeLabel(this, QStringLiteral("Name Your Skin"));
     place(Label4, "Label4", 9375, 135, 1680, 210);
@@ -93,21 +127,30 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
     Text1->setFont(boldFont(12));
     Text1->setMaxLength(std::numeric_limits<int>::max());
     place(Text1, "Text1", 9030, 495, 2310, 360);
+    Label4->setBuddy(Text1);
 
     Command2 = new QPushButton(QStringLiteral("Save Skin"), this);
     place(Command2, "Command2", 11835, 300, 1215, 495);
+    Command2->setShortcut(QKeySequence::Save);
 
     Command3 = new QPushButton(QStringLiteral("Command3"), this);
     place(Command3, "Command3", 13800, 360, 1215, 495);
+    Command3->setAccessibleDescription(
+        QStringLiteral("Saves the untinted Console and Chat button artwork as the files "
+                       "d:/p2.bmp and d:/p3.bmp."));
 
     Xpress3 = new ImagePreview(m_workspace.Xpress3, this);
     place(Xpress3, "Xpress3", 480, 1200, 4740, 7995);
+    Xpress3->setAccessibleName(QStringLiteral("Scene window picture"));
     Xpress1 = new ImagePreview(m_workspace.Xpress1, this);
     place(Xpress1, "Xpress1", 5520, 1200, 12720, 9525);
+    Xpress1->setAccessibleName(QStringLiteral("Main window picture"));
     Xpress4 = new ImagePreview(m_workspace.Xpress4, this);
     place(Xpress4, "Xpress4", 1020, 11070, 4830, 1950);
+    Xpress4->setAccessibleName(QStringLiteral("Console border picture"));
     Xpress5 = new ImagePreview(m_workspace.Xpress5, this);
     place(Xpress5, "Xpress5", 6060, 10665, 7065, 2790);
+    Xpress5->setAccessibleName(QStringLiteral("Chat window picture"));
     // Xpress5 overlaps the bottom 4 rows of Xpress1, which lie below the Main surface and
     // are always blank there; the Chat surface's top rows stay visible.
     Xpress5->raise();
@@ -135,16 +178,15 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
                        "the MENU button readable."));
     SuggestTint->setEnabled(false);
 
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Text1);
-    setTabOrder(Text1, Command3);
-    setTabOrder(Command3, optStretch);
-    setTabOrder(optStretch, optFill);
-    setTabOrder(optFill, SuggestTint);
+    // The sliders follow Load Image, which enables them; the previews follow the fit
+    // choice that lets them move the focus.
+    linkTabChain({Command1, ucSlider1, ucSlider2, ucSlider3, Command2, Text1, Command3, optStretch,
+                  optFill, Xpress1, Xpress3, Xpress4, Xpress5, SuggestTint});
     Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Varnel::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Varnel::Command2_Click);
+    connect(Text1, &QLineEdit::returnPressed, this, &Varnel::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Varnel::Command3_Click);
     connect(SuggestTint, &QPushButton::clicked, this, &Varnel::SuggestTint_Click);
 
@@ -183,9 +225,14 @@ void Varnel::createTintSliders() {
         row.slider = new ucSlider(this);
         row.slider->ReadProperties(bag);
         place(row.slider, row.sliderName, row.left, row.top, 1755, 375);
-        row.slider->setFocusPolicy(Qt::NoFocus);
+        row.label->setBuddy(row.slider);
         connect(row.slider, &ucSlider::Change, this, &Varnel::previewTint);
         connect(row.slider, &ucSlider::MouseUp, this, [this](short&) {
+            composeSurfaces();
+            showDragFailures();
+        });
+        // The keys were let go: rebuilt as after a release.
+        connect(row.slider, &ucSlider::changeSettled, this, [this] {
             composeSurfaces();
             showDragFailures();
         });
@@ -202,10 +249,12 @@ void Varnel::createFitControls() {
     place(lblFit, "lblFit", 18420, 1200, 2220, 240);
     optStretch = new QRadioButton(QStringLiteral("Stretch"), this);
     place(optStretch, "optStretch", 18420, 1500, 2220, 360);
+    optStretch->setAccessibleName(QStringLiteral("Picture fit: Stretch"));
     optStretch->setToolTip(QStringLiteral("Each window shows the whole picture, stretched to "
                                           "its shape."));
     optFill = new QRadioButton(QStringLiteral("Fill"), this);
     place(optFill, "optFill", 18420, 1875, 2220, 360);
+    optFill->setAccessibleName(QStringLiteral("Picture fit: Fill"));
     optFill->setToolTip(QStringLiteral("Each window shows the part of the picture that has its "
                                        "shape, undistorted. Press or drag on a preview to choose "
                                        "the point the parts are centred on."));
@@ -230,12 +279,52 @@ void Varnel::createFitControls() {
         connect(preview, &ImagePreview::dragged, this,
                 [this, id](QPoint at) { dragFocus(id, at); });
         connect(preview, &ImagePreview::released, this, &Varnel::endFocusDrag);
+        connect(preview, &ImagePreview::stepped, this, &Varnel::stepFocus);
     }
+    applyPreviewFocus();
+}
+
+void Varnel::applyPreviewFocus() {
+    const bool fill = m_workspace.framing.fit == Fit::Fill;
+    for (ImagePreview* preview : {Xpress1, Xpress3, Xpress4, Xpress5})
+        preview->setFocusPolicy(fill ? Qt::TabFocus : Qt::NoFocus);
+    describeFocus();
+}
+
+void Varnel::describeFocus() {
+    QString text;
+    if (m_workspace.framing.fit == Fit::Fill) {
+        const FocusPoint focus = m_workspace.framing.focus;
+        text = QStringLiteral("Focus point %1% across, %2% down; arrow keys move it")
+                   .arg(std::round(focus.x * 100))
+                   .arg(std::round(focus.y * 100));
+    }
+    for (ImagePreview* preview : {Xpress1, Xpress3, Xpress4, Xpress5}) {
+        if (preview->accessibleDescription() != text)
+            preview->setAccessibleDescription(text);
+    }
+}
+
+void Varnel::stepFocus(int dx, int dy, bool large) {
+    if (m_workspace.framing.fit != Fit::Fill || !m_workspace.hasSkin() || m_focusDrag)
+        return;
+    const int step = large ? largeFocusStep : focusStep;
+    const FocusPoint before = m_workspace.framing.focus;
+    const FocusPoint focus{steppedFraction(before.x, dx, step),
+                           steppedFraction(before.y, dy, step)};
+    if (focus == before)
+        return;
+    m_workspace.framing.focus = focus;
+    runDragRoutine(m_lastFocusFailure,
+                   QStringLiteral("The skin pictures could not be rebuilt around the focus"),
+                   [this] { refitSurfaces(m_workspace, [this] { return menuTint(); }); });
+    describeFocus();
 }
 
 void Varnel::setFit(Fit fit) {
     m_focusDrag.reset();
     m_workspace.framing.fit = fit;
+    applyPreviewFocus();
     // A cross over the previews says that a press there does something.
     for (ImagePreview* preview : {Xpress1, Xpress3, Xpress4, Xpress5}) {
         if (fit == Fit::Fill)
@@ -269,6 +358,7 @@ void Varnel::dragFocus(SurfaceId surface, QPoint at) {
     runDragRoutine(m_lastFocusFailure,
                    QStringLiteral("The skin pictures could not be rebuilt around the focus"),
                    [this] { refitSurfaces(m_workspace, [this] { return menuTint(); }); });
+    describeFocus();
 }
 
 MenuTint Varnel::menuTint() const {
@@ -335,6 +425,7 @@ void Varnel::openPicture(const QString& path) {
                 // A new picture starts centred; the fit stays as chosen.
                 m_workspace.framing.focus = FocusPoint{};
                 m_focusDrag.reset();
+                describeFocus();
                 ucSlider1->setEnabled(true);
                 ucSlider2->setEnabled(true);
                 ucSlider3->setEnabled(true);

@@ -65,6 +65,13 @@ private:
     // moves while the button is held go on with it.
     void beginFocusDrag(SurfaceId surface, QPoint at);
     void dragFocus(SurfaceId surface, QPoint at);
+    // An arrow key on a preview with Fill: the focus moves by a step of the picture's size,
+    // in whole percent, and the surfaces follow as for a drag.
+    void stepFocus(int dx, int dy, bool large);
+    // Tells assistive technology where the focus lies, on every preview that can move it.
+    void describeFocus();
+    // Previews take the focus (Tab) only with Fill, where their arrow keys do something.
+    void applyPreviewFocus();
     // Runs one routine of a drag (a slider's or the focus's). A failure is shown only after
     // the drag has ended and the pointer event has returned, since a modal box while the
     // button is held would take the release from the slider or preview (the drag would

@@ -1,6 +1,8 @@
 #include "slider/olecolor.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace OleColor {
 
@@ -46,7 +48,23 @@ constexpr std::array<SystemRole, 31> systemRoles{{
     {QPalette::Active, QPalette::Window},            // 30 menu bar
 }};
 
+double linear(double channel) {
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+}
+
+double luminance(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
 } // namespace
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 QColor toColor(quint32 ole, const QPalette& palette) {
     if ((ole & SystemFlag) == 0)

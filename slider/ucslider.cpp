@@ -4,16 +4,21 @@
 #include "slider/olecolor.h"
 #include "slider/propertybag.h"
 #include "slider/runtimeerror.h"
+#include "slider/ucslideraccessible.h"
 #include "slider/ucslidertip.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <array>
 #include <limits>
+#include <utility>
 
 using namespace SliderGeometry;
 
@@ -103,6 +108,31 @@ bool fitsShort(qint32 value) {
            value <= std::numeric_limits<qint16>::max();
 }
 
+constexpr qint64 pageStep = 10;
+
+// The value a key asks for, before clamping to Min..Max; nothing for other keys. Up and Right
+// go towards Max whatever the orientation.
+std::optional<qint64> valueForKey(int key, qint32 value, qint32 min, qint32 max) {
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        return qint64(value) - 1;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        return qint64(value) + 1;
+    case Qt::Key_PageDown:
+        return qint64(value) - pageStep;
+    case Qt::Key_PageUp:
+        return qint64(value) + pageStep;
+    case Qt::Key_Home:
+        return min;
+    case Qt::Key_End:
+        return max;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 const char* ucSlider::propertyName(quint32 dispId) {
@@ -116,8 +146,14 @@ const char* ucSlider::propertyName(quint32 dispId) {
 ucSlider::ucSlider(QWidget* parent)
     : QWidget(parent)
     , m_BackColor(OleColor::ButtonFace) {
-    // The slider is driven by the pointer only: no keyboard handling, no place in the tab order.
-    setFocusPolicy(Qt::NoFocus);
+    static const bool accessibleRegistered = [] {
+        QAccessible::installFactory(&ucSliderAccessible::factory);
+        return true;
+    }();
+    Q_UNUSED(accessibleRegistered);
+    // Tab reaches an enabled slider; a click does not move the focus, so the pointer works as
+    // it always has.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -135,6 +171,7 @@ void ucSlider::InitProperties() {
     m_Value = 0;
     m_Range = defaultMax - defaultMin;
     m_LastValue = 0;
+    enabledChanged();
     ResetThumb();
     // A Qt host sends no resize when it places the control at the size it already has.
     LayoutPass();
@@ -184,6 +221,7 @@ void ucSlider::ReadProperties(const PropertyBag& bag) {
     setRailPicture(railImage);
     m_Range = *range;
     m_LastValue = m_Value;
+    enabledChanged();
 
     // Both axes at once, whatever the orientation; the layout pass then settles the cross axis.
     if (const auto t = SliderGeometry::travel(Horizontal, size(), thumbSize())) {
@@ -213,7 +251,19 @@ void ucSlider::WriteProperties(PropertyBag& bag) const {
 }
 
 void ucSlider::setEnabled(bool New_Enabled) {
+    const bool changed = m_Enabled != New_Enabled;
     m_Enabled = New_Enabled;
+    if (changed)
+        enabledChanged();
+}
+
+void ucSlider::enabledChanged() {
+    setFocusPolicy(m_Enabled ? Qt::TabFocus : Qt::NoFocus);
+    QAccessible::State states;
+    states.disabled = true;
+    states.focusable = true;
+    QAccessibleStateChangeEvent event(this, states);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ucSlider::setBackColor(quint32 New_BackColor) {
@@ -278,6 +328,8 @@ void ucSlider::setValue(qint32 New_Value) {
     }
     DrawSlider();
     m_LastValue = m_Value;
+    QAccessibleValueChangeEvent announced(this, m_Value);
+    QAccessible::updateAccessibility(&announced);
     emit Change();
     // Handlers may have assigned Value again: test what it is now.
     if (m_Value == m_Max)
@@ -342,6 +394,60 @@ void ucSlider::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     ReleaseHandler(buttonCode(event->button()), shiftCode(event->modifiers()),
                    float(event->position().x()), float(event->position().y()));
+}
+
+void ucSlider::stepTo(qint64 New_Value) {
+    if (!m_Enabled || m_Dragging)
+        return;
+    const qint32 before = m_Value;
+    setValue(qint32(std::clamp<qint64>(New_Value, m_Min, m_Max)));
+    if (m_Value != before || m_KeyChangePending) {
+        m_KeyChangePending = false;
+        emit changeSettled();
+    }
+}
+
+void ucSlider::keyPressEvent(QKeyEvent* event) {
+    const auto wanted = valueForKey(event->key(), m_Value, m_Min, m_Max);
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!wanted || !plain || !m_Enabled) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // The pointer owns the thumb until it lets go.
+    if (m_Dragging)
+        return;
+    const qint32 before = m_Value;
+    setValue(qint32(std::clamp<qint64>(*wanted, m_Min, m_Max)));
+    if (m_Value != before)
+        m_KeyChangePending = true;
+}
+
+void ucSlider::keyReleaseEvent(QKeyEvent* event) {
+    // A held key repeats press and release; the change is complete at the real release.
+    if (!event->isAutoRepeat())
+        settleKeyChange();
+    QWidget::keyReleaseEvent(event);
+}
+
+void ucSlider::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    DrawSlider();
+}
+
+void ucSlider::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    // The release of a key may go to the widget that took the focus.
+    settleKeyChange();
+    DrawSlider();
+}
+
+void ucSlider::settleKeyChange() {
+    if (!std::exchange(m_KeyChangePending, false))
+        return;
+    emit changeSettled();
 }
 
 bool ucSlider::railPictureInUse() const {
@@ -447,6 +553,12 @@ void ucSlider::DrawSlider() {
                                    QPoint(rcThumb.right - 1, rcThumb.bottom - 1)),
                              OleColor::toColor(OleColor::ButtonFace, palette()));
             Edge::draw(painter, rcThumb, Edge::Raised, Edge::Rect, palette());
+        }
+        // Framed, as Qt's styles frame the focus, when the keyboard brought it here.
+        if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+            painter.setPen(palette().color(QPalette::Highlight));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
         }
         painter.end();
         update();

@@ -17,6 +17,9 @@ class PropertyBag;
 // copies that pixmap. Events are signals meant for direct connections: a handler runs inside
 // the raising code and may assign properties again. Setters refuse bad values by throwing
 // RuntimeError 380 (invalid property value) or 6 (overflow).
+//
+// Beyond the pointer, an enabled slider takes the focus from Tab (not from a click) and
+// moves by keys; screen readers see it through ucSliderAccessible.
 class ucSlider : public QWidget {
     Q_OBJECT
     Q_CLASSINFO("DefaultProperty", "Value")
@@ -128,6 +131,11 @@ public:
     SliderGeometry::PixelRect thumbButton() const { return rcThumb; }
     bool isDragging() const { return m_Dragging; }
 
+    // A change as from the keyboard, e.g. by assistive technology: the value clamped to
+    // Min..Max through the value setter, then changeSettled. Ignored while disabled or
+    // during a drag.
+    void stepTo(qint64 New_Value);
+
 signals:
     void Click();
     void ArrivedFirst();
@@ -135,6 +143,10 @@ signals:
     void Change();
     void MouseDown(short& Shift);
     void MouseUp(short& Shift);
+    // The keys that changed the value were released (or the change came through the
+    // accessibility interface): to the host what MouseUp is after a drag. Not raised while
+    // a key repeats.
+    void changeSettled();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -143,6 +155,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct ThumbHolder {
@@ -174,6 +190,9 @@ private:
     void setThumbPicture(const SliderPicture& picture);
     void setRailPicture(const SliderPicture& picture);
     void applyCursor();
+    // Focus policy and what assistive technology hears follow the control's own Enabled.
+    void enabledChanged();
+    void settleKeyChange();
 
     bool m_Dragging = false;
     float m_GrabX = 0;
@@ -196,4 +215,5 @@ private:
     qint16 m_MousePointer = PointerDefault;
     SliderPicture m_MouseIcon;
     QPixmap m_Surface;
+    bool m_KeyChangePending = false;
 };

@@ -10,6 +10,7 @@
 namespace {
 
 constexpr quint32 tipBackColor = OleColor::fromRgb(192, 192, 255);
+constexpr double readableContrast = 4.5;
 
 QPointer<ucSliderTip>& sharedTip() {
     static QPointer<ucSliderTip> tip;
@@ -40,8 +41,9 @@ ucSliderTip::ucSliderTip()
     font.setPointSizeF(8.25);
     setFont(font);
 
+    const Colours shown = colours(palette());
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, OleColor::toColor(tipBackColor, palette));
+    palette.setColor(QPalette::Window, shown.background);
     setPalette(palette);
 
     m_lblTip = new QLabel(QStringLiteral("lblTip"), this);
@@ -50,8 +52,7 @@ ucSliderTip::ucSliderTip()
     m_lblTip->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold, true));
     // The label lets the window's background show through and draws only its text.
     QPalette labelPalette = m_lblTip->palette();
-    labelPalette.setColor(QPalette::WindowText,
-                          OleColor::toColor(OleColor::WindowText, labelPalette));
+    labelPalette.setColor(QPalette::WindowText, shown.text);
     m_lblTip->setPalette(labelPalette);
     m_lblTip->setGeometry(2, 1, 31, 21);
 
@@ -59,6 +60,18 @@ ucSliderTip::ucSliderTip()
 }
 
 ucSliderTip::~ucSliderTip() = default;
+
+ucSliderTip::Colours ucSliderTip::colours(const QPalette& palette) {
+    const Colours designed{OleColor::toColor(tipBackColor, palette),
+                           OleColor::toColor(OleColor::WindowText, palette)};
+    if (OleColor::contrastRatio(designed.background, designed.text) >= readableContrast)
+        return designed;
+    const Colours toolTip{palette.color(QPalette::ToolTipBase),
+                          palette.color(QPalette::ToolTipText)};
+    if (OleColor::contrastRatio(toolTip.background, toolTip.text) >= readableContrast)
+        return toolTip;
+    return {designed.background, QColor(Qt::black)};
+}
 
 ucSliderTip& ucSliderTip::instance() {
     QPointer<ucSliderTip>& tip = sharedTip();

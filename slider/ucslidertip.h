@@ -32,6 +32,15 @@ public:
 
     QLabel* lblTip() const { return m_lblTip; }
 
+    // The window's background and the value's colour under `palette`: the designed lavender
+    // and the palette's window text where they contrast enough to read (4.5 : 1), else the
+    // palette's tool-tip colours, else black on lavender.
+    struct Colours {
+        QColor background;
+        QColor text;
+    };
+    static Colours colours(const QPalette& palette);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -3,6 +3,7 @@
 #include "slider/ucslidertip.h"
 #include "tests/slider/slidertestsupport.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -37,6 +38,8 @@ private slots:
     void releaseEndsTipSwitchedOffDuringDrag();
     void destroyingASliderUnloadsTheTip();
     void widerTextGivesAWiderLabel();
+    void valueIsReadableInEveryPalette_data();
+    void valueIsReadableInEveryPalette();
 
 private:
     // Puts the host so that the slider's surface starts at `origin` on the screen.
@@ -236,6 +239,53 @@ void tst_ucSliderTip::widerTextGivesAWiderLabel() {
              std::max(QFontMetrics(tip.font()).horizontalAdvance(text),
                       QFontMetrics(tip.lblTip()->font()).horizontalAdvance(text)));
     ucSliderTip::unload();
+}
+
+void tst_ucSliderTip::valueIsReadableInEveryPalette_data() {
+    QTest::addColumn<QColor>("text");        // the palette's window text
+    QTest::addColumn<QColor>("toolTipBase"); // and its tool-tip colours
+    QTest::addColumn<QColor>("toolTipText");
+    QTest::addColumn<QColor>("background"); // what the tip shows
+    QTest::addColumn<QColor>("value");
+
+    const QColor lavender(192, 192, 255);
+    QTest::newRow("light palette: the designed colours")
+        << QColor(Qt::black) << QColor(255, 255, 220) << QColor(Qt::black) << lavender
+        << QColor(Qt::black);
+    QTest::newRow("dark palette: its tool-tip colours")
+        << QColor(238, 238, 238) << QColor(40, 40, 40) << QColor(230, 230, 230)
+        << QColor(40, 40, 40) << QColor(230, 230, 230);
+    QTest::newRow("dark palette with unreadable tool tips: black on lavender")
+        << QColor(238, 238, 238) << QColor(90, 90, 90) << QColor(110, 110, 110) << lavender
+        << QColor(Qt::black);
+}
+
+void tst_ucSliderTip::valueIsReadableInEveryPalette() {
+    QFETCH(QColor, text);
+    QFETCH(QColor, toolTipBase);
+    QFETCH(QColor, toolTipText);
+    QFETCH(QColor, background);
+    QFETCH(QColor, value);
+
+    const QPalette before = QApplication::palette();
+    QPalette palette = before;
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ToolTipBase, toolTipBase);
+    palette.setColor(QPalette::ToolTipText, toolTipText);
+    QApplication::setPalette(palette);
+
+    const ucSliderTip::Colours colours = ucSliderTip::colours(palette);
+    QCOMPARE(colours.background, background);
+    QCOMPARE(colours.text, value);
+    QVERIFY(OleColor::contrastRatio(colours.background, colours.text) >= 4.5);
+
+    // The tip window itself paints with them.
+    ucSliderTip& tip = ucSliderTip::instance();
+    QCOMPARE(tip.palette().color(QPalette::Window), background);
+    QCOMPARE(tip.lblTip()->palette().color(QPalette::WindowText), value);
+    ucSliderTip::unload();
+    QApplication::setPalette(before);
 }
 
 QTEST_MAIN(tst_ucSliderTip)
