@@ -4,7 +4,7 @@
 #include "app/hostfoldersearch.h"
 #include "app/workingmemory.h"
 #include "compose/imaging.h"
-#include "compose/skinworkspace.h"
+#include "compose/skincomposition.h"
 #include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
 #include "export/skinname.h"
@@ -32,7 +32,7 @@ ParsedCommandLine usageError(const QString& text) {
 }
 
 int reportNoHostFolder(const HostFolderSearch& search) {
-    printLine(stderr, QStringLiteral("Please install a valid copy of Norvo 7."));
+    printLine(stderr, QString::fromLatin1(NoHostFolderMessage));
     for (const QString& miss : search.misses)
         printLine(stderr, QStringLiteral("  ") + miss);
     return ExitFailure;
@@ -216,7 +216,7 @@ int runExport(const ExportRequest& request) {
         hostFolder = search.folder;
     }
     if (hostFolder.isEmpty()) {
-        printLine(stderr, QStringLiteral("Please install a valid copy of Norvo 7."));
+        printLine(stderr, QString::fromLatin1(NoHostFolderMessage));
         return ExitFailure;
     }
 
@@ -226,16 +226,19 @@ int runExport(const ExportRequest& request) {
         stageMark("read start");
         const QImage picture = Imaging::readPicture(request.picture, largestSurfaceSize());
         stageMark("read");
-        SkinWorkspace ws;
-        ws.framing = request.framing;
-        scaleDecodedPicture(ws, picture);
+        const SkinTemplates& templates = builtInTemplates();
+        const SurfacePictures scaled =
+            scaleToSurfaces(Imaging::toInternal(picture), request.framing);
         stageMark("scaled");
         // The suggestion looks at the Main picture as it is composed.
-        const MenuTint tint = request.suggestTint ? suggestMenuTint(ws).tint : request.tint;
-        ComposeTintedSurfaces(ws, [tint] { return tint; });
+        const MenuTint tint =
+            request.suggestTint
+                ? suggestMenuTint(scaled[SurfaceId::Main], templates.surfaces[SurfaceId::Main]).tint
+                : request.tint;
+        const SkinPictures skin = composeSkin(scaled, tint, templates);
         stageMark("composed");
-        const QStringList written =
-            exportSkin(ws, hostFolder, request.skinName, QCoreApplication::applicationDirPath());
+        const QStringList written = exportSkin(skin.surfaces, hostFolder, request.skinName,
+                                               QCoreApplication::applicationDirPath());
         printLine(stdout, QString::fromLatin1(SkinExportedMessage));
         if (request.suggestTint)
             printLine(stdout, QStringLiteral("Tint: hue %1, saturation %2, lightness %3")

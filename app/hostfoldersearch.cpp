@@ -13,7 +13,11 @@
 
 namespace {
 
-const QString HostKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Pellorwick\\NORVO7\\");
+// The host's key below Software in HKEY_LOCAL_MACHINE, organisation and application: the one
+// place it is spelt.
+const QString HostOrg = QStringLiteral("Pellorwick");
+const QString HostApp = QStringLiteral("NORVO7");
+const QString HostSubKey = HostOrg + u'\\' + HostApp;
 const QString HostValue = QStringLiteral("Directory");
 
 // Why a value read as the host-folder setting gives no folder.
@@ -26,6 +30,8 @@ QString settingProblem(const QVariant& value) {
 }
 
 #ifdef Q_OS_WIN
+
+const QString HostKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\") + HostSubKey + u'\\';
 
 bool searchSettings(HostFolderSearch& search) {
     const QVariant value = Module2::ReadRegistryValue(HostKey, HostValue);
@@ -42,7 +48,7 @@ bool searchSettings(HostFolderSearch& search) {
 #else
 
 bool searchSettings(HostFolderSearch& search) {
-    const Module2::SettingsValue read = Module2::readSettingsValue(HostKey, HostValue);
+    const Module2::SettingsValue read = Module2::readSettingsValue(HostOrg, HostApp, HostValue);
     search.folder = Module2::registryValueText(read.value);
     if (search.found()) {
         search.source = QStringLiteral("settings file %1").arg(read.file);
@@ -131,8 +137,8 @@ bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
     // Read into memory rather than mapped: Wine may rewrite the file in place while we read.
     const QByteArray hive = file.readAll();
 
-    const QString keys[] = {QStringLiteral("Software\\Wow6432Node\\Pellorwick\\NORVO7"),
-                            QStringLiteral("Software\\Pellorwick\\NORVO7")};
+    const QString keys[] = {QStringLiteral("Software\\Wow6432Node\\") + HostSubKey,
+                            QStringLiteral("Software\\") + HostSubKey};
     QStringList keyMisses;
     bool anyKey = false;
     for (const QString& key : keys) {

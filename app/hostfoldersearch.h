@@ -16,6 +16,9 @@ struct HostFolderSearch {
     bool found() const { return !folder.isEmpty(); }
 };
 
+// What the user is told when no place gives a host folder.
+inline const char* const NoHostFolderMessage = "Please install a valid copy of Norvo 7.";
+
 // Windows: the registry value Directory of HKEY_LOCAL_MACHINE\Software\Pellorwick\NORVO7.
 // Elsewhere, the first of these that gives a folder:
 //   1. the host-folder settings file (an explicit choice always wins);

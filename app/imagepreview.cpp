@@ -1,32 +1,26 @@
 #include "app/imagepreview.h"
 
-#include "compose/imagecontrol.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
 
-ImagePreview::ImagePreview(ImageControl& control, QWidget* parent)
-    : QWidget(parent)
-    , m_control(control) {
+ImagePreview::ImagePreview(QWidget* parent)
+    : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
-    connect(&m_control, &ImageControl::imageChanged, this, &ImagePreview::refresh);
-    refresh();
 }
 
-void ImagePreview::refresh() {
-    // A composition changes the image several times in one handler; convert only what
-    // is finally shown.
+void ImagePreview::setPicture(const QImage& picture) {
+    // Converted at the next paint, so a picture replaced again before it is never converted.
+    m_picture = picture;
     m_stale = true;
     update();
 }
 
 void ImagePreview::paintEvent(QPaintEvent* /*event*/) {
     if (m_stale) {
-        const QImage image = m_control.Picture();
-        m_pixmap = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+        m_pixmap = m_picture.isNull() ? QPixmap() : QPixmap::fromImage(m_picture);
         m_stale = false;
     }
     QPainter painter(this);

@@ -1,12 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
-class ImageControl;
-
-// Shows one image-control instance's current image at the top-left, unscaled and clipped
-// to the widget. An instance without an image shows the window's background. Reports the
+// Shows one picture at the top-left, unscaled and clipped to the widget. A null picture
+// shows the window's background. Reports the
 // left button's press, its moves while held and its release, in widget (= image) coordinates.
 // When the host lets it take the focus (Tab), it reports the arrow keys as steps and frames
 // itself in the palette's highlight colour.
@@ -14,9 +13,10 @@ class ImagePreview : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ImagePreview(ImageControl& control, QWidget* parent = nullptr);
+    explicit ImagePreview(QWidget* parent = nullptr);
 
-    ImageControl& control() const { return m_control; }
+    const QImage& picture() const { return m_picture; }
+    void setPicture(const QImage& picture);
 
 signals:
     void pressed(QPoint at);
@@ -35,9 +35,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void refresh();
-
-    ImageControl& m_control;
+    QImage m_picture;
     // Converted at the first paint after a change, so painting only copies.
     QPixmap m_pixmap;
     bool m_stale = true;

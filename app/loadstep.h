@@ -1,15 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "app/hostfoldersearch.h"
 
 class Dialogs;
 
-// The host folder as the host-folder setting holds it, or "" when it is missing or empty.
-// The load step searches further (findHostFolder); this is its first place.
-QString readHostFolderSetting();
-
-// The main window's load step, run before the window is first shown: looks up the
-// documents folder and the host folder (findHostFolder). On success sets Module1::HostFolder and
-// returns true. Without a host folder shows "Please install a valid copy of Norvo 7." and returns
-// false; the program must then end without showing its window.
-bool runLoadStep(Dialogs& dialogs);
+// The main window's load step, run before the window is made: the host folder
+// (findHostFolder). Without one it shows NoHostFolderMessage, and the result says where it
+// looked; the program must then end without showing its window. Module1::HostFolder is set
+// as well, for those who know the name; nothing reads it.
+HostFolderSearch runLoadStep(Dialogs& dialogs);

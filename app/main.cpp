@@ -1,14 +1,11 @@
 #include "app/cli.h"
-#include "app/hostfolder.h"
-#include "app/loadstep.h"
 #include "app/qtdialogs.h"
-#include "app/screenfit.h"
+#include "app/startup.h"
 #include "app/varnel.h"
 #include "compose/skinworkspace.h"
 #include "export/stagemarks.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char* argv[]) {
     stageMark("main");
@@ -21,24 +18,15 @@ int main(int argc, char* argv[]) {
 
     QtDialogs dialogs;
     SkinWorkspace workspace;
-    Varnel window(dialogs, workspace);
-
-    // The window exists but is not shown yet; the start-up message has no owner window.
-    if (!runLoadStep(dialogs))
+    // The start-up message has no owner window: the window is made only once there is a
+    // host folder.
+    const StartedWindow started = startWindow(dialogs, workspace);
+    if (!started)
         return 1;
-
-    window.setHostFolder(Module1::HostFolder);
-    dialogs.setParentWidget(&window);
-    // On a screen smaller than the window, the window scrolls inside a frame that fits.
-    const std::unique_ptr<ScrollingFrame> frame =
-        frameForScreen(window, window.screen()->availableGeometry());
-    if (frame)
-        frame->show();
-    else
-        window.show();
+    dialogs.setParentWidget(started.window.get());
     // `varnel PICTURE` loads the picture as Load Image would, once the window is up.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
-        window.openPicture(arguments.last());
+        started.window->openPicture(arguments.last());
     return QApplication::exec();
 }

@@ -57,10 +57,18 @@ SettingsValue readValue(const QString& key, const QString& name) {
     if (groups.contains(QString()))
         return {};
     groups.append(name);
+    return readSettingsValue(parts[2], parts[3], groups.join(QLatin1Char('/')));
+}
 
+#endif
+
+} // namespace
+
+#ifndef Q_OS_WIN
+
+SettingsValue readSettingsValue(const QString& org, const QString& app, const QString& setting) {
     SettingsValue read;
-    read.files = settingsFiles(parts[2], parts[3]);
-    const QString setting = groups.join(QLatin1Char('/'));
+    read.files = settingsFiles(org, app);
     // The first file that holds the key decides.
     for (const QString& file : std::as_const(read.files)) {
         if (!settingsFileSafeToRead(file))
@@ -74,12 +82,6 @@ SettingsValue readValue(const QString& key, const QString& name) {
     }
     return read;
 }
-
-#endif
-
-} // namespace
-
-#ifndef Q_OS_WIN
 
 QStringList settingsFiles(const QString& org, const QString& app) {
     // The user's file first, then the same name in each system-wide folder, in the order
@@ -99,10 +101,6 @@ QStringList settingsFiles(const QString& org, const QString& app) {
     return files;
 }
 
-SettingsValue readSettingsValue(const QVariant& keyPath, const QVariant& valueName) {
-    return readAt(keyPath, valueName, readValue);
-}
-
 #endif
 
 bool settingsFileSafeToRead(const QString& path) {
@@ -118,7 +116,7 @@ QVariant ReadRegistryValue(const QVariant& keyPath, const QVariant& valueName) {
 #ifdef Q_OS_WIN
     return readAt(keyPath, valueName, readValue);
 #else
-    return readSettingsValue(keyPath, valueName).value;
+    return readAt(keyPath, valueName, readValue).value;
 #endif
 }
 

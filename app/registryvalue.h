@@ -29,7 +29,9 @@ struct SettingsValue {
     QString file;      // the file that held it
     QStringList files; // every file that was looked at, in order
 };
-SettingsValue readSettingsValue(const QVariant& keyPath, const QVariant& valueName);
+// The setting (groups and name joined by "/") of <Org>/<App>, from the first of
+// settingsFiles that holds it.
+SettingsValue readSettingsValue(const QString& org, const QString& app, const QString& setting);
 #endif
 
 // The text of a registry value: Empty gives the empty text, text passes unchanged (no

@@ -4,8 +4,6 @@
 
 namespace SpecialFolders {
 
-QString DocumentsFolder;
-
 QString GetSpecialFolder(int& folderId) {
     if (folderId != DocumentsFolderId)
         return QString();

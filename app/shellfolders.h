@@ -11,7 +11,4 @@ constexpr int DocumentsFolderId = 5;
 // The path of a special folder, or the empty text. Only the documents folder is known.
 QString GetSpecialFolder(int& folderId);
 
-// The user's documents folder, looked up by the load step.
-extern QString DocumentsFolder;
-
 } // namespace SpecialFolders

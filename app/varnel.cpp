@@ -9,6 +9,7 @@
 #include "compose/skinworkspace.h"
 #include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
+#include "export/skinname.h"
 #include "slider/propertybag.h"
 #include "slider/ucslider.h"
 
@@ -99,10 +100,12 @@ QLabel* makeLabel(QWidget* parent, const QString& text) {
 
 } // namespace
 
-Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
+Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFolder,
+               QWidget* parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
-    , m_workspace(workspace) {
+    , m_workspace(workspace)
+    , m_hostFolder(hostFolder) {
     installAccessibleRoles();
     setObjectName(QStringLiteral("Varnel"));
     setWindowTitle(QStringLiteral("Norvo 7 Varnel"));
@@ -116,7 +119,7 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
     place(Command1, "Command1", 390, 330, 1215, 495);
     Command1->setShortcut(QKeySequence::Open);
 
-    Xpress2 = new ImagePreview(m_workspace.Xpress2, this);
+    Xpress2 = new ImagePreview(this);
     place(Xpress2, "Xpress2", 2715, 240, 2445, 570);
     Xpress2->setAccessibleName(QStringLiteral("MENU strip picture"));
 
@@ -139,21 +142,32 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent)
         QStringLiteral("Saves the untinted Console and Chat button artwork as the files "
                        "d:/p2.bmp and d:/p3.bmp."));
 
-    Xpress3 = new ImagePreview(m_workspace.Xpress3, this);
+    Xpress3 = new ImagePreview(this);
     place(Xpress3, "Xpress3", 480, 1200, 4740, 7995);
     Xpress3->setAccessibleName(QStringLiteral("Scene window picture"));
-    Xpress1 = new ImagePreview(m_workspace.Xpress1, this);
+    Xpress1 = new ImagePreview(this);
     place(Xpress1, "Xpress1", 5520, 1200, 12720, 9525);
     Xpress1->setAccessibleName(QStringLiteral("Main window picture"));
-    Xpress4 = new ImagePreview(m_workspace.Xpress4, this);
+    Xpress4 = new ImagePreview(this);
     place(Xpress4, "Xpress4", 1020, 11070, 4830, 1950);
     Xpress4->setAccessibleName(QStringLiteral("Console border picture"));
-    Xpress5 = new ImagePreview(m_workspace.Xpress5, this);
+    Xpress5 = new ImagePreview(this);
     place(Xpress5, "Xpress5", 6060, 10665, 7065, 2790);
     Xpress5->setAccessibleName(QStringLiteral("Chat window picture"));
     // Xpress5 overlaps the bottom 4 rows of Xpress1, which lie below the Main surface and
     // are always blank there; the Chat surface's top rows stay visible.
     Xpress5->raise();
+    // The previews show the workspace's pictures as each composition leaves them.
+    Xpress2->setPicture(m_workspace.menuStrip());
+    connect(&m_workspace, &SkinWorkspace::menuStripTinted, this,
+            [this] { Xpress2->setPicture(m_workspace.menuStrip()); });
+    connect(&m_workspace, &SkinWorkspace::surfacesComposed, this, [this] {
+        const SurfacePictures& shown = m_workspace.finishedSurfaces();
+        Xpress1->setPicture(shown[SurfaceId::Main]);
+        Xpress3->setPicture(shown[SurfaceId::Scene]);
+        Xpress4->setPicture(shown[SurfaceId::Console]);
+        Xpress5->setPicture(shown[SurfaceId::Chat]);
+    });
 
     Label5 =
         makeLabel(this, QStringLiteral("STEP 1: Load an image by clicking the Load Image Button."));
@@ -317,7 +331,7 @@ void Varnel::stepFocus(int dx, int dy, bool large) {
     m_workspace.framing.focus = focus;
     runDragRoutine(m_lastFocusFailure,
                    QStringLiteral("The skin pictures could not be rebuilt around the focus"),
-                   [this] { refitSurfaces(m_workspace, [this] { return menuTint(); }); });
+                   [this] { refitSurfaces(m_workspace, menuTint()); });
     describeFocus();
 }
 
@@ -333,7 +347,7 @@ void Varnel::setFit(Fit fit) {
             preview->unsetCursor();
     }
     if (m_workspace.hasSkin())
-        guarded([this] { refitSurfaces(m_workspace, [this] { return menuTint(); }); });
+        guarded([this] { refitSurfaces(m_workspace, menuTint()); });
 }
 
 void Varnel::beginFocusDrag(SurfaceId surface, QPoint at) {
@@ -357,7 +371,7 @@ void Varnel::dragFocus(SurfaceId surface, QPoint at) {
     m_workspace.framing.focus = focus;
     runDragRoutine(m_lastFocusFailure,
                    QStringLiteral("The skin pictures could not be rebuilt around the focus"),
-                   [this] { refitSurfaces(m_workspace, [this] { return menuTint(); }); });
+                   [this] { refitSurfaces(m_workspace, menuTint()); });
     describeFocus();
 }
 
@@ -370,13 +384,13 @@ void Varnel::previewTint() {
     if (m_settingSliders)
         return;
     runDragRoutine(m_lastPreviewFailure, QStringLiteral("The menu preview could not be tinted"),
-                   [this] { PreviewMenuTint(m_workspace, [this] { return menuTint(); }); });
+                   [this] { PreviewMenuTint(m_workspace, menuTint()); });
 }
 
 void Varnel::composeSurfaces() {
     runDragRoutine(m_lastComposeFailure,
                    QStringLiteral("The skin pictures could not be rebuilt with the tint"),
-                   [this] { ComposeTintedSurfaces(m_workspace, [this] { return menuTint(); }); });
+                   [this] { ComposeTintedSurfaces(m_workspace, menuTint()); });
 }
 
 void Varnel::runDragRoutine(QString& lastFailure, const QString& what,
@@ -419,18 +433,16 @@ void Varnel::showDragFailures() {
 
 void Varnel::openPicture(const QString& path) {
     guarded([&] {
-        loadPictureIntoWorkspace(
-            m_workspace, path, [this] { return menuTint(); },
-            [this] {
-                // A new picture starts centred; the fit stays as chosen.
-                m_workspace.framing.focus = FocusPoint{};
-                m_focusDrag.reset();
-                describeFocus();
-                ucSlider1->setEnabled(true);
-                ucSlider2->setEnabled(true);
-                ucSlider3->setEnabled(true);
-                SuggestTint->setEnabled(true);
-            });
+        loadPictureIntoWorkspace(m_workspace, path, menuTint(), [this] {
+            // A new picture starts centred; the fit stays as chosen.
+            m_workspace.framing.focus = FocusPoint{};
+            m_focusDrag.reset();
+            describeFocus();
+            ucSlider1->setEnabled(true);
+            ucSlider2->setEnabled(true);
+            ucSlider3->setEnabled(true);
+            SuggestTint->setEnabled(true);
+        });
     });
 }
 
@@ -466,10 +478,10 @@ void Varnel::Command2_Click() {
     guarded([this] {
         const QString name = Text1->text();
         if (name.isEmpty()) {
-            m_dialogs.message(QStringLiteral("Enter a name for your Skin."));
+            m_dialogs.message(QString::fromLatin1(EnterNameMessage));
             return;
         }
-        exportSkin(m_workspace, m_hostFolder, name, m_programFolder);
+        exportSkin(m_workspace.finishedSurfaces(), m_hostFolder, name, m_programFolder);
         Text1->clear();
         m_dialogs.message(QString::fromLatin1(SkinExportedMessage));
     });

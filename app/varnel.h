@@ -24,12 +24,14 @@ enum class SurfaceId;
 // The main window: the buttons, the name box, the instruction texts and the five previews
 // of the workspace's image-control instances, each at its designed place (twips / 15).
 // Every control carries its name as objectName. Nothing moves when the window is resized.
-// The dialogs and the workspace must outlive the window.
+// The dialogs and the workspace must outlive the window. Save Skin writes into the host
+// folder the load step found.
 class Varnel : public QWidget {
     Q_OBJECT
 
 public:
-    Varnel(Dialogs& dialogs, SkinWorkspace& workspace, QWidget* parent = nullptr);
+    Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFolder,
+           QWidget* parent = nullptr);
 
     // The tint as the three sliders stand now, narrowed to 16 bits.
     MenuTint menuTint() const;
@@ -38,11 +40,11 @@ public:
     // on the command line.
     void openPicture(const QString& path);
 
+    // Where Save Skin writes: the host folder given at construction.
+    const QString& hostFolder() const { return m_hostFolder; }
+
     // Where Save Skin reads DefaultSkin.txt; the program's own folder unless set.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
-
-    // Where Save Skin writes: the host folder the load step found (Module1::HostFolder).
-    void setHostFolder(const QString& folder) { m_hostFolder = folder; }
 
 public slots:
     void Command1_Click(); // Load Image

@@ -8,15 +8,15 @@
 //   varnel_bench --make-prefix DIR   (not on Windows)
 
 #include "art/builtinart.h"
+#include "compose/colorvalue.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 #include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
 
 #include "app/dialogs.h"
-#include "app/hostfolder.h"
 #include "app/hostfoldersearch.h"
-#include "app/loadstep.h"
+#include "app/startup.h"
 #include "app/varnel.h"
 #include "app/wineregistry.h"
 #include <QApplication>
@@ -43,6 +43,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -281,16 +282,15 @@ public:
     QString openFile(const QString&, const QStringList&) override { return {}; }
 };
 
-// What main() does for the window: workspace, window, the load step (the host folder from
-// the settings file), shown and painted once on the offscreen platform.
+// What main() does for the window (startWindow: the load step with the host folder from
+// the settings file, the window made and shown), painted once on the offscreen platform.
 bool showWindowOnce() {
     SilentDialogs dialogs;
     SkinWorkspace workspace;
-    Varnel window(dialogs, workspace);
-    if (!runLoadStep(dialogs))
+    const std::unique_ptr<Varnel> started = startWindow(dialogs, workspace);
+    if (!started)
         return false;
-    window.setHostFolder(Module1::HostFolder);
-    window.show();
+    Varnel& window = *started;
     QWindow* handle = window.windowHandle();
     QElapsedTimer guard;
     guard.start();
@@ -365,9 +365,7 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
         rows.push_back({stage, input, s});
         std::fprintf(stderr, "  %-34s %-14s %9.4f ms\n", stage.c_str(), input.c_str(), s.median);
     };
-    const TintSource tint = [] {
-        return BenchTint;
-    };
+    const MenuTint tint = BenchTint;
     const QSize cover = largestSurfaceSize();
 
     QTemporaryDir host;
@@ -411,9 +409,9 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
         add("tint suggestion", in.label,
             measure(warmup, std::max(n, 20), [&] { keep(suggestMenuTint(ws).tint.lightness); }));
         add("whole job in process", in.label, measure(warmup, n, [&] {
-                SkinWorkspace job;
-                loadPictureIntoWorkspace(job, path, tint);
-                exportSkin(job, host.path(), QStringLiteral("Bench"), programFolder);
+                const SkinPictures job = composeSkin(Imaging::readPicture(path, cover), Framing{},
+                                                     tint, builtInTemplates());
+                exportSkin(job.surfaces, host.path(), QStringLiteral("Bench"), programFolder);
             }));
 
         // Fill: the same decode, each surface scaled from its crop around an off-centre
@@ -443,18 +441,19 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
                 tinted[k] = Imaging::adjustHsl(surfaces[k].templ->Picture, BenchTint.hue,
                                                BenchTint.saturation, BenchTint.lightness);
         }));
-    const QRgb key = tinted[0].pixel(1, 1);
     std::array<QImage, 4> finished;
     add("overlay x4", "surfaces", measure(warmup, many, [&] {
             for (int k = 0; k < 4; ++k)
-                finished[k] = Imaging::overlay(surfaces[k].scaled->Picture, tinted[k], key);
+                finished[k] = Imaging::overlayOutsideKey(surfaces[k].scaled->Picture, tinted[k],
+                                                         surfaces[k].templ->Picture,
+                                                         rgbFromColorValue(KeyColor));
         }));
     add("BMP encode x4", "surfaces", measure(warmup, many, [&] {
             for (int k = 0; k < 4; ++k)
                 keep(Imaging::encodeBmp24(finished[k]).size());
         }));
     add("export, 5 files", "surfaces", measure(warmup, runs * 4, [&] {
-            exportSkin(ws, host.path(), QStringLiteral("Bench"), programFolder);
+            exportSkin(ws.finishedSurfaces(), host.path(), QStringLiteral("Bench"), programFolder);
         }));
     add("whole release", "surfaces",
         measure(warmup, many, [&] { ComposeTintedSurfaces(ws, tint); }));
@@ -512,16 +511,16 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
     std::printf(
         "\ndecode: Imaging::readPicture(path, largestSurfaceSize()); stretch: Imaging::stretch "
         "to the four sizes;\nwhole load: loadPictureIntoWorkspace; whole job in process: "
-        "a fresh workspace, the load and exportSkin;\nwhole load, Fill: the same with Fill at "
+        "readPicture, composeSkin and exportSkin;\nwhole load, Fill: the same with Fill at "
         "the focus 0.3, 0.4; one focus move: a new focus and refitSurfaces;\ntint: "
         "Imaging::adjustHsl of the four "
-        "templates; overlay: Imaging::overlay with the tinted key;\nBMP encode: "
+        "templates; overlay: Imaging::overlayOutsideKey with the template as shape;\nBMP encode: "
         "Imaging::encodeBmp24 of the four surfaces, in memory; export: exportSkin into a "
         "temporary host folder;\nwhole release: ComposeTintedSurfaces; one preview: "
         "PreviewMenuTint;\ntint suggestion: suggestMenuTint after the load; artwork measured: "
         "TintSuggestion::measureButton (once, at the first suggestion);\nstart-up to window shown: "
         "from main() through the application "
-        "object, workspace, window, load step and show()\nto the first paint (offscreen); "
+        "object, workspace, load step, window and show()\nto the first paint (offscreen); "
         "window shown again: the same in a warm process, without the application object.\n");
     if (!tsv.isEmpty())
         writeTsv(rows, tsv);

@@ -1,4 +1,5 @@
 #include "compose/imaging.h"
+#include "compose/menutint.h"
 
 #include <QHash>
 
@@ -55,7 +56,7 @@ double wrap(double x, double m) {
 }
 
 QRgb fromShiftedHsl(const Hsl& c, int hue, int saturation, int lightness) {
-    const double h2 = wrap(c.h + 1.8 * hue, 360.0);
+    const double h2 = wrap(c.h + HueDegreesPerStep * hue, 360.0);
     const double s2 = std::clamp(c.s * (1 + saturation / 100.0), 0.0, 1.0);
     const double v = lightness / 200.0;
     const double l2 = v < 0 ? c.l * (1 + v) : c.l + v * (1 - c.l);

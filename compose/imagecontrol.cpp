@@ -4,7 +4,6 @@
 #include "compose/wholewrite.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <stdexcept>
 
@@ -65,12 +64,10 @@ void ImageControl::SaveImage() const {
     if (m_image.isNull())
         throw std::runtime_error(
             QStringLiteral("%1 could not be written: there is no picture").arg(path).toStdString());
-    const QByteArray bytes = Imaging::encodeBmp24(m_image);
-    QSaveFile file(m_savePath);
-    if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, bytes) || !file.commit())
-        throw std::runtime_error(QStringLiteral("%1 could not be written: %2")
-                                     .arg(path, file.errorString())
-                                     .toStdString());
+    if (const QString reason = saveWhole(m_savePath, Imaging::encodeBmp24(m_image));
+        !reason.isEmpty())
+        throw std::runtime_error(
+            QStringLiteral("%1 could not be written: %2").arg(path, reason).toStdString());
 }
 
 void ImageControl::replaceImage(const QImage& image) {

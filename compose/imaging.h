@@ -78,6 +78,13 @@ QImage overlay(const QImage& base, const QImage& top, QRgb transparent);
 QImage overlay(const QImage& base, const QImage& top, QRgb transparent, const QImage& shape,
                QRgb shapeKey);
 
+// `top` laid over `base` at the top-left wherever `shape` does not have the colour
+// `shapeKey`: the see-through pixels are the shape's key pixels alone. With the untinted
+// template as the shape and its tinted copy on top, this is the overlay above with the
+// tinted key as transparent colour (a tint turns every key pixel into that one colour),
+// without reading the tinted key back.
+QImage overlayOutsideKey(const QImage& base, const QImage& top, const QImage& shape, QRgb shapeKey);
+
 // A 24-bit uncompressed Windows bitmap of the image's exact size.
 QByteArray encodeBmp24(const QImage& image);
 

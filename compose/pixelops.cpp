@@ -106,6 +106,30 @@ QImage overlay(const QImage& base, const QImage& top, QRgb transparent, const QI
     return result;
 }
 
+QImage overlayOutsideKey(const QImage& base, const QImage& top, const QImage& shape,
+                         QRgb shapeKey) {
+    QImage result = toInternal(base);
+    const QImage over = toInternal(top);
+    const QImage limit = toInternal(shape);
+    result.detach();
+    const QRgb key = shapeKey & ColourBits;
+    const int w = std::min(result.width(), over.width());
+    const int h = std::min(result.height(), over.height());
+    for (int y = 0; y < h; ++y) {
+        auto* dst = reinterpret_cast<QRgb*>(result.scanLine(y));
+        const auto* src = reinterpret_cast<const QRgb*>(over.constScanLine(y));
+        const int shaped = y < limit.height() ? std::min(w, limit.width()) : 0;
+        const auto* mask =
+            shaped > 0 ? reinterpret_cast<const QRgb*>(limit.constScanLine(y)) : nullptr;
+        for (int x = 0; x < shaped; ++x)
+            if ((mask[x] & ColourBits) != key)
+                dst[x] = src[x] | 0xFF000000u;
+        for (int x = shaped; x < w; ++x)
+            dst[x] = src[x] | 0xFF000000u;
+    }
+    return result;
+}
+
 QByteArray encodeBmp24(const QImage& image) {
     // Written here rather than through QImageWriter, whose first use looks up and loads
     // every image format plugin (about a millisecond of an export) for a format Qt has

@@ -3,6 +3,7 @@
 #include "art/builtinart.h"
 #include "compose/colorvalue.h"
 #include "compose/imaging.h"
+#include "compose/skinworkspace.h"
 
 #include <algorithm>
 #include <array>
@@ -527,13 +528,13 @@ Suggestion suggest(const QImage& mainPicture, const ButtonArt& art) {
     } else {
         const PictureColour& colour = ranked.front();
         out.colour = colour;
-        // The tint turns every hue of the artwork by 1.8 degrees per step.
+        // The tint turns every hue of the artwork by the same angle per step.
         double turn = Imaging::toHsl(fromOklab(colour.lab)).h - art.hue;
         if (turn > 180)
             turn -= 360;
         else if (turn <= -180)
             turn += 360;
-        out.tint.hue = qint16(std::clamp(std::nearbyint(turn / 1.8), -100.0, 100.0));
+        out.tint.hue = qint16(std::clamp(std::nearbyint(turn / HueDegreesPerStep), -100.0, 100.0));
         out.tint.saturation = chooseSaturation(art, out.tint.hue, chroma(colour.lab));
     }
     const LightnessChoice lightness = chooseLightness(art, out.tint.hue, out.tint.saturation,
@@ -545,18 +546,21 @@ Suggestion suggest(const QImage& mainPicture, const ButtonArt& art) {
 
 } // namespace TintSuggestion
 
-TintSuggestion::Suggestion suggestMenuTint(const SkinWorkspace& ws) {
-    if (!ws.hasSkin())
-        throw std::logic_error("There is no picture to suggest a tint from yet. Load an image "
-                               "first.");
+TintSuggestion::Suggestion suggestMenuTint(const QImage& mainPicture, const QImage& mainTemplate) {
     // The artwork is measured once per template, not at every press.
     struct Measured {
         qint64 key = 0;
         TintSuggestion::ButtonArt art;
     };
     thread_local std::optional<Measured> measured;
-    const QImage& templ = ws.MainMerge.Picture;
-    if (!measured || measured->key != templ.cacheKey())
-        measured = Measured{templ.cacheKey(), TintSuggestion::measureButton(templ)};
-    return TintSuggestion::suggest(ws.MainPic.Picture, measured->art);
+    if (!measured || measured->key != mainTemplate.cacheKey())
+        measured = Measured{mainTemplate.cacheKey(), TintSuggestion::measureButton(mainTemplate)};
+    return TintSuggestion::suggest(mainPicture, measured->art);
+}
+
+TintSuggestion::Suggestion suggestMenuTint(const SkinWorkspace& ws) {
+    if (!ws.hasSkin())
+        throw std::logic_error("There is no picture to suggest a tint from yet. Load an image "
+                               "first.");
+    return suggestMenuTint(ws.MainPic.Picture, ws.MainMerge.Picture);
 }

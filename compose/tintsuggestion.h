@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compose/skinworkspace.h"
+#include "compose/menutint.h"
 
 #include <QImage>
 #include <QRect>
@@ -9,6 +9,8 @@
 #include <optional>
 #include <utility>
 #include <vector>
+
+class SkinWorkspace;
 
 // A menu tint suggested from the picture: the artwork takes the picture's most telling
 // colour, at a lightness that keeps the MENU button readable on the picture behind it.
@@ -110,6 +112,10 @@ Suggestion suggest(const QImage& mainPicture, const ButtonArt& art);
 
 } // namespace TintSuggestion
 
-// The suggestion for the picture loaded in the workspace, from its scaled Main picture
-// and its Main template. Only after a successful load (throws std::logic_error before).
+// The suggestion for a scaled Main picture and the Main template it is composed with (the
+// template is measured once, not at every call).
+TintSuggestion::Suggestion suggestMenuTint(const QImage& mainPicture, const QImage& mainTemplate);
+
+// The same for the picture loaded in the workspace. Only after a successful load (throws
+// std::logic_error before).
 TintSuggestion::Suggestion suggestMenuTint(const SkinWorkspace& ws);

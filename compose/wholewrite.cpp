@@ -1,5 +1,7 @@
 #include "compose/wholewrite.h"
 
+#include <QSaveFile>
+
 bool writeWhole(QFileDevice& file, const QByteArray& bytes) {
     for (qint64 done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
@@ -13,4 +15,12 @@ bool writeWhole(QFileDevice& file, const QByteArray& bytes) {
     // at once and gives it.
     file.flush();
     return false;
+}
+
+QString saveWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && writeWhole(file, bytes) && file.commit())
+        return QString();
+    const QString reason = file.errorString();
+    return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
 }

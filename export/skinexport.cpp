@@ -13,8 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -129,11 +129,12 @@ private:
 
 } // namespace
 
-QStringList exportSkin(const SkinWorkspace& ws, const QString& hostFolder, const QString& name,
-                       const QString& programFolder) {
+QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolder,
+                       const QString& name, const QString& programFolder) {
     if (const QString problem = skinNameProblem(name); !problem.isEmpty())
         throw ExportError(problem);
-    if (!ws.hasSkin())
+    if (std::any_of(surfaces.pictures.begin(), surfaces.pictures.end(),
+                    [](const QImage& picture) { return picture.isNull(); }))
         throw ExportError(QStringLiteral("There is no skin to save yet. Load an image first."));
 
     const SkinPaths paths = skinPaths(hostFolder, name);
@@ -150,7 +151,7 @@ QStringList exportSkin(const SkinWorkspace& ws, const QString& hostFolder, const
 
     StagedFiles files;
     for (SurfaceId id : SurfaceWriteOrder)
-        files.add(paths.bitmap(id), Imaging::encodeBmp24(ws.surface(id).instance->Picture()));
+        files.add(paths.bitmap(id), Imaging::encodeBmp24(surfaces[id]));
     files.add(paths.description, description);
     stageMark("encoded and written");
     files.commitAll(paths.skinsFolder);
@@ -161,10 +162,9 @@ void writeTemplateSnapshot(const SkinWorkspace& ws) {
     const std::pair<const PictureBox*, QString> shots[] = {{&ws.InChatMerge, "d:/p2.bmp"},
                                                            {&ws.OutChatMerge, "d:/p3.bmp"}};
     for (const auto& [box, path] : shots) {
-        QSaveFile file(path);
-        const QByteArray bytes = Imaging::encodeBmp24(box->Picture);
-        if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, bytes) || !file.commit())
+        if (const QString reason = saveWhole(path, Imaging::encodeBmp24(box->Picture));
+            !reason.isEmpty())
             throw ExportError(QStringLiteral("The template could not be written to %1 (%2).")
-                                  .arg(native(path), file.errorString()));
+                                  .arg(native(path), reason));
     }
 }

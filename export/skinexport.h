@@ -35,12 +35,12 @@ SkinPaths skinPaths(const QString& hostFolder, const QString& name);
 // The program's folder + separator + "DefaultSkin.txt".
 QString descriptionTemplatePath(const QString& programFolder);
 
-// Save Skin: writes the four surfaces and the description into the host's skins folder.
+// Save Skin: writes the four finished surfaces and the description into the host's skins folder.
 // All five files are written to temporaries first and replace the earlier ones only
 // after every one was written; on any failure nothing is replaced and ExportError says
 // which path and why. Returns the five paths written.
-QStringList exportSkin(const SkinWorkspace& ws, const QString& hostFolder, const QString& name,
-                       const QString& programFolder);
+QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolder,
+                       const QString& name, const QString& programFolder);
 
 // The snapshot button: the untinted Console and Chat templates to two fixed files, each
 // replaced whole or not at all. Throws ExportError; the second is not tried after the

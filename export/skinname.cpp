@@ -6,7 +6,7 @@
 
 QString skinNameProblem(const QString& name) {
     if (name.isEmpty())
-        return QStringLiteral("Enter a name for your Skin.");
+        return QString::fromLatin1(EnterNameMessage);
     for (const QChar ch : name) {
         if (ch == u'\\' || ch == u'/')
             return QStringLiteral("A skin name cannot contain \\ or /, since the skin must stay "

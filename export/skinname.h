@@ -7,3 +7,6 @@
 // folder, be storable on Windows and fit the host's code page. Leading and trailing
 // blanks are allowed and kept.
 QString skinNameProblem(const QString& name);
+
+// The problem of an empty name: what Save Skin says when the name box is empty.
+inline const char* const EnterNameMessage = "Enter a name for your Skin.";

@@ -3,6 +3,9 @@
 // Run by hand after changing the artwork, then commit the output in art/:
 //   QT_QPA_PLATFORM=offscreen varnel_artgen <outdir>
 
+#include "art/builtinart.h"
+#include "compose/surfacetable.h"
+
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
@@ -230,7 +233,7 @@ void drawConsoleGlyph(QImage& target, QRect region) {
 }
 
 struct Layouts {
-    QRect menu = span(635, 730, 11, 39);
+    QRect menu = BuiltInArt::MainMenuButtonArea; // the tint suggestion measures it there
     QRect mainMinimise = span(733, 758, 12, 37);
     QRect mainClose = span(761, 786, 12, 37);
     QRect sceneMinimise = span(243, 268, 3, 28);
@@ -247,7 +250,7 @@ struct Layouts {
 const Layouts layouts;
 
 QImage mainTemplate() {
-    QImage image = keyField({800, 629});
+    QImage image = keyField(surfaceFacts(SurfaceId::Main).size);
     stampCut(image, menuButton(), layouts.menu);
     stampCut(image, roundButton(false), layouts.mainMinimise);
     stampCut(image, roundButton(true), layouts.mainClose);
@@ -255,7 +258,7 @@ QImage mainTemplate() {
 }
 
 QImage sceneTemplate() {
-    QImage image = keyField({300, 550});
+    QImage image = keyField(surfaceFacts(SurfaceId::Scene).size);
     stampCut(image, roundButton(false), layouts.sceneMinimise);
     stampCut(image, roundButton(true), layouts.sceneClose);
     stampCut(
@@ -280,13 +283,13 @@ QImage sceneTemplate() {
 }
 
 QImage consoleTemplate() {
-    QImage image = keyField({310, 105});
+    QImage image = keyField(surfaceFacts(SurfaceId::Console).size);
     drawConsoleGlyph(image, layouts.consoleGlyph);
     return image;
 }
 
 QImage chatTemplate() {
-    QImage image = keyField({438, 173});
+    QImage image = keyField(surfaceFacts(SurfaceId::Chat).size);
     stampCut(image, roundButton(false), layouts.chatMinimise);
     stampCut(image, roundButton(true), layouts.chatClose);
     return image;

@@ -96,10 +96,11 @@ private slots:
 
         // The same load, tint and save in this process, as Load Image and Save Skin do.
         SkinWorkspace ws;
-        loadPictureIntoWorkspace(ws, m_picture, [] { return MenuTint{40, -20, 10}; });
+        loadPictureIntoWorkspace(ws, m_picture, MenuTint{40, -20, 10});
         const QString other = m_dir.filePath("Other");
         QDir().mkpath(other + "/Skins");
-        exportSkin(ws, other, "Ocean", QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).path());
+        exportSkin(ws.finishedSurfaces(), other, "Ocean",
+                   QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).path());
         for (const QString& name : skinFiles())
             QCOMPARE(readAll(skins() + name), readAll(other + "/Skins/" + name));
         QCOMPARE(skinFiles().size(), 5);
@@ -127,7 +128,7 @@ private slots:
 
         // The suggestion for this picture, as the window makes it.
         SkinWorkspace ws;
-        loadPictureIntoWorkspace(ws, m_picture, [] { return MenuTint{}; });
+        loadPictureIntoWorkspace(ws, m_picture, MenuTint{});
         const MenuTint suggested = suggestMenuTint(ws).tint;
         QCOMPARE(tint.captured(1).toInt(), int(suggested.hue));
         QCOMPARE(tint.captured(2).toInt(), int(suggested.saturation));
@@ -185,10 +186,11 @@ private slots:
 
         SkinWorkspace ws;
         ws.framing = {fit ? Fit::Fill : Fit::Stretch, {x, y}};
-        loadPictureIntoWorkspace(ws, picture, [] { return MenuTint{-30, 0, 0}; });
+        loadPictureIntoWorkspace(ws, picture, MenuTint{-30, 0, 0});
         const QString other = m_dir.filePath("Other");
         QDir().mkpath(other + "/Skins");
-        exportSkin(ws, other, "Wide", QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).path());
+        exportSkin(ws.finishedSurfaces(), other, "Wide",
+                   QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).path());
         QCOMPARE(skinFiles().size(), 5);
         for (const QString& name : skinFiles())
             QVERIFY2(readAll(skins() + name) == readAll(other + "/Skins/" + name),

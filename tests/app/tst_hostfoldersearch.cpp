@@ -376,17 +376,17 @@ private slots:
         makePrefix(m_home + "/.wine", wowHive("C:\\Program Files (x86)\\Norvo 7"),
                    {"Program Files (x86)/Norvo 7/Skins"});
         FakeDialogs dialogs;
-        const bool started = runLoadStep(dialogs);
+        const HostFolderSearch started = runLoadStep(dialogs);
         QDir(m_home + "/.wine").removeRecursively();
         FakeDialogs without;
-        const bool startedWithout = runLoadStep(without);
+        const bool startedWithout = runLoadStep(without).found();
         qputenv("HOME", home);
         if (!prefix.isNull())
             qputenv("WINEPREFIX", prefix);
 
-        QVERIFY(started);
+        QVERIFY(started.found());
         QCOMPARE(dialogs.messages, QStringList());
-        QCOMPARE(Module1::HostFolder,
+        QCOMPARE(started.folder,
                  QDir(m_home).canonicalPath() + "/.wine/drive_c/Program Files (x86)/Norvo 7");
         QVERIFY(!startedWithout);
         QCOMPARE(without.messages, QStringList{"Please install a valid copy of Norvo 7."});

@@ -1,6 +1,7 @@
 #include "app/handlerguard.h"
 #include "app/imagepreview.h"
 #include "app/qtdialogs.h"
+#include "app/startup.h"
 #include "app/varnel.h"
 #include "art/builtinart.h"
 #include "compose/skinworkspace.h"
@@ -10,10 +11,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -66,13 +70,36 @@ private slots:
     void init() {
         m_dialogs = std::make_unique<FakeDialogs>();
         m_workspace = std::make_unique<SkinWorkspace>();
-        m_window = std::make_unique<Varnel>(*m_dialogs, *m_workspace);
+        m_window = std::make_unique<Varnel>(*m_dialogs, *m_workspace, QString());
     }
 
     void cleanup() {
         m_window.reset();
         m_workspace.reset();
         m_dialogs.reset();
+    }
+
+    // The start-up main() and the benchmark share: the load step's folder goes to the window.
+    void startWindowGivesTheWindowTheHostFolder() {
+        QTemporaryDir config;
+        QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Pellorwick")));
+        QFile conf(config.filePath(QStringLiteral("Pellorwick/NORVO7.conf")));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[General]\nDirectory=/srv/Norvo 7\n");
+        conf.close();
+        const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        FakeDialogs dialogs;
+        SkinWorkspace workspace;
+        const std::unique_ptr<Varnel> window = startWindow(dialogs, workspace);
+        if (before.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", before);
+        QVERIFY(window);
+        QCOMPARE(window->hostFolder(), QStringLiteral("/srv/Norvo 7"));
+        QVERIFY(window->isVisible());
+        QVERIFY(dialogs.messages.isEmpty());
     }
 
     void controls_data() {
@@ -248,7 +275,7 @@ private slots:
     void menuStripPreview() {
         auto* preview = m_window->findChild<ImagePreview*>(QStringLiteral("Xpress2"));
         QVERIFY(preview);
-        QCOMPARE(&preview->control(), &m_workspace->Xpress2);
+        QCOMPARE(preview->picture(), m_workspace->menuStrip());
 
         const QImage strip = m_workspace->Picture1.Picture.convertToFormat(QImage::Format_RGB32);
         QCOMPARE(strip.size(), QSize(159, 35));
@@ -282,24 +309,28 @@ private slots:
         QFETCH(QString, name);
         auto* preview = m_window->findChild<ImagePreview*>(name);
         QVERIFY(preview);
-        QVERIFY(preview->control().Picture().isNull());
+        QVERIFY(preview->picture().isNull());
         const QImage shown = grabbed(preview);
         QVERIFY(isFilled(shown, shown.rect(), m_window->palette().color(QPalette::Window).rgb()));
     }
 
-    void previewFollowsItsInstance_data() {
+    void previewFollowsItsSurface_data() {
         QTest::addColumn<QSize>("pictureSize");
         QTest::newRow("larger than the preview") << QSize(400, 600);
         QTest::newRow("smaller than the preview") << QSize(100, 50);
         QTest::newRow("wider, shorter") << QSize(500, 20);
     }
 
-    void previewFollowsItsInstance() {
+    void previewFollowsItsSurface() {
         QFETCH(QSize, pictureSize);
         auto* preview = m_window->findChild<ImagePreview*>(QStringLiteral("Xpress3"));
         QVERIFY(preview);
         const QImage picture = patternImage(pictureSize);
-        m_workspace->Xpress3.setPicture(picture);
+        // What a composition keeps for the Scene surface is what its preview shows.
+        SkinPictures skin;
+        skin.surfaces[SurfaceId::Scene] = picture;
+        m_workspace->keepSurfaces(skin);
+        QCOMPARE(preview->picture(), picture);
 
         const QImage shown = grabbed(preview);
         const QRect covered = QRect(QPoint(0, 0), pictureSize).intersected(shown.rect());
@@ -311,8 +342,8 @@ private slots:
         QVERIFY(isFilled(shown, QRect(0, covered.bottom() + 1, shown.width(), shown.height()),
                          background));
 
-        // Emptying the instance empties the preview.
-        m_workspace->Xpress3.setPicture(QImage());
+        // Emptying the surface empties the preview.
+        m_workspace->keepSurfaces(SkinPictures{});
         QVERIFY(isFilled(grabbed(preview), shown.rect(), background));
     }
 

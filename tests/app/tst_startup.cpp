@@ -87,10 +87,7 @@ private slots:
         qunsetenv("XDG_DATA_HOME");
     }
 
-    void init() {
-        Module1::HostFolder.clear();
-        SpecialFolders::DocumentsFolder.clear();
-    }
+    void init() { Module1::HostFolder.clear(); }
 
     void valueAsText_data() {
         QTest::addColumn<QVariant>("value");
@@ -238,12 +235,13 @@ private slots:
 
         const SettingsFixture settings(userFile, systemFile);
         FakeDialogs dialogs;
-        QCOMPARE(runLoadStep(dialogs), started);
+        const HostFolderSearch search = runLoadStep(dialogs);
+        QCOMPARE(search.found(), started);
+        QCOMPARE(search.folder, hostFolder);
+        // The fixed name still holds the folder the window was given.
         QCOMPARE(Module1::HostFolder, hostFolder);
         QCOMPARE(dialogs.messages, started ? QStringList() : QStringList{installMessage});
         QVERIFY(dialogs.openFileRequests.isEmpty());
-        QCOMPARE(SpecialFolders::DocumentsFolder,
-                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     }
 
     void onlyTheHostsOwnSettingsFilesAreRead_data() {
@@ -279,8 +277,9 @@ private slots:
 
         const SettingsFixture settings(files);
         FakeDialogs dialogs;
-        QCOMPARE(runLoadStep(dialogs), !hostFolder.isEmpty());
-        QCOMPARE(Module1::HostFolder, hostFolder);
+        const HostFolderSearch search = runLoadStep(dialogs);
+        QCOMPARE(search.found(), !hostFolder.isEmpty());
+        QCOMPARE(search.folder, hostFolder);
     }
 
     void getSpecialFolder_data() {

@@ -1,3 +1,4 @@
+#include "art/builtinart.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 #include "tests/compose/testimages.h"
@@ -14,18 +15,16 @@ QImage checker(int w, int h) {
     return image;
 }
 
-TintSource fixedTint(qint16 h, qint16 s, qint16 l) {
-    return [=] {
-        return MenuTint{h, s, l};
-    };
+MenuTint fixedTint(qint16 h, qint16 s, qint16 l) {
+    return MenuTint{h, s, l};
 }
 
 const QRgb Key = qRgb(255, 0, 255);
 
 QList<QImage> surfaces(const SkinWorkspace& ws) {
     QList<QImage> images;
-    for (const SkinSurface& s : ws.surfaces())
-        images.append(s.instance->Picture());
+    for (const QImage& picture : ws.finishedSurfaces().pictures)
+        images.append(picture);
     return images;
 }
 
@@ -33,6 +32,7 @@ QList<QImage> surfaces(const SkinWorkspace& ws) {
 
 Q_DECLARE_METATYPE(MenuTint)
 Q_DECLARE_METATYPE(FocusPoint)
+Q_DECLARE_METATYPE(Framing)
 
 class TestComposition : public QObject {
     Q_OBJECT
@@ -44,27 +44,27 @@ private slots:
         const QList<QSize> expected{{800, 629}, {300, 550}, {310, 105}, {438, 173}};
         for (int i = 0; i < 4; ++i) {
             const SkinSurface& s = ws.surfaces()[i];
-            QCOMPARE(s.instance->Picture().size(), expected[i]);
+            QCOMPARE(ws.finishedSurfaces()[s.id].size(), expected[i]);
             QCOMPARE(s.scaled->Picture.size(), expected[i]);
             QCOMPARE(s.tinted->Picture.size(), expected[i]);
-            QVERIFY(s.instance->mergeOn());
         }
-        QCOMPARE(ws.surfaces()[0].instance, &ws.Xpress1);
-        QCOMPARE(ws.surfaces()[1].instance, &ws.Xpress3);
-        QCOMPARE(ws.surfaces()[2].instance, &ws.Xpress4);
-        QCOMPARE(ws.surfaces()[3].instance, &ws.Xpress5);
+        QCOMPARE(ws.surfaces()[0].scaled, &ws.MainPic);
+        QCOMPARE(ws.surfaces()[1].scaled, &ws.ScenePic);
+        QCOMPARE(ws.surfaces()[2].scaled, &ws.InChatPic);
+        QCOMPARE(ws.surfaces()[3].scaled, &ws.OutChatPic);
     }
 
     void zeroTintLaysTheUntintedArtworkOverTheStretchedPicture() {
         SkinWorkspace ws;
         const QImage picture = checker(123, 77);
         loadDecodedPicture(ws, picture, fixedTint(0, 0, 0));
-        QCOMPARE(ws.GetColor.PixelColor(1, 1), KeyColor);
+        QCOMPARE(ws.MainBuff.Picture.pixel(1, 1), Key);
         for (const SkinSurface& s : ws.surfaces()) {
             const QImage stretched = Imaging::stretch(picture, s.size.width(), s.size.height());
             QCOMPARE(s.scaled->Picture, stretched);
             QCOMPARE(s.tinted->Picture, s.templ->Picture);
-            QCOMPARE(s.instance->Picture(), Imaging::overlay(stretched, s.templ->Picture, Key));
+            QCOMPARE(ws.finishedSurfaces()[s.id],
+                     Imaging::overlay(stretched, s.templ->Picture, Key));
         }
     }
 
@@ -72,7 +72,7 @@ private slots:
         SkinWorkspace ws;
         loadDecodedPicture(ws, solid(50, 50, Key), fixedTint(0, 0, 0));
         for (const SkinSurface& s : ws.surfaces()) {
-            const QImage out = s.instance->Picture();
+            const QImage out = ws.finishedSurfaces()[s.id];
             QCOMPARE(out.pixel(0, 0), Key);
             QCOMPARE(out.pixel(out.width() - 1, out.height() - 1), Key);
         }
@@ -84,23 +84,24 @@ private slots:
         templ.setPixel(5, 5, qRgb(254, 0, 255));
         ws.MainMerge.Picture = templ;
         loadDecodedPicture(ws, solid(10, 10, qRgb(1, 2, 3)), fixedTint(0, 0, 0));
-        QCOMPARE(ws.Xpress1.Picture().pixel(5, 5), qRgb(254, 0, 255));
-        QCOMPARE(ws.Xpress1.Picture().pixel(6, 5), qRgb(1, 2, 3));
+        QCOMPARE(ws.finishedSurfaces()[SurfaceId::Main].pixel(5, 5), qRgb(254, 0, 255));
+        QCOMPARE(ws.finishedSurfaces()[SurfaceId::Main].pixel(6, 5), qRgb(1, 2, 3));
     }
 
     void theTintedKeyIsReadBackAndLetsThePictureThrough() {
         SkinWorkspace ws;
         const QRgb picture = qRgb(40, 50, 60);
         loadDecodedPicture(ws, solid(20, 20, picture), fixedTint(100, 0, 0));
-        QCOMPARE(ws.GetColor.PixelColor(1, 1), colorValue(0, 255, 0));
+        QCOMPARE(ws.MainBuff.Picture.pixel(1, 1), qRgb(0, 255, 0));
         for (const SkinSurface& s : ws.surfaces()) {
             QCOMPARE(s.tinted->Picture, Imaging::adjustHsl(s.templ->Picture, 100, 0, 0));
-            QCOMPARE(s.instance->Picture().pixel(0, 0), picture);
+            QCOMPARE(ws.finishedSurfaces()[s.id].pixel(0, 0), picture);
         }
         // The Main menu button is artwork: it shows tinted, not the picture.
         const QRgb art = ws.MainMerge.Picture.pixel(680, 25);
         QVERIFY(art != Key);
-        QCOMPARE(ws.Xpress1.Picture().pixel(680, 25), Imaging::shiftHsl(art, 100, 0, 0));
+        QCOMPARE(ws.finishedSurfaces()[SurfaceId::Main].pixel(680, 25),
+                 Imaging::shiftHsl(art, 100, 0, 0));
     }
 
     void artworkThatTheTintTurnsIntoTheKeyStaysArtwork() {
@@ -110,9 +111,9 @@ private slots:
         templ.setPixel(150, 300, qRgb(255, 0, 0));
         ws.SceneMerge.Picture = templ;
         loadDecodedPicture(ws, solid(20, 20, qRgb(7, 7, 7)), fixedTint(0, -100, 0));
-        QCOMPARE(ws.GetColor.PixelColor(1, 1), colorValue(128, 128, 128));
-        QCOMPARE(ws.Xpress3.Picture().pixel(150, 300), qRgb(128, 128, 128));
-        QCOMPARE(ws.Xpress3.Picture().pixel(149, 300), qRgb(7, 7, 7));
+        QCOMPARE(ws.SceneBuff.Picture.pixel(1, 1), qRgb(128, 128, 128));
+        QCOMPARE(ws.finishedSurfaces()[SurfaceId::Scene].pixel(150, 300), qRgb(128, 128, 128));
+        QCOMPARE(ws.finishedSurfaces()[SurfaceId::Scene].pixel(149, 300), qRgb(7, 7, 7));
     }
 
     void seeThroughPixelsAreExactlyTheTemplatesKeyPixels_data() {
@@ -141,8 +142,8 @@ private slots:
                            fixedTint(tint.hue, tint.saturation, tint.lightness));
         for (int i = 0; i < 4; ++i) {
             const SkinSurface& s = one.surfaces()[i];
-            const QImage a = s.instance->Picture();
-            const QImage b = other.surfaces()[i].instance->Picture();
+            const QImage a = one.finishedSurfaces()[s.id];
+            const QImage b = other.finishedSurfaces()[s.id];
             const QImage tinted =
                 Imaging::adjustHsl(s.templ->Picture, tint.hue, tint.saturation, tint.lightness);
             int keyPixels = 0;
@@ -166,70 +167,90 @@ private slots:
     void aNewLoadComposesWithTheCurrentTintAndReplacesTheOldPicture() {
         SkinWorkspace ws;
         MenuTint tint{0, 0, 0};
-        const TintSource source = [&] {
-            return tint;
-        };
-        loadDecodedPicture(ws, solid(10, 10, qRgb(200, 0, 0)), source);
+        loadDecodedPicture(ws, solid(10, 10, qRgb(200, 0, 0)), tint);
         tint = {-40, 25, 10};
-        ComposeTintedSurfaces(ws, source);
-        loadDecodedPicture(ws, solid(10, 10, qRgb(0, 0, 200)), source);
+        ComposeTintedSurfaces(ws, tint);
+        loadDecodedPicture(ws, solid(10, 10, qRgb(0, 0, 200)), tint);
 
         SkinWorkspace fresh;
         loadDecodedPicture(fresh, solid(10, 10, qRgb(0, 0, 200)), fixedTint(-40, 25, 10));
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(ws.surfaces()[i].instance->Picture(), fresh.surfaces()[i].instance->Picture());
+            QCOMPARE(ws.finishedSurfaces().pictures[i], fresh.finishedSurfaces().pictures[i]);
     }
 
     void tintsNeverAccumulate() {
         SkinWorkspace ws;
         MenuTint tint{0, 0, 0};
-        const TintSource source = [&] {
-            return tint;
-        };
-        loadDecodedPicture(ws, checker(64, 48), source);
+        loadDecodedPicture(ws, checker(64, 48), tint);
         for (const MenuTint& t : {MenuTint{30, 0, 0}, MenuTint{-100, -100, -100},
                                   MenuTint{100, 100, 100}, MenuTint{12, -7, 33}}) {
             tint = t;
-            ComposeTintedSurfaces(ws, source);
-            PreviewMenuTint(ws, source);
+            ComposeTintedSurfaces(ws, tint);
+            PreviewMenuTint(ws, tint);
         }
         SkinWorkspace once;
         loadDecodedPicture(once, checker(64, 48), fixedTint(12, -7, 33));
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(ws.surfaces()[i].instance->Picture(), once.surfaces()[i].instance->Picture());
-        QCOMPARE(ws.Xpress2.Picture(), Imaging::adjustHsl(ws.Picture1.Picture, 12, -7, 33));
+            QCOMPARE(ws.finishedSurfaces().pictures[i], once.finishedSurfaces().pictures[i]);
+        QCOMPARE(ws.menuStrip(), Imaging::adjustHsl(ws.Picture1.Picture, 12, -7, 33));
         QCOMPARE(ws.MainMerge.Picture, once.MainMerge.Picture); // templates are only read
     }
 
-    void everyUseReadsAllThreeAmountsAfresh() {
+    // The window's workspace keeps what the one pure composition returns: the command line,
+    // the benchmarks and the window make the same pictures.
+    void theWorkspaceKeepsWhatThePureCompositionReturns_data() {
+        QTest::addColumn<Framing>("framing");
+        QTest::addColumn<MenuTint>("tint");
+        QTest::newRow("stretch, untinted") << Framing{} << MenuTint{};
+        QTest::newRow("stretch, all three amounts") << Framing{} << MenuTint{40, -20, 10};
+        QTest::newRow("fill off-centre, saturation -100")
+            << Framing{Fit::Fill, {0.2, 0.7}} << MenuTint{0, -100, 0};
+    }
+
+    void theWorkspaceKeepsWhatThePureCompositionReturns() {
+        QFETCH(Framing, framing);
+        QFETCH(MenuTint, tint);
+        const QImage picture = checker(150, 90);
+        const SkinPictures skin = composeSkin(picture, framing, tint, builtInTemplates());
+
         SkinWorkspace ws;
-        int reads = 0;
-        const TintSource counting = [&] {
-            ++reads;
-            return MenuTint{};
-        };
-        loadDecodedPicture(ws, checker(8, 8), counting);
-        QCOMPARE(reads, 4); // once per template
-        PreviewMenuTint(ws, counting);
-        QCOMPARE(reads, 5);
+        ws.framing = framing;
+        loadDecodedPicture(ws, picture, tint);
+        PreviewMenuTint(ws, tint);
+        QCOMPARE(ws.finishedSurfaces(), skin.surfaces);
+        QCOMPARE(ws.scaledPictures(), skin.scaled);
+        QCOMPARE(ws.menuStrip(), skin.menuStrip);
+        QCOMPARE(skin.scaled, scaleToSurfaces(picture, framing));
+        QCOMPARE(skin.menuStrip, Imaging::adjustHsl(BuiltInArt::menuStrip(), tint.hue,
+                                                    tint.saturation, tint.lightness));
+        for (const SkinSurface& s : ws.surfaces())
+            QCOMPARE(s.tinted->Picture, skin.tinted[s.id]);
+    }
+
+    void aNullPictureIsRefused() {
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 composeSkin(QImage(), Framing{}, MenuTint{}, builtInTemplates()));
+        SkinWorkspace ws;
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, loadDecodedPicture(ws, QImage(), MenuTint{}));
+        QVERIFY(!ws.hasSkin());
     }
 
     void previewWithZeroTintShowsTheStripUnchanged() {
         SkinWorkspace ws;
-        QCOMPARE(ws.Xpress2.Picture(), ws.Picture1.Picture);
+        QCOMPARE(ws.menuStrip(), ws.Picture1.Picture);
         PreviewMenuTint(ws, fixedTint(50, 0, 0));
-        QVERIFY(ws.Xpress2.Picture() != ws.Picture1.Picture);
+        QVERIFY(ws.menuStrip() != ws.Picture1.Picture);
         PreviewMenuTint(ws, fixedTint(0, 0, 0));
-        QCOMPARE(ws.Xpress2.Picture(), ws.Picture1.Picture);
+        QCOMPARE(ws.menuStrip(), ws.Picture1.Picture);
         QVERIFY(!ws.hasSkin()); // previews never touch the surfaces
-        QVERIFY(ws.Xpress1.Picture().isNull());
+        QVERIFY(ws.finishedSurfaces()[SurfaceId::Main].isNull());
     }
 
     void composingBeforeAnyLoadIsRefused() {
         SkinWorkspace ws;
         QVERIFY_THROWS_EXCEPTION(std::logic_error, ComposeTintedSurfaces(ws, fixedTint(0, 0, 0)));
         QVERIFY_THROWS_EXCEPTION(std::logic_error, refitSurfaces(ws, fixedTint(0, 0, 0)));
-        QVERIFY(ws.Xpress1.Picture().isNull());
+        QVERIFY(ws.finishedSurfaces()[SurfaceId::Main].isNull());
     }
 
     void fillScalesEachSurfacesCropUndistorted_data() {
@@ -255,7 +276,7 @@ private slots:
             const QImage scaled =
                 Imaging::stretch(picture.copy(crop), s.size.width(), s.size.height());
             QCOMPARE(s.scaled->Picture, scaled);
-            QCOMPARE(s.instance->Picture(),
+            QCOMPARE(ws.finishedSurfaces()[s.id],
                      Imaging::overlay(scaled, s.tinted->Picture, ws.MainBuff.Picture.pixel(1, 1)));
         }
         // A picture of the surface's own shape is shown whole: Fill and Stretch agree there.
@@ -268,28 +289,24 @@ private slots:
     void refitEqualsAFreshLoad() {
         const QImage picture = checker(333, 111);
         MenuTint tint{0, 0, 0};
-        const TintSource source = [&] {
-            return tint;
-        };
         SkinWorkspace ws;
-        loadDecodedPicture(ws, picture, source);
+        loadDecodedPicture(ws, picture, tint);
         const QList<QImage> stretched = surfaces(ws);
         tint = {-20, 10, 5};
-        ComposeTintedSurfaces(ws, source);
+        ComposeTintedSurfaces(ws, tint);
 
         for (const Framing framing :
              {Framing{Fit::Fill, {}}, Framing{Fit::Fill, {0.05, 0.95}},
               Framing{Fit::Fill, {0.7, 0.3}}, Framing{Fit::Stretch, {0.7, 0.3}}}) {
             ws.framing = framing;
-            refitSurfaces(ws, source);
+            refitSurfaces(ws, tint);
             SkinWorkspace fresh;
             fresh.framing = framing;
-            loadDecodedPicture(fresh, picture, source);
+            loadDecodedPicture(fresh, picture, tint);
             QCOMPARE(surfaces(ws), surfaces(fresh));
-            QVERIFY(ws.Xpress1.mergeOn());
         }
         tint = {0, 0, 0};
-        refitSurfaces(ws, source);
+        refitSurfaces(ws, tint);
         QCOMPARE(surfaces(ws), stretched);
     }
 

@@ -140,6 +140,27 @@ private slots:
         QCOMPARE(overlay(base, top, key, QImage(), 0), base);
     }
 
+    void overlayOutsideKeyLetsTheShapesKeyPixelsAloneThrough() {
+        const QRgb magenta = qRgb(255, 0, 255);
+        QImage top = solid(3, 2, qRgb(128, 128, 128));
+        top.setPixel(2, 0, qRgb(7, 8, 9));
+        QImage shape = solid(2, 2, magenta);
+        shape.setPixel(1, 0, qRgb(255, 0, 0)); // artwork, whatever colour the tint gave it
+        shape.setPixel(1, 1, qRgba(255, 0, 255, 0) & 0x00FFFFFFu); // alpha is ignored
+        shape.setPixel(0, 1, qRgb(254, 0, 255));                   // near-magenta is artwork
+        const QImage base = solid(3, 2, qRgb(10, 20, 30));
+        const QImage out = overlayOutsideKey(base, top, shape, magenta);
+        QCOMPARE(out.size(), base.size());
+        QCOMPARE(out.pixel(0, 0), qRgb(10, 20, 30));
+        QCOMPARE(out.pixel(1, 0), qRgb(128, 128, 128));
+        QCOMPARE(out.pixel(0, 1), qRgb(128, 128, 128));
+        QCOMPARE(out.pixel(1, 1), qRgb(10, 20, 30));
+        QCOMPARE(out.pixel(2, 0), qRgb(7, 8, 9)); // outside the shape: not see-through
+        QCOMPARE(out.pixel(2, 1), qRgb(128, 128, 128));
+        // The same as the overlay with the colour the key became, for a tinted template.
+        QCOMPARE(out, overlay(base, top, qRgb(128, 128, 128), shape, magenta));
+    }
+
     void stretch_data() {
         QTest::addColumn<QSize>("from");
         QTest::addColumn<QSize>("to");

@@ -315,7 +315,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::logic_error, suggestMenuTint(ws));
         loadDecodedPicture(
             ws, stripes({100, 100}, {{qRgb(230, 120, 30), 0.5}, {qRgb(20, 20, 20), 0.5}}),
-            [] { return MenuTint{}; });
+            MenuTint{});
         const Suggestion s = suggestMenuTint(ws);
         const Suggestion direct = suggest(ws.MainPic.Picture, measureButton(ws.MainMerge.Picture));
         QCOMPARE(s.tint.hue, direct.tint.hue);

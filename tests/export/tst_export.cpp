@@ -46,9 +46,7 @@ struct Fixture {
         QDir(dir.path()).mkpath("Host/Skins");
         QDir(dir.path()).mkpath("Program");
         writeAll(program + "/DefaultSkin.txt", Template);
-        loadDecodedPicture(ws, picture(qRgb(10, 200, 30), qRgb(250, 250, 0)), [] {
-            return MenuTint{20, -10, 5};
-        });
+        loadDecodedPicture(ws, picture(qRgb(10, 200, 30), qRgb(250, 250, 0)), MenuTint{20, -10, 5});
     }
     QString skins() const { return host + "/Skins/"; }
     QMap<QString, QByteArray> snapshot() const {
@@ -169,30 +167,29 @@ private slots:
 
     void exportWritesTheFiveFilesExactly() {
         Fixture f;
-        const QStringList written = exportSkin(f.ws, f.host, "Ocean", f.program);
+        const QStringList written = exportSkin(f.ws.finishedSurfaces(), f.host, "Ocean", f.program);
         QCOMPARE(written, skinPaths(f.host, "Ocean").all());
         QCOMPARE(QDir(f.skins()).entryList(QDir::Files).size(), 5);
 
         const QByteArray skn = readAll(f.skins() + "Ocean.skn");
         QCOMPARE(skn, buildSkinDescription("Ocean", Template));
 
-        const std::pair<QString, const ImageControl*> bitmaps[] = {
-            {"OceanMain.bmp", &f.ws.Xpress1},
-            {"OceanScene.bmp", &f.ws.Xpress3},
-            {"OceanChat.bmp", &f.ws.Xpress5},
-            {"OceanConsole.bmp", &f.ws.Xpress4}};
-        for (const auto& [file, control] : bitmaps) {
+        const std::pair<QString, SurfaceId> bitmaps[] = {{"OceanMain.bmp", SurfaceId::Main},
+                                                         {"OceanScene.bmp", SurfaceId::Scene},
+                                                         {"OceanChat.bmp", SurfaceId::Chat},
+                                                         {"OceanConsole.bmp", SurfaceId::Console}};
+        for (const auto& [file, id] : bitmaps) {
             const QByteArray bmp = readAll(f.skins() + file);
             QCOMPARE(qFromLittleEndian<quint16>(bmp.constData() + 28), quint16(24));
             QImage back;
             QVERIFY(back.loadFromData(bmp, "BMP"));
-            QCOMPARE(back.convertToFormat(QImage::Format_RGB32), control->Picture());
+            QCOMPARE(back.convertToFormat(QImage::Format_RGB32), f.ws.finishedSurfaces()[id]);
         }
     }
 
     void blanksAroundTheNameAppearInEveryFileName() {
         Fixture f;
-        exportSkin(f.ws, f.host, " Sea ", f.program);
+        exportSkin(f.ws.finishedSurfaces(), f.host, " Sea ", f.program);
         QCOMPARE(QDir(f.skins()).entryList(QDir::Files),
                  QStringList({" Sea .skn", " Sea Chat.bmp", " Sea Console.bmp", " Sea Main.bmp",
                               " Sea Scene.bmp"}));
@@ -201,20 +198,22 @@ private slots:
     void aHostFolderEndingInASeparatorStillExports() {
         Fixture f;
         const QString sep = folderSeparator();
-        const QStringList written = exportSkin(f.ws, f.host + sep, "Ocean", f.program);
+        const QStringList written =
+            exportSkin(f.ws.finishedSurfaces(), f.host + sep, "Ocean", f.program);
         QVERIFY(written.constFirst().contains("Host" + sep + sep + "Skins" + sep));
         QVERIFY(QFile::exists(f.skins() + "OceanMain.bmp"));
     }
 
     void exportingTwiceReplacesEveryFile() {
         Fixture f;
-        exportSkin(f.ws, f.host, "Ocean", f.program);
+        exportSkin(f.ws.finishedSurfaces(), f.host, "Ocean", f.program);
         const QByteArray firstSkn = readAll(f.skins() + "Ocean.skn");
-        loadDecodedPicture(f.ws, picture(qRgb(1, 2, 3), qRgb(4, 5, 6)), [] { return MenuTint{}; });
-        exportSkin(f.ws, f.host, "Ocean", f.program);
+        loadDecodedPicture(f.ws, picture(qRgb(1, 2, 3), qRgb(4, 5, 6)), MenuTint{});
+        exportSkin(f.ws.finishedSurfaces(), f.host, "Ocean", f.program);
         QCOMPARE(readAll(f.skins() + "Ocean.skn"), firstSkn); // replaced, not grown
         QImage main(f.skins() + "OceanMain.bmp");
-        QCOMPARE(main.convertToFormat(QImage::Format_RGB32), f.ws.Xpress1.Picture());
+        QCOMPARE(main.convertToFormat(QImage::Format_RGB32),
+                 f.ws.finishedSurfaces()[SurfaceId::Main]);
         QCOMPARE(QDir(f.skins()).entryList(QDir::Files).size(), 5);
     }
 
@@ -242,10 +241,8 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, message);
         Fixture f;
-        exportSkin(f.ws, f.host, "Ocean", f.program);
-        loadDecodedPicture(f.ws, picture(qRgb(99, 0, 0), qRgb(0, 99, 0)), [] {
-            return MenuTint{50, 50, 50};
-        });
+        exportSkin(f.ws.finishedSurfaces(), f.host, "Ocean", f.program);
+        loadDecodedPicture(f.ws, picture(qRgb(99, 0, 0), qRgb(0, 99, 0)), MenuTint{50, 50, 50});
 
         QString name = "Ocean";
         SkinWorkspace empty;
@@ -275,7 +272,7 @@ private slots:
         const auto before = f.snapshot();
 
         try {
-            exportSkin(*ws, host, name, f.program);
+            exportSkin(ws->finishedSurfaces(), host, name, f.program);
             QFAIL("the export succeeded");
         } catch (const ExportError& e) {
             QVERIFY2(e.message().contains(message), qPrintable(e.message()));
@@ -299,9 +296,7 @@ private slots:
                  ws.OutChatMerge.Picture);
         const QByteArray first = readAll("d:/p3.bmp");
 
-        loadDecodedPicture(ws, picture(qRgb(1, 1, 1), qRgb(2, 2, 2)), [] {
-            return MenuTint{80, 80, 80};
-        });
+        loadDecodedPicture(ws, picture(qRgb(1, 1, 1), qRgb(2, 2, 2)), MenuTint{80, 80, 80});
         writeTemplateSnapshot(ws); // after a tint: still the untinted templates
         QCOMPARE(readAll("d:/p3.bmp"), first);
         QCOMPARE(QImage("d:/p2.bmp").convertToFormat(QImage::Format_RGB32), ws.InChatMerge.Picture);

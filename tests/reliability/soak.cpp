@@ -65,10 +65,7 @@ int main(int argc, char** argv) {
     report("start", 0);
     SkinWorkspace ws;
     MenuTint tint;
-    const TintSource source = [&tint] {
-        return tint;
-    };
-    loadPictureIntoWorkspace(ws, pictures[0], source);
+    loadPictureIntoWorkspace(ws, pictures[0], tint);
     report("loaded", 1);
 
     for (int i = 1; i <= releases; ++i) {
@@ -76,13 +73,13 @@ int main(int argc, char** argv) {
         tint.hue = qint16((i * 7) % 201 - 100);
         tint.saturation = qint16((i * 13) % 201 - 100);
         tint.lightness = qint16((i * 29) % 201 - 100);
-        PreviewMenuTint(ws, source);
-        ComposeTintedSurfaces(ws, source);
+        PreviewMenuTint(ws, tint);
+        ComposeTintedSurfaces(ws, tint);
         if (i % 100 == 0)
             report("releases", i);
     }
     for (int i = 1; i <= loads; ++i) {
-        loadPictureIntoWorkspace(ws, pictures[i % pictures.size()], source);
+        loadPictureIntoWorkspace(ws, pictures[i % pictures.size()], tint);
         if (i % 20 == 0)
             report("loads", i);
     }
