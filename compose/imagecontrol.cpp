@@ -18,8 +18,7 @@ void ImageControl::setPicture(const QImage& New_Picture) {
     if (m_merge && !m_image.isNull() && !New_Picture.isNull())
         replaceImage(
             Imaging::overlay(m_image, New_Picture,
-                             m_mergeTransparent ? rgbFromColorValue(m_transparent) : 0xFFFFFFFFu,
-                             m_mergeShape, rgbFromColorValue(m_mergeShapeKey)));
+                             m_mergeTransparent ? rgbFromColorValue(m_transparent) : 0xFFFFFFFFu));
     else
         replaceImage(New_Picture.isNull() ? QImage() : Imaging::toInternal(New_Picture));
 }
@@ -39,12 +38,6 @@ void ImageControl::SetMerge(bool on, qint32, qint32, bool transparent, ColorValu
     m_merge = on;
     m_mergeTransparent = transparent;
     m_transparent = transparentColor & 0x00FFFFFFu;
-    m_mergeShape = QImage();
-}
-
-void ImageControl::setMergeShape(const QImage& shape, ColorValue shapeKey) {
-    m_mergeShape = shape;
-    m_mergeShapeKey = shapeKey & 0x00FFFFFFu;
 }
 
 void ImageControl::AdjustHsl(qint16 hue, qint16 saturation, qint16 lightness) {

@@ -26,15 +26,9 @@ public:
     // Mode 2 (the only mode used) stretches to exactly width x height, axes independent.
     void ScaleImage(qint32 mode, qint32 width, qint32 height);
 
-    // Also lifts any limit set by setMergeShape.
+    // The style, reserved and opacity values are accepted and have no effect.
     void SetMerge(bool on, qint32 style, qint32 reserved, bool transparent,
                   ColorValue transparentColor, qint16 opacityA, qint16 opacityB);
-    // Limits the merge's see-through pixels to those where `shape` has `shapeKey` (see
-    // Imaging::overlay): the composition passes the untinted template, so that artwork a
-    // tint happens to turn into the transparent colour stays visible. Set after SetMerge.
-    void setMergeShape(const QImage& shape, ColorValue shapeKey);
-    bool mergeOn() const { return m_merge; }
-    ColorValue transparentColor() const { return m_transparent; }
 
     void AdjustHsl(qint16 hue, qint16 saturation, qint16 lightness);
 
@@ -57,7 +51,5 @@ private:
     bool m_merge = false;
     bool m_mergeTransparent = true;
     ColorValue m_transparent = KeyColor;
-    QImage m_mergeShape;
-    ColorValue m_mergeShapeKey = KeyColor;
     QString m_savePath;
 };

@@ -4,6 +4,8 @@
 #include "compose/colorvalue.h"
 #include "compose/imaging.h"
 
+#include <QString>
+
 #include <stdexcept>
 
 const SkinTemplates& builtInTemplates() {
@@ -45,6 +47,14 @@ SkinPictures composeSkin(const SurfacePictures& scaled, MenuTint tint,
     skin.scaled = scaled;
     for (const SurfaceFacts& s : SkinSurfaceTable) {
         const QImage& templ = templates.surfaces[s.id];
+        // The artwork is laid over the whole surface, pixel for pixel.
+        if (templ.size() != s.size || scaled[s.id].size() != s.size)
+            throw std::invalid_argument(
+                QStringLiteral("The %1 picture or template is not %2 x %3 pixels.")
+                    .arg(QLatin1String(s.word))
+                    .arg(s.size.width())
+                    .arg(s.size.height())
+                    .toStdString());
         skin.tinted[s.id] = Imaging::adjustHsl(templ, tint.hue, tint.saturation, tint.lightness);
         // The see-through pixels are the template's own key pixels, whatever else the tint
         // turned into the colour the key became.

@@ -57,7 +57,8 @@ SurfacePictures scaleToSurfaces(const QImage& loaded, const Framing& framing);
 
 // The templates tinted and laid over the scaled pictures. Exactly the templates' own key
 // pixels let the picture through: artwork that the tint turns into the tinted key colour
-// stays artwork. The MENU strip is tinted whole.
+// stays artwork. The MENU strip is tinted whole. Throws std::invalid_argument when a
+// template or scaled picture does not have its surface's size.
 SkinPictures composeSkin(const SurfacePictures& scaled, MenuTint tint,
                          const SkinTemplates& templates);
 

@@ -861,7 +861,7 @@ void TestWindowFlows::recompositionFailureIsReportedOnce() {
     drag(slider("ucSlider1"), {OnThumb, {90, 12}});
     QVERIFY(m_dialogs->messages.isEmpty());
     const QImage mainTemplate = m_ws->MainMerge.Picture;
-    // A Main template too small to hold the pixel the tinted key colour is read from.
+    // A Main template of the wrong size: the composition refuses it.
     QImage tooSmall(1, 1, QImage::Format_RGB32);
     tooSmall.fill(Key);
     m_ws->MainMerge.Picture = tooSmall;
@@ -1259,7 +1259,7 @@ void TestWindowFlows::theCommandLineWritesTheWindowsFiles() {
 
 void TestWindowFlows::aFailingFocusMoveIsReportedOnce() {
     loadMarkedInFill({});
-    // A Main template too small to hold the pixel the tinted key colour is read from.
+    // A Main template of the wrong size: the composition refuses it.
     QImage tooSmall(1, 1, QImage::Format_RGB32);
     tooSmall.fill(Key);
     const QImage mainTemplate = m_ws->MainMerge.Picture;

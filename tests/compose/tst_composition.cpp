@@ -235,6 +235,20 @@ private slots:
         QVERIFY(!ws.hasSkin());
     }
 
+    void aTemplateOfTheWrongSizeIsRefused() {
+        SkinTemplates templates = builtInTemplates();
+        templates.surfaces[SurfaceId::Chat] = solid(438, 172, Key);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 composeSkin(checker(20, 20), Framing{}, MenuTint{}, templates));
+        SkinWorkspace ws;
+        loadDecodedPicture(ws, checker(20, 20), MenuTint{});
+        const SurfacePictures before = ws.finishedSurfaces();
+        ws.OutChatMerge.Picture = templates.surfaces[SurfaceId::Chat];
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 ComposeTintedSurfaces(ws, MenuTint{10, 0, 0}));
+        QCOMPARE(ws.finishedSurfaces(), before); // a refused composition changes nothing
+    }
+
     void previewWithZeroTintShowsTheStripUnchanged() {
         SkinWorkspace ws;
         QCOMPARE(ws.menuStrip(), ws.Picture1.Picture);

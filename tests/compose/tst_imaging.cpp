@@ -277,26 +277,6 @@ private slots:
         QCOMPARE(c.Picture().pixel(1, 1), qRgb(1, 1, 1));
     }
 
-    void controlMergeShapeLastsUntilTheNextSetMerge() {
-        ImageControl c;
-        const QImage base = solid(2, 1, qRgb(1, 1, 1));
-        const QImage top = solid(2, 1, qRgb(0, 255, 0));
-        QImage shape = solid(2, 1, qRgb(255, 0, 255));
-        shape.setPixel(1, 0, qRgb(0, 0, 255));
-        c.setPicture(base);
-        c.SetMerge(true, 2, 0, true, colorValue(0, 255, 0), 100, 100);
-        c.setMergeShape(shape, KeyColor);
-        c.setPicture(top);
-        QCOMPARE(c.Picture().pixel(0, 0), qRgb(1, 1, 1));
-        QCOMPARE(c.Picture().pixel(1, 0), qRgb(0, 255, 0));
-
-        c.SetMerge(false, 2, 0, true, KeyColor, 100, 100);
-        c.setPicture(base);
-        c.SetMerge(true, 2, 0, true, colorValue(0, 255, 0), 100, 100);
-        c.setPicture(top);
-        QCOMPARE(c.Picture(), base);
-    }
-
     void pixelColorPutsRedInTheLowestByte() {
         ImageControl c;
         QImage image = solid(3, 2, 0);
