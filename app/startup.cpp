@@ -19,8 +19,7 @@ StartedWindow startWindow(Dialogs& dialogs, SkinWorkspace& workspace) {
         return started;
     started.window = std::make_unique<Varnel>(dialogs, workspace, search.folder);
     // On a screen smaller than the window, the window scrolls inside a frame that fits.
-    started.frame =
-        frameForScreen(*started.window, started.window->screen()->availableGeometry());
+    started.frame = frameForScreen(*started.window, started.window->screen()->availableGeometry());
     if (started.frame)
         started.frame->show();
     else

@@ -287,10 +287,10 @@ public:
 bool showWindowOnce() {
     SilentDialogs dialogs;
     SkinWorkspace workspace;
-    const std::unique_ptr<Varnel> started = startWindow(dialogs, workspace);
+    const StartedWindow started = startWindow(dialogs, workspace);
     if (!started)
         return false;
-    Varnel& window = *started;
+    Varnel& window = *started.window;
     QWindow* handle = window.windowHandle();
     QElapsedTimer guard;
     guard.start();

@@ -91,7 +91,8 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         FakeDialogs dialogs;
         SkinWorkspace workspace;
-        const std::unique_ptr<Varnel> window = startWindow(dialogs, workspace);
+        const StartedWindow started = startWindow(dialogs, workspace);
+        Varnel* window = started.window.get();
         if (before.isNull())
             qunsetenv("XDG_CONFIG_HOME");
         else

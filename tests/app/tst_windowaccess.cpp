@@ -131,9 +131,8 @@ void TestWindowAccess::init() {
     m_program = m_dir->filePath(QStringLiteral("Program"));
     m_dialogs = std::make_unique<FakeDialogs>();
     m_ws = std::make_unique<SkinWorkspace>();
-    m_window = std::make_unique<Varnel>(*m_dialogs, *m_ws);
+    m_window = std::make_unique<Varnel>(*m_dialogs, *m_ws, m_host);
     m_window->setProgramFolder(m_program);
-    m_window->setHostFolder(m_host);
 }
 
 void TestWindowAccess::cleanup() {
@@ -271,7 +270,8 @@ void TestWindowAccess::enterInTheNameBoxSaves() {
     QCOMPARE(m_dialogs->messages, QStringList{Exported});
     QVERIFY(text1->text().isEmpty());
     const QString main = m_host + QStringLiteral("/Skins/OceanMain.bmp");
-    QCOMPARE(QImage(main).convertToFormat(QImage::Format_RGB32), m_ws->Xpress1.Picture());
+    QCOMPARE(QImage(main).convertToFormat(QImage::Format_RGB32),
+             m_ws->finishedSurfaces()[SurfaceId::Main]);
 }
 
 void TestWindowAccess::shortcutsRunTheButtons() {
@@ -309,7 +309,7 @@ void TestWindowAccess::sliderKeysPreviewThenRecompose() {
     QTest::keyPress(hue, Qt::Key_PageUp);
     QTest::keyPress(hue, Qt::Key_Right);
     QCOMPARE(hue->Value(), 11);
-    QCOMPARE(m_ws->Xpress2.Picture(), Imaging::adjustHsl(m_ws->Picture1.Picture, 11, 0, 0));
+    QCOMPARE(m_ws->menuStrip(), Imaging::adjustHsl(m_ws->Picture1.Picture, 11, 0, 0));
     QCOMPARE(surfacesOf(*m_ws), before);
     QTest::keyRelease(hue, Qt::Key_Right);
     QCOMPARE(surfacesOf(*m_ws), composedSurfaces(path, MenuTint{11, 0, 0}));
