@@ -38,16 +38,15 @@ QImage patternPicture(QSize size) {
 
 QList<QImage> surfacesOf(const SkinWorkspace& ws) {
     QList<QImage> images;
-    for (const SkinSurface& s : ws.surfaces())
-        images.append(s.instance->Picture());
+    for (const QImage& picture : ws.finishedSurfaces().pictures)
+        images.append(picture);
     return images;
 }
 
 QList<QImage> composedSurfaces(const QString& path, MenuTint tint, Framing framing = {}) {
     SkinWorkspace ws;
     ws.framing = framing;
-    loadDecodedPicture(ws, Imaging::readPicture(path, largestSurfaceSize()),
-                       [tint] { return tint; });
+    loadDecodedPicture(ws, Imaging::readPicture(path, largestSurfaceSize()), tint);
     return surfacesOf(ws);
 }
 
