@@ -42,7 +42,7 @@ QString openRegularFile(QFile& file, const QString& path) {
     // A socket cannot be opened at all; the type, asked first, names it.
     struct stat info {};
     if (::stat(name.constData(), &info) == 0)
-        if (const QString reason = notRegular(info.st_mode); !reason.isEmpty())
+        if (QString reason = notRegular(info.st_mode); !reason.isEmpty())
             return reason;
     // Without O_NONBLOCK, opening a FIFO waits for a writer; it could have replaced the
     // file since the question above. The type of what was opened is what counts.
