@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -64,8 +63,7 @@ QString descriptionTemplatePath(const QString& programFolder) {
 
 namespace {
 
-// Long enough for any save of the same name to end; a lock whose holder was killed is taken
-// over at once.
+// Long enough for any save of the same name to end; a killed save holds no lock.
 constexpr int SaveLockWaitMs = 60000;
 
 QString native(const QString& path) {
@@ -318,8 +316,8 @@ QStringList exportSkin(const SkinWorkspace& ws, const QString& hostFolder, const
 
     // Two saves of one name at once would mix their files; the second waits for the first.
     // The lock's name ignores letter case, as the host does.
-    QLockFile lock(paths.skinsFolder + name.toLower() + QStringLiteral(".skn.lock"));
-    if (!lock.tryLock(SaveLockWaitMs) && lock.error() == QLockFile::LockFailedError)
+    SaveLock lock(paths.skinsFolder + name.toLower() + QStringLiteral(".skn.lock"));
+    if (lock.lock(SaveLockWaitMs) == SaveLock::Outcome::Busy)
         throw ExportError(QStringLiteral("The skin could not be saved: another save of the skin "
                                          "\"%1\" is still running. Try again when it has ended.")
                               .arg(name));
