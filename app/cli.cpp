@@ -4,6 +4,7 @@
 #include "app/hostfoldersearch.h"
 #include "app/workingmemory.h"
 #include "compose/imaging.h"
+#include "compose/picturefile.h"
 #include "compose/skinworkspace.h"
 #include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
@@ -207,6 +208,7 @@ int runExport(const ExportRequest& request) {
         return ExitFailure;
     }
     QString hostFolder;
+    QString windowsHostFolder;
     if (request.hostFolder) {
         hostFolder = *request.hostFolder;
     } else {
@@ -214,6 +216,7 @@ int runExport(const ExportRequest& request) {
         if (!search.found())
             return reportNoHostFolder(search);
         hostFolder = search.folder;
+        windowsHostFolder = search.windowsFolder;
     }
     if (hostFolder.isEmpty()) {
         printLine(stderr, QStringLiteral("Please install a valid copy of Norvo 7."));
@@ -235,7 +238,8 @@ int runExport(const ExportRequest& request) {
         ComposeTintedSurfaces(ws, [tint] { return tint; });
         stageMark("composed");
         const QStringList written =
-            exportSkin(ws, hostFolder, request.skinName, QCoreApplication::applicationDirPath());
+            exportSkin(ws, hostFolder, request.skinName, QCoreApplication::applicationDirPath(),
+                       windowsHostFolder);
         printLine(stdout, QString::fromLatin1(SkinExportedMessage));
         if (request.suggestTint)
             printLine(stdout, QStringLiteral("Tint: hue %1, saturation %2, lightness %3")
@@ -260,6 +264,25 @@ int runWhere() {
     return 0;
 }
 
+namespace {
+
+// Linux hands over the arguments as bytes; a picture whose name is not valid UTF-8 keeps
+// its bytes (QCoreApplication::arguments() would turn them into U+FFFD).
+QStringList commandLineArguments(int argc, char** argv) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return QCoreApplication::arguments();
+#else
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(pathFromNativeBytes(QByteArray(argv[i])));
+    return arguments;
+#endif
+}
+
+} // namespace
+
 std::optional<int> runCommandLine(int argc, char** argv) {
     if (!asksForCommandLine(argc, argv))
         return std::nullopt;
@@ -270,7 +293,7 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("varnel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
 
-    const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments());
+    const ParsedCommandLine parsed = parseCommandLine(commandLineArguments(argc, argv));
     if (parsed.where)
         return runWhere();
     if (!parsed.exportRequest) {

@@ -159,6 +159,7 @@ bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
         for (const QString& keyMiss : keyMisses)
             search.misses.append(place.description + QStringLiteral(", ") + keyMiss);
         search.folder = mapped.folder;
+        search.windowsFolder = windowsPath;
         search.source = QStringLiteral("%1: %2, value Directory \"%3\"")
                             .arg(place.description, keyName, windowsPath);
         return true;

@@ -9,9 +9,10 @@
 
 // The search for the host folder, with what it found and where it looked.
 struct HostFolderSearch {
-    QString folder;     // empty when nothing gave a folder
-    QString source;     // where the folder came from, for the user
-    QStringList misses; // each place that gave no folder: "place: why", in search order
+    QString folder;        // empty when nothing gave a folder
+    QString source;        // where the folder came from, for the user
+    QStringList misses;    // each place that gave no folder: "place: why", in search order
+    QString windowsFolder; // the folder's path as the host sees it, when a Wine prefix gave it
 
     bool found() const { return !folder.isEmpty(); }
 };

@@ -12,7 +12,7 @@ QString readHostFolderSetting() {
         QStringLiteral("Directory")));
 }
 
-bool runLoadStep(Dialogs& dialogs) {
+bool runLoadStep(Dialogs& dialogs, QString* windowsFolder) {
     int folderId = SpecialFolders::DocumentsFolderId;
     SpecialFolders::DocumentsFolder = SpecialFolders::GetSpecialFolder(folderId);
 
@@ -24,5 +24,7 @@ bool runLoadStep(Dialogs& dialogs) {
         return false;
     }
     Module1::HostFolder = search.folder;
+    if (windowsFolder)
+        *windowsFolder = search.windowsFolder;
     return true;
 }

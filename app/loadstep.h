@@ -9,7 +9,8 @@ class Dialogs;
 QString readHostFolderSetting();
 
 // The main window's load step, run before the window is first shown: looks up the
-// documents folder and the host folder (findHostFolder). On success sets Module1::HostFolder and
+// documents folder and the host folder (findHostFolder). On success sets Module1::HostFolder,
+// and `windowsFolder` to the folder's Windows path where a Wine prefix gave it, and
 // returns true. Without a host folder shows "Please install a valid copy of Norvo 7." and returns
 // false; the program must then end without showing its window.
-bool runLoadStep(Dialogs& dialogs);
+bool runLoadStep(Dialogs& dialogs, QString* windowsFolder = nullptr);

@@ -4,6 +4,7 @@
 #include "app/qtdialogs.h"
 #include "app/screenfit.h"
 #include "app/varnel.h"
+#include "compose/picturefile.h"
 #include "compose/skinworkspace.h"
 #include "export/stagemarks.h"
 
@@ -24,10 +25,11 @@ int main(int argc, char* argv[]) {
     Varnel window(dialogs, workspace);
 
     // The window exists but is not shown yet; the start-up message has no owner window.
-    if (!runLoadStep(dialogs))
+    QString windowsHostFolder;
+    if (!runLoadStep(dialogs, &windowsHostFolder))
         return 1;
 
-    window.setHostFolder(Module1::HostFolder);
+    window.setHostFolder(Module1::HostFolder, windowsHostFolder);
     dialogs.setParentWidget(&window);
     // On a screen smaller than the window, the window scrolls inside a frame that fits.
     const std::unique_ptr<ScrollingFrame> frame =
@@ -37,8 +39,14 @@ int main(int argc, char* argv[]) {
     else
         window.show();
     // `varnel PICTURE` loads the picture as Load Image would, once the window is up.
+    // The picture's name as its bytes where the system gives bytes: see pathFromNativeBytes.
+#ifdef Q_OS_WIN
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
         window.openPicture(arguments.last());
+#else
+    if (argc > 1)
+        window.openPicture(pathFromNativeBytes(QByteArray(argv[argc - 1])));
+#endif
     return QApplication::exec();
 }

@@ -469,7 +469,7 @@ void Varnel::Command2_Click() {
             m_dialogs.message(QStringLiteral("Enter a name for your Skin."));
             return;
         }
-        exportSkin(m_workspace, m_hostFolder, name, m_programFolder);
+        exportSkin(m_workspace, m_hostFolder, name, m_programFolder, m_windowsHostFolder);
         Text1->clear();
         m_dialogs.message(QString::fromLatin1(SkinExportedMessage));
     });

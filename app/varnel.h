@@ -42,7 +42,11 @@ public:
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
 
     // Where Save Skin writes: the host folder the load step found (Module1::HostFolder).
-    void setHostFolder(const QString& folder) { m_hostFolder = folder; }
+    // `windowsFolder`: its path as the host sees it, when known from a Wine prefix.
+    void setHostFolder(const QString& folder, const QString& windowsFolder = QString()) {
+        m_hostFolder = folder;
+        m_windowsHostFolder = windowsFolder;
+    }
 
 public slots:
     void Command1_Click(); // Load Image
@@ -93,6 +97,7 @@ private:
     SkinWorkspace& m_workspace;
     QString m_programFolder;
     QString m_hostFolder;
+    QString m_windowsHostFolder;
     QString m_lastPreviewFailure;
     QString m_lastComposeFailure;
     // While Suggest Tint sets the three sliders: their Change events wait for the one

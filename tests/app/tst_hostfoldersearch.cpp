@@ -361,6 +361,14 @@ private slots:
         QCOMPARE(search.folder, expected);
         QVERIFY2(search.source.contains(QString(source).replace("%ROOT%", root())),
                  qPrintable(search.source));
+        // The host's own path for its folder, which bounds the skin names it can open, is
+        // known only from a prefix's registry.
+        if (folder.isEmpty() || folder == "settings-host")
+            QCOMPARE(search.windowsFolder, QString());
+        else
+            QVERIFY2(search.windowsFolder.startsWith("C:\\") &&
+                         search.source.contains('"' + search.windowsFolder + '"'),
+                     qPrintable(search.windowsFolder));
         QVERIFY2(search.misses.size() == misses.size(), qPrintable(search.misses.join('\n')));
         for (qsizetype i = 0; i < misses.size(); ++i)
             QVERIFY2(search.misses[i].contains(QString(misses[i]).replace("%ROOT%", root())),

@@ -31,6 +31,10 @@
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const QString DialogRequest = QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg");
@@ -606,6 +610,10 @@ void TestWindowFlows::damagedFileChangesNothing_data() {
         {"zero-byte bitmap", "empty.bmp", QByteArray("")},
         {"JPEG cut off after its header", "cut.jpg", jpeg.left(jpeg.size() / 3)},
         {"file gone after it was chosen", "gone.bmp", missing},
+#ifdef Q_OS_UNIX
+        // Opening it would wait for a writer for ever: the window would hang.
+        {"FIFO with no writer", "pipe.jpg", missing},
+#endif
     };
     for (const auto& d : damages) {
         QTest::addRow("%s, very first use", d.name) << d.fileName << d.content << false;
@@ -626,6 +634,10 @@ void TestWindowFlows::damagedFileChangesNothing() {
     const QString path = m_dir->filePath(QStringLiteral("pictures/") + fileName);
     if (!content.isNull())
         QVERIFY(writeBytes(path, content));
+#ifdef Q_OS_UNIX
+    if (fileName == "pipe.jpg")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
 
     auto everything = [this] {
         return QList<QImage>{
@@ -762,6 +774,11 @@ void TestWindowFlows::saveSkinFailures_data() {
     QTest::newRow("name that leaves the Skins folder") << ""
                                                        << "../Ocean"
                                                        << "A skin name cannot contain \\ or /";
+    QTest::newRow("name of blanks only") << ""
+                                         << "   "
+                                         << "Enter a name for your Skin.";
+    QTest::newRow("name too long for the host's folder as Windows sees it")
+        << "windowspath" << QString(230, u'n') << "The skin name is too long";
 }
 
 void TestWindowFlows::saveSkinFailures() {
@@ -776,6 +793,8 @@ void TestWindowFlows::saveSkinFailures() {
         QVERIFY(QDir(m_host + QStringLiteral("/Skins")).removeRecursively());
     if (fault == "notemplate")
         QVERIFY(QFile::remove(m_program + QStringLiteral("/DefaultSkin.txt")));
+    if (fault == "windowspath")
+        m_window->setHostFolder(m_host, QStringLiteral("C:\\Program Files\\Norvo 7"));
     messageStart.replace("%skins", QDir::toNativeSeparators(m_host + "/Skins/"))
         .replace("%template", QDir::toNativeSeparators(m_program + "/DefaultSkin.txt"));
     const auto filesBefore = filesBelow(m_dir->path());
