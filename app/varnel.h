@@ -44,6 +44,13 @@ public:
     // Where Save Skin writes: the host folder the load step found (Module1::HostFolder).
     void setHostFolder(const QString& folder) { m_hostFolder = folder; }
 
+    // The command line's picture options, as if chosen in the window: the three sliders,
+    // Picture fit, and the focus (after the picture is loaded, since a new one starts
+    // centred).
+    void chooseTint(const MenuTint& tint);
+    void chooseFit(Fit fit);
+    void chooseFocus(FocusPoint focus);
+
 public slots:
     void Command1_Click(); // Load Image
     void Command2_Click(); // Save Skin

@@ -368,6 +368,110 @@ private slots:
         QCOMPARE(skinFiles(), QStringList());
     }
 
+    // Every start is parsed first: a wrong command line is a usage error (2) with or
+    // without --export, and the window that cannot open without a display says so (1).
+    void commandLines_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QString noWindow = "varnel: the window cannot open: no display can be used";
+        QTest::newRow("unknown option with --export")
+            << QStringList{"--export", "Sea", "--bogus", "--host-folder", "HOST", "PICTURE"} << 2
+            << "varnel: Unknown option 'bogus'.";
+        QTest::newRow("unknown option among the window's")
+            << QStringList{"--fit", "fill", "--hue", "80", "--bogus", "quad.bmp"} << 2
+            << "varnel: Unknown option 'bogus'.";
+        QTest::newRow("unknown option alone") << QStringList{"--bogus"} << 2 << "Unknown option";
+        QTest::newRow("unknown short option")
+            << QStringList{"-x", "PICTURE"} << 2 << "Unknown option 'x'";
+        QTest::newRow("empty --host-folder with --export")
+            << QStringList{"--export", "Sea", "--host-folder", "", "PICTURE"} << 2
+            << "varnel: --host-folder needs a folder, not an empty text.";
+        QTest::newRow("empty --host-folder for the window")
+            << QStringList{"--host-folder", "", "PICTURE"} << 2 << "--host-folder needs a folder";
+        QTest::newRow("two pictures for the window")
+            << QStringList{"PICTURE", "PICTURE"} << 2 << "only one PICTURE can be given.";
+        QTest::newRow("hue out of range for the window")
+            << QStringList{"--hue", "300", "PICTURE"} << 2 << "--hue must be a whole number";
+        QTest::newRow("--tint auto without a picture")
+            << QStringList{"--tint", "auto"} << 2 << "--tint auto needs a PICTURE";
+        QTest::newRow("--focus without a picture")
+            << QStringList{"--fit", "fill", "--focus", "0.2,0.3"} << 2 << "--focus needs a PICTURE";
+        QTest::newRow("window without a display") << QStringList{} << 1 << noWindow;
+        QTest::newRow("window with a picture, no display")
+            << QStringList{"PICTURE"} << 1 << noWindow;
+        QTest::newRow("window's picture options, no display")
+            << QStringList{"--fit", "fill",          "--focus", "0.2,0.3", "--hue",
+                           "80",    "--host-folder", "HOST",    "PICTURE"}
+            << 1 << noWindow;
+        QTest::newRow("--tint auto for the window, no display")
+            << QStringList{"--tint", "auto", "PICTURE"} << 1 << noWindow;
+    }
+    void commandLines() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        for (QString& argument : arguments)
+            argument = argument == "HOST" ? m_host : argument == "PICTURE" ? m_picture : argument;
+        const Run run = runVarnel(arguments, m_config);
+        QCOMPARE(run.status, status); // -1: ended by a signal
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(run.out, QString());
+        QCOMPARE(skinFiles(), QStringList());
+    }
+
+    // A setting taken as written that names no usable folder is a failed place with its
+    // reason, for --where and --export alike.
+    void whereTellsAnUnusableSetting_data() {
+        QTest::addColumn<QString>("directory");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no such folder") << "ROOT/gone/N7"
+                                        << "no such folder";
+        QTest::newRow("tilde") << "~/N7"
+                               << "not an absolute path (~ is not expanded: write the whole path)";
+        QTest::newRow("relative") << "Norvo 7"
+                                  << "not an absolute path";
+        QTest::newRow("a file") << "ROOT/beach.jpg"
+                                << "not a folder";
+    }
+    void whereTellsAnUnusableSetting() {
+        QFETCH(QString, directory);
+        QFETCH(QString, reason);
+        directory.replace("ROOT", m_dir.path());
+        const QString confPath = m_config + "/Pellorwick/NORVO7.conf";
+        QDir().mkpath(m_config + "/Pellorwick");
+        QFile conf(confPath);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("Directory=\"" + directory.toUtf8() + "\"\n");
+        conf.close();
+        const QString line = QStringLiteral("  settings file %1: Directory \"%2\": %3\n")
+                                 .arg(confPath, directory, reason);
+        for (const QStringList& arguments :
+             {QStringList{"--where"}, QStringList{"--export", "Sea", m_picture}}) {
+            const Run run = runVarnel(arguments, m_config);
+            QCOMPARE(run.status, 1);
+            QCOMPARE(run.out, QString());
+            QVERIFY2(run.err.startsWith("Please install a valid copy of Norvo 7.\n"),
+                     qPrintable(run.err));
+            QVERIFY2(run.err.endsWith(line), qPrintable(run.err));
+        }
+    }
+
+    // Another value stored by Qt as @Variant(...) does not hide the Directory line from the
+    // command line: it reads the file as the window does.
+    void whereReadsBesideStoredValues() {
+        QDir().mkpath(m_config + "/Pellorwick");
+        QFile conf(m_config + "/Pellorwick/NORVO7.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[General]\nDirectory=\"" + m_host.toUtf8() +
+                   "\"\nPicture=@Variant(\\0\\0\\0I#01)\n");
+        conf.close();
+        const Run run = runVarnel({"--where"}, m_config);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QDir::toNativeSeparators(m_host) + "\nfrom settings file " +
+                              conf.fileName() + "\n");
+    }
+
     // "--where=x" must reach the parser and be refused, not open the window on "--where=x".
     void longOptionsWithAValueMeanTheCommandLine() {
         const Run run = runVarnel({"--where=x"}, m_config);
