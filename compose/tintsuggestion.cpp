@@ -314,8 +314,8 @@ void measureLabel(const QImage& image, ButtonArt& art) {
             if (face.contains(QPointF(x + 0.5, y + 0.5)))
                 parts[std::size_t(y * w + x)] =
                     partOf(image.pixel(area.left() + x, area.top() + y));
-    // The body is what lies around the word, two pixels clear of it: nearer, the letters'
-    // edges blend into it.
+    // The body is taken two pixels clear of the word: nearer, the letters' edges blend
+    // into it.
     const auto nearWord = [&](int x, int y) {
         for (int dy = -2; dy <= 2; ++dy)
             for (int dx = -2; dx <= 2; ++dx) {
@@ -328,6 +328,15 @@ void measureLabel(const QImage& image, ButtonArt& art) {
             }
         return false;
     };
+    // The body beside the word: the rows the letters span. The gloss above and the dark
+    // edge below are not what the letters are read against.
+    int top = h, bottom = -1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (parts[std::size_t(y * w + x)] == Part::Letters) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
     std::map<QRgb, int> letters, outline, body;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
@@ -340,7 +349,7 @@ void measureLabel(const QImage& image, ButtonArt& art) {
                 ++outline[c];
                 break;
             case Part::Other:
-                if (!nearWord(x, y))
+                if (y >= top && y <= bottom && !nearWord(x, y))
                     ++body[c];
                 break;
             case Part::Outside:

@@ -77,9 +77,9 @@ struct ButtonArt {
     // artwork and a margin around it.
     QRect behind;
     // The word MENU as a reader sees it, each as distinct colours with their counts: the
-    // letters' fill, their light outline, and the body of the button around the word
-    // (clear of the letters' anti-aliased edges and of the rim). Told apart by their
-    // untinted colours.
+    // letters' fill, their light outline, and the body of the button beside the word (in
+    // the rows the letters span, clear of their anti-aliased edges and of the rim). Told
+    // apart by their untinted colours.
     std::vector<std::pair<QRgb, int>> letters;
     std::vector<std::pair<QRgb, int>> outline;
     std::vector<std::pair<QRgb, int>> body;

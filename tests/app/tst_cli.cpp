@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 
 QByteArray readAll(const QString& path) {
@@ -455,6 +457,60 @@ private slots:
                      qPrintable(run.err));
             QVERIFY2(run.err.endsWith(line), qPrintable(run.err));
         }
+    }
+
+    // A folder that may not be entered is "permission denied", not "no such folder", both
+    // for the folder itself and for one inside it. As root the program runs as nobody.
+    void whereSaysPermissionDenied() {
+        QStringList wrapper;
+        if (::geteuid() == 0) {
+            wrapper = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+            QProcess probe;
+            probe.start(wrapper.constFirst(), wrapper.mid(1) << "true");
+            if (!probe.waitForFinished(60000) || probe.exitCode() != 0)
+                QSKIP("Running as root without setpriv");
+        }
+        QTemporaryDir shared(QDir::tempPath() + "/varnel-cli-XXXXXX");
+        QVERIFY(shared.isValid());
+        const auto everyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                              QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                              QFileDevice::ExeOther;
+        QVERIFY(QFile::setPermissions(shared.path(), everyone));
+        const QString locked = shared.filePath("locked");
+        QVERIFY(QDir().mkpath(locked + "/N7/Skins"));
+        const QString config = shared.filePath("config");
+        QVERIFY(QDir().mkpath(config + "/Pellorwick"));
+        QVERIFY(QDir().mkpath(config + "/home"));
+        for (const QString& folder : {config, config + "/Pellorwick", config + "/home"})
+            QVERIFY(QFile::setPermissions(folder, everyone));
+        QVERIFY(QFile::setPermissions(locked, {}));
+
+        for (const QString& directory : {locked, locked + "/N7"}) {
+            QFile conf(config + "/Pellorwick/NORVO7.conf");
+            QVERIFY(conf.open(QIODevice::WriteOnly));
+            conf.write("Directory=\"" + directory.toUtf8() + "\"\n");
+            conf.close();
+            QVERIFY(conf.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ReadGroup | QFileDevice::ReadOther));
+            QProcess process;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove("WINEPREFIX");
+            env.insert("HOME", config + "/home");
+            env.insert("XDG_CONFIG_HOME", config);
+            env.insert("XDG_CONFIG_DIRS", config + "/none");
+            process.setProcessEnvironment(env);
+            QStringList command = wrapper;
+            command << QStringLiteral(VARNEL_EXECUTABLE) << "--where";
+            process.start(command.takeFirst(), command);
+            QVERIFY(process.waitForFinished(60000));
+            const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+            QCOMPARE(process.exitCode(), 1);
+            QVERIFY2(err.endsWith(
+                         QStringLiteral("Directory \"%1\": permission denied\n").arg(directory)),
+                     qPrintable(err));
+        }
+        QVERIFY(QFile::setPermissions(locked, everyone));
     }
 
     // Another value stored by Qt as @Variant(...) does not hide the Directory line from the
