@@ -2,6 +2,7 @@
 
 #include "app/registryvalue.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -83,6 +84,31 @@ QString valueProblem(WineRegistry::Status status) {
 
 } // namespace
 
+QString folderProblem(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir())
+        return info.isReadable() && info.isExecutable() ? QString()
+                                                        : QStringLiteral("permission denied");
+    if (info.exists())
+        return QStringLiteral("not a folder");
+    // A folder on the way that may not be entered hides whether the rest is there.
+    for (QFileInfo up(info.absolutePath());; up = QFileInfo(up.absolutePath())) {
+        if (up.exists())
+            return up.isDir() && !up.isExecutable() ? QStringLiteral("permission denied")
+                                                    : QStringLiteral("no such folder");
+        if (up.isRoot() || up.absolutePath() == up.absoluteFilePath())
+            return QStringLiteral("no such folder");
+    }
+}
+
+QString hostFolderProblem(const QString& folder) {
+    if (folder.startsWith(u'~'))
+        return QStringLiteral("not an absolute path (~ is not expanded: write the whole path)");
+    if (QDir::isRelativePath(folder))
+        return QStringLiteral("not an absolute path");
+    return folderProblem(folder);
+}
+
 #ifdef Q_OS_WIN
 
 HostFolderSearch findHostFolder() {
@@ -115,8 +141,8 @@ bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
         search.misses.append(place.description + QStringLiteral(": ") + why);
         return false;
     };
-    if (!QFileInfo(place.prefix).isDir())
-        return miss(QStringLiteral("no such folder"));
+    if (const QString problem = folderProblem(place.prefix); !problem.isEmpty())
+        return miss(problem);
     const QFileInfo hiveInfo(place.prefix + QStringLiteral("/system.reg"));
     if (!hiveInfo.exists())
         return miss(QStringLiteral("no system.reg"));

@@ -17,6 +17,14 @@ struct HostFolderSearch {
     bool found() const { return !folder.isEmpty(); }
 };
 
+// Why `path` is no folder this user can use: "no such folder", "not a folder" or
+// "permission denied" (also when a folder on the way may not be entered); "" when it is one.
+QString folderProblem(const QString& path);
+
+// Why a host folder taken as written (from the setting) cannot hold the skins: not an
+// absolute path (a leading ~ is not expanded) or a folderProblem; "" when it can.
+QString hostFolderProblem(const QString& folder);
+
 // Windows: the registry value Directory of HKEY_LOCAL_MACHINE\Software\Pellorwick\NORVO7.
 // Elsewhere, the first of these that gives a folder:
 //   1. the host-folder settings file (an explicit choice always wins);

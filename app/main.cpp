@@ -11,13 +11,43 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler g_qtMessages = nullptr;
+
+// Qt ends the process (abort) when no window system can be reached while the application
+// object is made: no display, an unreachable one, a platform plugin that will not load.
+// That is reported as the window not opening, whatever the platform, and ends with status 1.
+void windowCannotOpen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        if (g_qtMessages)
+            g_qtMessages(type, context, text);
+        return;
+    }
+    std::fputs("varnel: the window cannot open: no display can be used (is DISPLAY or "
+               "WAYLAND_DISPLAY set?). varnel --export and varnel --where need none.\n",
+               stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     stageMark("main");
-    // Before any application object exists, so that the command line needs no display.
-    if (const std::optional<int> status = runCommandLine(argc, argv))
+    // Before any application object exists, so that the command line needs no display and
+    // an unknown option is refused before the window is tried.
+    const std::variant<int, WindowRequest> start = runCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&start))
         return *status;
+    const WindowRequest& request = std::get<WindowRequest>(start);
 
+    g_qtMessages = qInstallMessageHandler(windowCannotOpen);
     QApplication app(argc, argv);
+    qInstallMessageHandler(g_qtMessages);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
 
     QtDialogs dialogs;
@@ -26,7 +56,10 @@ int main(int argc, char* argv[]) {
 
     // The window exists but is not shown yet; the start-up message has no owner window.
     QString windowsHostFolder;
-    if (!runLoadStep(dialogs, &windowsHostFolder))
+    // A folder named on the command line replaces the lookup, as it does for --export.
+    if (request.hostFolder)
+        Module1::HostFolder = *request.hostFolder;
+    else if (!runLoadStep(dialogs, &windowsHostFolder))
         return 1;
 
     window.setHostFolder(Module1::HostFolder, windowsHostFolder);
@@ -38,15 +71,20 @@ int main(int argc, char* argv[]) {
         frame->show();
     else
         window.show();
-    // `varnel PICTURE` loads the picture as Load Image would, once the window is up.
-    // The picture's name as its bytes where the system gives bytes: see pathFromNativeBytes.
-#ifdef Q_OS_WIN
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        window.openPicture(arguments.last());
-#else
-    if (argc > 1)
-        window.openPicture(pathFromNativeBytes(QByteArray(argv[argc - 1])));
-#endif
+    // The picture options, as if chosen in the window; `varnel PICTURE` loads the picture
+    // as Load Image would, once the window is up.
+    if (request.fit)
+        window.chooseFit(*request.fit);
+    if (request.tint)
+        window.chooseTint(*request.tint);
+    if (request.picture) {
+        window.openPicture(*request.picture);
+        if (workspace.hasSkin()) {
+            if (request.focus)
+                window.chooseFocus(*request.focus);
+            if (request.suggestTint)
+                window.SuggestTint_Click();
+        }
+    }
     return QApplication::exec();
 }

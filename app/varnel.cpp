@@ -13,9 +13,11 @@
 #include "slider/ucslider.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
 
 #include <QButtonGroup>
@@ -455,8 +457,11 @@ void Varnel::guarded(const std::function<void()>& work) {
 void Varnel::Command1_Click() {
     QString path;
     guarded([&] {
+        // The caption stays as designed; the patterns are every name the loader reads.
         path = m_dialogs.openFile(QStringLiteral("Images Files (*.bmp;*.jpg)"),
-                                  {QStringLiteral("*.bmp"), QStringLiteral("*.jpg")});
+                                  {QStringLiteral("*.bmp"), QStringLiteral("*.jpg"),
+                                   QStringLiteral("*.jpeg"), QStringLiteral("*.jpe"),
+                                   QStringLiteral("*.dib")});
     });
     if (!path.isEmpty())
         openPicture(path);
@@ -469,9 +474,15 @@ void Varnel::Command2_Click() {
             m_dialogs.message(QStringLiteral("Enter a name for your Skin."));
             return;
         }
-        exportSkin(m_workspace, m_hostFolder, name, m_programFolder, m_windowsHostFolder);
+        const QStringList written =
+            exportSkin(m_workspace, m_hostFolder, name, m_programFolder, m_windowsHostFolder);
         Text1->clear();
-        m_dialogs.message(QString::fromLatin1(SkinExportedMessage));
+        QStringList details{
+            QStringLiteral("The five files went to the folder %1:")
+                .arg(QDir::toNativeSeparators(QFileInfo(written.constFirst()).path()))};
+        for (const QString& path : written)
+            details.append(QStringLiteral("  ") + QFileInfo(path).fileName());
+        m_dialogs.detailedMessage(QString::fromLatin1(SkinExportedMessage), details.join(u'\n'));
     });
 }
 
@@ -480,8 +491,11 @@ void Varnel::Command3_Click() {
 }
 
 void Varnel::SuggestTint_Click() {
-    guarded([this] {
-        const MenuTint tint = suggestMenuTint(m_workspace).tint;
+    guarded([this] { chooseTint(suggestMenuTint(m_workspace).tint); });
+}
+
+void Varnel::chooseTint(const MenuTint& tint) {
+    guarded([this, tint] {
         {
             // One preview and one rebuild for the three values, as after a slider release,
             // not one preview per slider.
@@ -491,6 +505,19 @@ void Varnel::SuggestTint_Click() {
             ucSlider3->setValue(tint.lightness);
         }
         previewTint();
-        composeSurfaces();
+        if (m_workspace.hasSkin())
+            composeSurfaces();
     });
+}
+
+void Varnel::chooseFit(Fit fit) {
+    (fit == Fit::Fill ? optFill : optStretch)->setChecked(true);
+}
+
+void Varnel::chooseFocus(FocusPoint focus) {
+    if (m_workspace.framing.fit != Fit::Fill || m_workspace.framing.focus == focus)
+        return;
+    m_workspace.framing.focus = focus;
+    if (m_workspace.hasSkin())
+        guarded([this] { refitSurfaces(m_workspace, [this] { return menuTint(); }); });
 }

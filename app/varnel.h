@@ -48,6 +48,13 @@ public:
         m_windowsHostFolder = windowsFolder;
     }
 
+    // The command line's picture options, as if chosen in the window: the three sliders,
+    // Picture fit, and the focus (after the picture is loaded, since a new one starts
+    // centred).
+    void chooseTint(const MenuTint& tint);
+    void chooseFit(Fit fit);
+    void chooseFocus(FocusPoint focus);
+
 public slots:
     void Command1_Click(); // Load Image
     void Command2_Click(); // Save Skin

@@ -231,6 +231,13 @@ QImage readPicture(const QString& path, QSize cover) {
         throw PictureError(path, reasonFor(reader));
     if (format == "bmp" && bitmap)
         image = opaqueWhenAlphaIsUnset(expandNarrowChannels(std::move(image), *bitmap));
+    // A bitmap always names its resolution; other formats may leave Qt's default.
+    if (const QImage fresh(1, 1, QImage::Format_RGB32);
+        format != "bmp" && image.dotsPerMeterX() == fresh.dotsPerMeterX() &&
+        image.dotsPerMeterY() == fresh.dotsPerMeterY()) {
+        image.setDotsPerMeterX(DefaultDotsPerMeter);
+        image.setDotsPerMeterY(DefaultDotsPerMeter);
+    }
     return toInternal(image);
 }
 
