@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     const std::variant<int, WindowRequest> start = runCommandLine(argc, argv);
     if (const int* status = std::get_if<int>(&start))
         return *status;
-    const WindowRequest& request = std::get<WindowRequest>(start);
+    const WindowRequest& request = *std::get_if<WindowRequest>(&start);
 
     g_qtMessages = qInstallMessageHandler(windowCannotOpen);
     QApplication app(argc, argv);

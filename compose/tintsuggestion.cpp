@@ -308,12 +308,14 @@ void measureLabel(const QImage& image, ButtonArt& art) {
         return Part::Other;
     };
     const int w = area.width(), h = area.height();
-    std::vector<Part> parts(std::size_t(w * h), Part::Outside);
+    const auto at = [w](int x, int y) {
+        return std::size_t(y) * std::size_t(w) + std::size_t(x);
+    };
+    std::vector<Part> parts(std::size_t(w) * std::size_t(h), Part::Outside);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             if (face.contains(QPointF(x + 0.5, y + 0.5)))
-                parts[std::size_t(y * w + x)] =
-                    partOf(image.pixel(area.left() + x, area.top() + y));
+                parts[at(x, y)] = partOf(image.pixel(area.left() + x, area.top() + y));
     // The body is taken two pixels clear of the word: nearer, the letters' edges blend
     // into it.
     const auto nearWord = [&](int x, int y) {
@@ -322,7 +324,7 @@ void measureLabel(const QImage& image, ButtonArt& art) {
                 const int nx = x + dx, ny = y + dy;
                 if (nx < 0 || ny < 0 || nx >= w || ny >= h)
                     continue;
-                const Part p = parts[std::size_t(ny * w + nx)];
+                const Part p = parts[at(nx, ny)];
                 if (p == Part::Letters || p == Part::Outline)
                     return true;
             }
@@ -333,7 +335,7 @@ void measureLabel(const QImage& image, ButtonArt& art) {
     int top = h, bottom = -1;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (parts[std::size_t(y * w + x)] == Part::Letters) {
+            if (parts[at(x, y)] == Part::Letters) {
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
             }
@@ -341,7 +343,7 @@ void measureLabel(const QImage& image, ButtonArt& art) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const QRgb c = image.pixel(area.left() + x, area.top() + y) | 0xFF000000u;
-            switch (parts[std::size_t(y * w + x)]) {
+            switch (parts[at(x, y)]) {
             case Part::Letters:
                 ++letters[c];
                 break;
