@@ -4,6 +4,7 @@
 #include "app/hostfoldersearch.h"
 #include "app/workingmemory.h"
 #include "compose/imaging.h"
+#include "compose/picturefile.h"
 #include "compose/skincomposition.h"
 #include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
@@ -18,7 +19,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string_view>
 
 namespace {
 
@@ -26,7 +26,7 @@ constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
 
 ParsedCommandLine usageError(const QString& text) {
-    return {std::nullopt,
+    return {std::nullopt, std::nullopt,
             QStringLiteral("varnel: %1\nTry 'varnel --help' for more information.").arg(text),
             ExitUsage};
 }
@@ -36,6 +36,22 @@ int reportNoHostFolder(const HostFolderSearch& search) {
     for (const QString& miss : search.misses)
         printLine(stderr, QStringLiteral("  ") + miss);
     return ExitFailure;
+}
+
+// The lookup as the window makes it, and then whether the folder can hold the skins: a
+// setting is taken as written, so a folder that is not there (or "~/N7", or a relative
+// path) is reported as a failed place rather than as the answer.
+HostFolderSearch findUsableHostFolder() {
+    HostFolderSearch search = findHostFolder();
+    if (!search.found())
+        return search;
+    if (const QString problem = hostFolderProblem(search.folder); !problem.isEmpty()) {
+        search.misses.append(
+            QStringLiteral("%1: Directory \"%2\": %3").arg(search.source, search.folder, problem));
+        search.folder.clear();
+        search.source.clear();
+    }
+    return search;
 }
 
 // "X,Y" with both from 0 to 1 (a decimal point, never a comma, whatever the locale).
@@ -60,28 +76,14 @@ struct TintOption {
 
 } // namespace
 
-bool asksForCommandLine(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i];
-        if (a == "--")
-            return false;
-        for (const std::string_view option :
-             {"--export", "--where", "-h", "--help", "--help-all", "-v", "--version"}) {
-            // A long option may carry its value after "=": the parser then judges it.
-            if (a == option || (option.starts_with("--") && a.starts_with(option) &&
-                                a.size() > option.size() && a[option.size()] == '='))
-                return true;
-        }
-    }
-    return false;
-}
-
 ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Turns one picture into a skin for Norvo 7.\n\n"
                        "Without --export, opens the window (with PICTURE already loaded when "
-                       "given).\nWith --export, makes the skin NAME from PICTURE and writes it "
+                       "given); the picture options then set the window up as if chosen there, "
+                       "and --tint auto presses Suggest Tint once the picture is loaded.\n"
+                       "With --export, makes the skin NAME from PICTURE and writes it "
                        "into the host's Skins folder, as Load Image and Save Skin do.\n"
                        "With --where, prints the host folder and where it was found."));
     const QCommandLineOption exportOption(QStringLiteral("export"),
@@ -138,9 +140,9 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
-        return {std::nullopt, parser.helpText().trimmed(), 0};
+        return {std::nullopt, std::nullopt, parser.helpText().trimmed(), 0};
     if (parser.isSet(versionOption))
-        return {std::nullopt,
+        return {std::nullopt, std::nullopt,
                 QStringLiteral("varnel %1").arg(QCoreApplication::applicationVersion()), 0};
 
     if (parser.isSet(whereOption)) {
@@ -152,6 +154,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     }
 
     ExportRequest request;
+    bool anyTint = false;
     for (TintOption& t : tints) {
         bool ok = false;
         const int value = parser.value(t.option).toInt(&ok);
@@ -160,16 +163,16 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                                              "\"%2\".")
                                   .arg(t.option.names().constFirst(), parser.value(t.option)));
         t.value = qint16(value);
+        anyTint = anyTint || parser.isSet(t.option);
     }
     request.tint = MenuTint{tints[0].value, tints[1].value, tints[2].value};
     if (parser.isSet(tintOption)) {
         if (parser.value(tintOption) != QLatin1String("auto"))
             return usageError(QStringLiteral("--tint accepts only \"auto\", not \"%1\".")
                                   .arg(parser.value(tintOption)));
-        for (const TintOption& t : tints)
-            if (parser.isSet(t.option))
-                return usageError(QStringLiteral("--tint auto cannot be combined with --hue, "
-                                                 "--saturation or --lightness."));
+        if (anyTint)
+            return usageError(QStringLiteral("--tint auto cannot be combined with --hue, "
+                                             "--saturation or --lightness."));
         request.suggestTint = true;
     }
 
@@ -188,17 +191,47 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                                   .arg(parser.value(focusOption)));
         request.framing.focus = *focus;
     }
+    if (parser.isSet(hostOption)) {
+        // An empty folder would put the skins into "/Skins/" or fall back on the lookup
+        // without saying so.
+        if (parser.value(hostOption).isEmpty())
+            return usageError(QStringLiteral("--host-folder needs a folder, not an empty text."));
+        request.hostFolder = parser.value(hostOption);
+    }
 
     const QStringList pictures = parser.positionalArguments();
-    if (pictures.size() != 1)
-        return usageError(pictures.isEmpty()
-                              ? QStringLiteral("--export needs a PICTURE to make the skin from.")
-                              : QStringLiteral("only one PICTURE can be given."));
+    if (pictures.size() > 1)
+        return usageError(QStringLiteral("only one PICTURE can be given."));
+
+    if (!parser.isSet(exportOption)) {
+        // The picture options act on the picture: without one, the ones that need it are
+        // refused rather than dropped.
+        if (pictures.isEmpty() && request.suggestTint)
+            return usageError(QStringLiteral("--tint auto needs a PICTURE to suggest the tint "
+                                             "from."));
+        if (pictures.isEmpty() && parser.isSet(focusOption))
+            return usageError(QStringLiteral("--focus needs a PICTURE to centre on."));
+        WindowRequest window;
+        if (!pictures.isEmpty())
+            window.picture = pictures.constFirst();
+        if (anyTint)
+            window.tint = request.tint;
+        window.suggestTint = request.suggestTint;
+        if (parser.isSet(fitOption))
+            window.fit = request.framing.fit;
+        if (parser.isSet(focusOption))
+            window.focus = request.framing.focus;
+        window.hostFolder = request.hostFolder;
+        ParsedCommandLine parsed;
+        parsed.windowRequest = window;
+        return parsed;
+    }
+
+    if (pictures.isEmpty())
+        return usageError(QStringLiteral("--export needs a PICTURE to make the skin from."));
     request.picture = pictures.constFirst();
     request.skinName = parser.value(exportOption);
-    if (parser.isSet(hostOption))
-        request.hostFolder = parser.value(hostOption);
-    return {request, QString(), 0};
+    return {request, std::nullopt, QString(), 0};
 }
 
 int runExport(const ExportRequest& request) {
@@ -207,13 +240,15 @@ int runExport(const ExportRequest& request) {
         return ExitFailure;
     }
     QString hostFolder;
+    QString windowsHostFolder;
     if (request.hostFolder) {
         hostFolder = *request.hostFolder;
     } else {
-        const HostFolderSearch search = findHostFolder();
+        const HostFolderSearch search = findUsableHostFolder();
         if (!search.found())
             return reportNoHostFolder(search);
         hostFolder = search.folder;
+        windowsHostFolder = search.windowsFolder;
     }
     if (hostFolder.isEmpty()) {
         printLine(stderr, QString::fromLatin1(NoHostFolderMessage));
@@ -237,8 +272,9 @@ int runExport(const ExportRequest& request) {
                 : request.tint;
         const SkinPictures skin = composeSkin(scaled, tint, templates);
         stageMark("composed");
-        const QStringList written = exportSkin(skin.surfaces, hostFolder, request.skinName,
-                                               QCoreApplication::applicationDirPath());
+        const QStringList written =
+            exportSkin(skin.surfaces, hostFolder, request.skinName,
+                       QCoreApplication::applicationDirPath(), windowsHostFolder);
         printLine(stdout, QString::fromLatin1(SkinExportedMessage));
         if (request.suggestTint)
             printLine(stdout, QStringLiteral("Tint: hue %1, saturation %2, lightness %3")
@@ -255,7 +291,7 @@ int runExport(const ExportRequest& request) {
 }
 
 int runWhere() {
-    const HostFolderSearch search = findHostFolder();
+    const HostFolderSearch search = findUsableHostFolder();
     if (!search.found())
         return reportNoHostFolder(search);
     printLine(stdout, QDir::toNativeSeparators(search.folder));
@@ -263,33 +299,56 @@ int runWhere() {
     return 0;
 }
 
-std::optional<int> runCommandLine(int argc, char** argv) {
-    if (!asksForCommandLine(argc, argv))
-        return std::nullopt;
-    attachParentConsole();
+namespace {
 
-    QCoreApplication app(argc, argv);
-    stageMark("application");
-    QCoreApplication::setApplicationName(QStringLiteral("varnel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
+// Linux hands over the arguments as bytes; a picture whose name is not valid UTF-8 keeps
+// its bytes (QCoreApplication::arguments() would turn them into U+FFFD).
+QStringList commandLineArguments(int argc, char** argv) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return QCoreApplication::arguments();
+#else
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(pathFromNativeBytes(QByteArray(argv[i])));
+    return arguments;
+#endif
+}
 
-    const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments());
-    if (parsed.where)
-        return runWhere();
-    if (!parsed.exportRequest) {
-        printLine(parsed.status == 0 ? stdout : stderr, parsed.text);
-        return parsed.status;
+} // namespace
+
+std::variant<int, WindowRequest> runCommandLine(int argc, char** argv) {
+    ParsedCommandLine parsed;
+    {
+        // Every start is parsed, the window's too, so that an unknown option is refused
+        // before anything needs a display. The window makes its own application object.
+        QCoreApplication app(argc, argv);
+        stageMark("application");
+        QCoreApplication::setApplicationName(QStringLiteral("varnel"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
+        parsed = parseCommandLine(commandLineArguments(argc, argv));
+        if (parsed.windowRequest)
+            return *parsed.windowRequest;
+        attachParentConsole();
+        if (parsed.where)
+            return runWhere();
+        if (!parsed.exportRequest) {
+            printLine(parsed.status == 0 ? stdout : stderr, parsed.text);
+            return parsed.status;
+        }
+        // This process does one export and ends: its picture buffers are all fresh memory.
+        // Their total stays well under this (the reduced decode, four surfaces at four
+        // stages, the bitmaps); a larger picture's buffers are mapped as before.
+        constexpr std::size_t ExportWorkingMemory = std::size_t(32) << 20;
+        prepareWorkingMemory(ExportWorkingMemory);
+        const int status = runExport(*parsed.exportRequest);
+        // Every file is committed and the report printed: leave without tearing down what
+        // the system frees anyway (the application object, the thread pool, libraries, the
+        // heap).
+        stageMark("reported");
+        std::fflush(stdout);
+        std::fflush(stderr);
+        std::_Exit(status);
     }
-    // This process does one export and ends: its picture buffers are all fresh memory.
-    // Their total stays well under this (the reduced decode, four surfaces at four stages,
-    // the bitmaps); a larger picture's buffers are mapped as before.
-    constexpr std::size_t ExportWorkingMemory = std::size_t(32) << 20;
-    prepareWorkingMemory(ExportWorkingMemory);
-    const int status = runExport(*parsed.exportRequest);
-    // Every file is committed and the report printed: leave without tearing down what the
-    // system frees anyway (the application object, the thread pool, libraries, the heap).
-    stageMark("reported");
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <variant>
 
 // Making a skin without the window, for scripts:
 //   varnel --export NAME [--hue N] [--saturation N] [--lightness N | --tint auto]
@@ -26,17 +27,27 @@ struct ExportRequest {
     std::optional<QString> hostFolder;
 };
 
+// The window's start without --export: the picture options set it up as if the user had
+// chosen them (the sliders, Picture fit, Suggest Tint after the picture is loaded), and
+// --host-folder replaces the lookup.
+struct WindowRequest {
+    std::optional<QString> picture;
+    std::optional<MenuTint> tint; // any of --hue, --saturation, --lightness given
+    bool suggestTint = false;     // --tint auto: pressed once the picture is loaded
+    std::optional<Fit> fit;
+    std::optional<FocusPoint> focus; // applied after the picture, which starts centred
+    std::optional<QString> hostFolder;
+};
+
 // The arguments, understood: either text to print and an exit status (help, version, a
-// usage error), the host-folder report, or an export to run.
+// usage error), the host-folder report, an export to run or the window to open.
 struct ParsedCommandLine {
     std::optional<ExportRequest> exportRequest;
+    std::optional<WindowRequest> windowRequest;
     QString text; // printed to stdout with status 0, to stderr otherwise
     int status = 0;
     bool where = false; // --where: report the host folder
 };
-
-// True when the arguments ask for the command line rather than the window.
-bool asksForCommandLine(int argc, char** argv);
 
 // Parses the arguments (arguments[0] is the program). Needs a QCoreApplication for the
 // help text's program name and version.
@@ -51,6 +62,7 @@ int runExport(const ExportRequest& request);
 // and the places looked at on standard error (exit status 1).
 int runWhere();
 
-// The exit status when the arguments ask for the command line, nothing when the window
-// should start. An export ends the process itself once its report is printed.
-std::optional<int> runCommandLine(int argc, char** argv);
+// The exit status when the arguments ask for the command line or are not understood (an
+// unknown option is a usage error, window or not), otherwise what the window starts with.
+// An export ends the process itself once its report is printed.
+std::variant<int, WindowRequest> runCommandLine(int argc, char** argv);

@@ -10,6 +10,9 @@ public:
     virtual ~Dialogs() = default;
     // A message box: title "Varnel", one OK button, no icon.
     virtual void message(const QString& text) = 0;
+    // The same box with `details` behind its "Show Details..." button; the text stays as
+    // short as the plain message.
+    virtual void detailedMessage(const QString& text, const QString& details) = 0;
     // The file-open dialog: description is the filter's caption, patterns such as "*.jpg"
     // match in any letter case. Returns the chosen path, or "" on cancel.
     virtual QString openFile(const QString& description, const QStringList& patterns) = 0;

@@ -2,6 +2,7 @@
 
 #include "app/registryvalue.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -89,6 +90,50 @@ QString valueProblem(WineRegistry::Status status) {
 
 } // namespace
 
+QString noHostFolderDetails(const HostFolderSearch& search) {
+    QStringList lines{QStringLiteral("Varnel looked for the Norvo 7 folder here:")};
+    for (const QString& miss : search.misses)
+        lines.append(QStringLiteral("  ") + miss);
+    lines.append(QString());
+#ifdef Q_OS_WIN
+    lines.append(QStringLiteral("Install Norvo 7: its installer writes its folder into the "
+                                "registry value %1 of %2.")
+                     .arg(HostValue, HostKey.chopped(1)));
+#else
+    lines.append(
+        QStringLiteral("Install Norvo 7 in a Wine prefix, or name its folder in the settings "
+                       "file %1 with one line:")
+            .arg(Module2::settingsFiles(HostOrg, HostApp).constFirst()));
+    lines.append(QStringLiteral("Directory=\"/path/to/Norvo 7\""));
+#endif
+    return lines.join(u'\n');
+}
+
+QString folderProblem(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir())
+        return info.isReadable() && info.isExecutable() ? QString()
+                                                        : QStringLiteral("permission denied");
+    if (info.exists())
+        return QStringLiteral("not a folder");
+    // A folder on the way that may not be entered hides whether the rest is there.
+    for (QFileInfo up(info.absolutePath());; up = QFileInfo(up.absolutePath())) {
+        if (up.exists())
+            return up.isDir() && !up.isExecutable() ? QStringLiteral("permission denied")
+                                                    : QStringLiteral("no such folder");
+        if (up.isRoot() || up.absolutePath() == up.absoluteFilePath())
+            return QStringLiteral("no such folder");
+    }
+}
+
+QString hostFolderProblem(const QString& folder) {
+    if (folder.startsWith(u'~'))
+        return QStringLiteral("not an absolute path (~ is not expanded: write the whole path)");
+    if (QDir::isRelativePath(folder))
+        return QStringLiteral("not an absolute path");
+    return folderProblem(folder);
+}
+
 #ifdef Q_OS_WIN
 
 HostFolderSearch findHostFolder() {
@@ -121,8 +166,8 @@ bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
         search.misses.append(place.description + QStringLiteral(": ") + why);
         return false;
     };
-    if (!QFileInfo(place.prefix).isDir())
-        return miss(QStringLiteral("no such folder"));
+    if (const QString problem = folderProblem(place.prefix); !problem.isEmpty())
+        return miss(problem);
     const QFileInfo hiveInfo(place.prefix + QStringLiteral("/system.reg"));
     if (!hiveInfo.exists())
         return miss(QStringLiteral("no system.reg"));
@@ -165,6 +210,7 @@ bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
         for (const QString& keyMiss : keyMisses)
             search.misses.append(place.description + QStringLiteral(", ") + keyMiss);
         search.folder = mapped.folder;
+        search.windowsFolder = windowsPath;
         search.source = QStringLiteral("%1: %2, value Directory \"%3\"")
                             .arg(place.description, keyName, windowsPath);
         return true;

@@ -5,10 +5,11 @@
 
 HostFolderSearch runLoadStep(Dialogs& dialogs) {
     // Only the empty text is missing: blanks are a folder name like any other. Where the
-    // search looked is for the command line; the window says only what the user must do.
+    // search looked goes behind the message's details.
     HostFolderSearch search = findHostFolder();
     if (!search.found()) {
-        dialogs.message(QString::fromLatin1(NoHostFolderMessage));
+        dialogs.detailedMessage(QString::fromLatin1(NoHostFolderMessage),
+                                noHostFolderDetails(search));
         return search;
     }
     Module1::HostFolder = search.folder;

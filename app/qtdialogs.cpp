@@ -37,6 +37,12 @@ void QtDialogs::message(const QString& text) {
     box.exec();
 }
 
+void QtDialogs::detailedMessage(const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnel"), text, QMessageBox::Ok, m_parent);
+    box.setDetailedText(details);
+    box.exec();
+}
+
 QString QtDialogs::openFile(const QString& description, const QStringList& patterns) {
     QFileDialog dialog(m_parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -15,6 +15,7 @@ public:
     void setParentWidget(QWidget* parent) { m_parent = parent; }
 
     void message(const QString& text) override;
+    void detailedMessage(const QString& text, const QString& details) override;
     QString openFile(const QString& description, const QStringList& patterns) override;
 
 private:

@@ -5,6 +5,9 @@
 #include <QGuiApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <memory>
 
 namespace Module2 {
 
@@ -42,6 +45,24 @@ QVariant readValue(const QString& key, const QString& name) {
 
 #else
 
+// A copy of a settings file without the lines that hold a value stored as "@Variant(...)",
+// or nothing when no copy can be made.
+std::unique_ptr<QTemporaryFile> withoutStoredValues(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    auto copy = std::make_unique<QTemporaryFile>();
+    if (!copy->open())
+        return nullptr;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (!line.contains("@Variant("))
+            copy->write(line + '\n');
+    if (!copy->flush())
+        return nullptr;
+    copy->close();
+    return copy;
+}
+
 SettingsValue readValue(const QString& key, const QString& name) {
     const QStringList parts = key.split(QLatin1Char('\\'));
     if (parts.size() < 4 || name.isEmpty())
@@ -71,9 +92,16 @@ SettingsValue readSettingsValue(const QString& org, const QString& app, const QS
     read.files = settingsFiles(org, app);
     // The first file that holds the key decides.
     for (const QString& file : std::as_const(read.files)) {
-        if (!settingsFileSafeToRead(file))
-            continue;
-        const QSettings settings(file, QSettings::NativeFormat);
+        // Where the file cannot be read whole, the same file without its stored values is:
+        // the other keys read as the window reads them.
+        std::unique_ptr<QTemporaryFile> withoutStored;
+        if (!settingsFileSafeToRead(file)) {
+            withoutStored = withoutStoredValues(file);
+            if (!withoutStored)
+                continue;
+        }
+        const QSettings settings(withoutStored ? withoutStored->fileName() : file,
+                                 QSettings::NativeFormat);
         if (settings.contains(setting)) {
             read.value = settings.value(setting);
             read.file = file;

@@ -44,7 +44,8 @@ QString registryValueText(const QVariant& value);
 // Whether Qt's settings reader may read this file in this process. It makes whatever type a
 // stored "@Variant(...)" value names, and a stored pixmap or bitmap can only be made inside
 // a GUI application: elsewhere (the command line) Qt would end the process. So without a GUI
-// application a file holding such values is passed over, as if it lacked the key.
+// application such a file is read without the lines that hold these values, which never
+// name a folder: its other values read as in the window.
 bool settingsFileSafeToRead(const QString& path);
 
 } // namespace Module2

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
+#include <optional>
 
 class Dialogs;
 class ScrollingFrame;
@@ -23,5 +26,7 @@ struct StartedWindow {
 
 // Start-up once the application object exists, for main() and the benchmark alike: the load
 // step, then the main window with the host folder it found, shown. Empty when there is no
-// host folder: the load step has told the user, and the program must end.
-StartedWindow startWindow(Dialogs& dialogs, SkinWorkspace& workspace);
+// host folder: the load step has told the user, and the program must end. A `hostFolder`
+// given (named on the command line) replaces the load step.
+StartedWindow startWindow(Dialogs& dialogs, SkinWorkspace& workspace,
+                          const std::optional<QString>& hostFolder = std::nullopt);

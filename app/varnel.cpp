@@ -14,9 +14,11 @@
 #include "slider/ucslider.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
 
 #include <QButtonGroup>
@@ -101,11 +103,12 @@ QLabel* makeLabel(QWidget* parent, const QString& text) {
 } // namespace
 
 Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFolder,
-               QWidget* parent)
+               const QString& windowsHostFolder, QWidget* parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
     , m_workspace(workspace)
-    , m_hostFolder(hostFolder) {
+    , m_hostFolder(hostFolder)
+    , m_windowsHostFolder(windowsHostFolder) {
     installAccessibleRoles();
     setObjectName(QStringLiteral("Varnel"));
     setWindowTitle(QStringLiteral("Norvo 7 Varnel"));
@@ -467,8 +470,11 @@ void Varnel::guarded(const std::function<void()>& work) {
 void Varnel::Command1_Click() {
     QString path;
     guarded([&] {
+        // The caption stays as designed; the patterns are every name the loader reads.
         path = m_dialogs.openFile(QStringLiteral("Images Files (*.bmp;*.jpg)"),
-                                  {QStringLiteral("*.bmp"), QStringLiteral("*.jpg")});
+                                  {QStringLiteral("*.bmp"), QStringLiteral("*.jpg"),
+                                   QStringLiteral("*.jpeg"), QStringLiteral("*.jpe"),
+                                   QStringLiteral("*.dib")});
     });
     if (!path.isEmpty())
         openPicture(path);
@@ -481,9 +487,15 @@ void Varnel::Command2_Click() {
             m_dialogs.message(QString::fromLatin1(EnterNameMessage));
             return;
         }
-        exportSkin(m_workspace.finishedSurfaces(), m_hostFolder, name, m_programFolder);
+        const QStringList written = exportSkin(m_workspace.finishedSurfaces(), m_hostFolder, name,
+                                               m_programFolder, m_windowsHostFolder);
         Text1->clear();
-        m_dialogs.message(QString::fromLatin1(SkinExportedMessage));
+        QStringList details{
+            QStringLiteral("The five files went to the folder %1:")
+                .arg(QDir::toNativeSeparators(QFileInfo(written.constFirst()).path()))};
+        for (const QString& path : written)
+            details.append(QStringLiteral("  ") + QFileInfo(path).fileName());
+        m_dialogs.detailedMessage(QString::fromLatin1(SkinExportedMessage), details.join(u'\n'));
     });
 }
 
@@ -492,8 +504,11 @@ void Varnel::Command3_Click() {
 }
 
 void Varnel::SuggestTint_Click() {
-    guarded([this] {
-        const MenuTint tint = suggestMenuTint(m_workspace).tint;
+    guarded([this] { chooseTint(suggestMenuTint(m_workspace).tint); });
+}
+
+void Varnel::chooseTint(const MenuTint& tint) {
+    guarded([this, tint] {
         {
             // One preview and one rebuild for the three values, as after a slider release,
             // not one preview per slider.
@@ -503,6 +518,19 @@ void Varnel::SuggestTint_Click() {
             ucSlider3->setValue(tint.lightness);
         }
         previewTint();
-        composeSurfaces();
+        if (m_workspace.hasSkin())
+            composeSurfaces();
     });
+}
+
+void Varnel::chooseFit(Fit fit) {
+    (fit == Fit::Fill ? optFill : optStretch)->setChecked(true);
+}
+
+void Varnel::chooseFocus(FocusPoint focus) {
+    if (m_workspace.framing.fit != Fit::Fill || m_workspace.framing.focus == focus)
+        return;
+    m_workspace.framing.focus = focus;
+    if (m_workspace.hasSkin())
+        guarded([this] { refitSurfaces(m_workspace, menuTint()); });
 }

@@ -30,8 +30,10 @@ class Varnel : public QWidget {
     Q_OBJECT
 
 public:
+    // `windowsHostFolder`: the host folder's path as the host sees it, when known from a Wine
+    // prefix; Save Skin bounds the name by it.
     Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFolder,
-           QWidget* parent = nullptr);
+           const QString& windowsHostFolder = QString(), QWidget* parent = nullptr);
 
     // The tint as the three sliders stand now, narrowed to 16 bits.
     MenuTint menuTint() const;
@@ -45,6 +47,13 @@ public:
 
     // Where Save Skin reads DefaultSkin.txt; the program's own folder unless set.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+
+    // The command line's picture options, as if chosen in the window: the three sliders,
+    // Picture fit, and the focus (after the picture is loaded, since a new one starts
+    // centred).
+    void chooseTint(const MenuTint& tint);
+    void chooseFit(Fit fit);
+    void chooseFocus(FocusPoint focus);
 
 public slots:
     void Command1_Click(); // Load Image
@@ -95,6 +104,7 @@ private:
     SkinWorkspace& m_workspace;
     QString m_programFolder;
     QString m_hostFolder;
+    QString m_windowsHostFolder;
     QString m_lastPreviewFailure;
     QString m_lastComposeFailure;
     // While Suggest Tint sets the three sliders: their Change events wait for the one

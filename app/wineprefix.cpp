@@ -1,5 +1,7 @@
 #include "app/wineprefix.h"
 
+#include "app/hostfoldersearch.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -81,8 +83,8 @@ QList<Place> placesToSearch(const Environment& env) {
     for (const FrontEnd& frontEnd : frontEnds) {
         const QString description =
             QStringLiteral("%1 prefixes in %2").arg(frontEnd.name, frontEnd.folder);
-        if (!QFileInfo(frontEnd.folder).isDir()) {
-            miss(description, QStringLiteral("no such folder"));
+        if (const QString problem = folderProblem(frontEnd.folder); !problem.isEmpty()) {
+            miss(description, problem);
             continue;
         }
         const QStringList names = sortedByBytes(entries(frontEnd.folder, QDir::Dirs));

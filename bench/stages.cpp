@@ -279,6 +279,7 @@ public:
     void message(const QString& text) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
+    void detailedMessage(const QString& text, const QString&) override { message(text); }
     QString openFile(const QString&, const QStringList&) override { return {}; }
 };
 

@@ -14,6 +14,11 @@
 // model of the tint in colourmodel.cpp, the other pixel operations in pixelops.cpp.
 namespace Imaging {
 
+// The resolution a picture gets when its file names none: 96 dots per inch, what the
+// built-in art carries and Windows assumes. Qt's own default follows the screen, and the
+// command line has none, so the bitmaps' headers would differ between the two.
+inline constexpr int DefaultDotsPerMeter = 3780;
+
 // ---- reading pictures ----
 
 // A picture file that could not be read. what() is the whole user-facing sentence.

@@ -411,6 +411,9 @@ QImage readJpeg(QIODevice& device, const QString& path, QSize cover) {
     } else if (info.density_unit == 2) { // dots per centimetre
         image.setDotsPerMeterX(int(100. * info.X_density));
         image.setDotsPerMeterY(int(100. * info.Y_density));
+    } else { // only an aspect ratio, or nothing
+        image.setDotsPerMeterX(DefaultDotsPerMeter);
+        image.setDotsPerMeterY(DefaultDotsPerMeter);
     }
     if (reduced && decode != out)
         image = image.scaled(decode, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -1,9 +1,9 @@
 #include "compose/imaging.h"
 #include "compose/jpegreader.h"
+#include "compose/picturefile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -199,11 +199,9 @@ QString PictureError::message() const {
 }
 
 QImage readPicture(const QString& path, QSize cover) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw PictureError(path, QStringLiteral("cannot be opened: %1").arg(file.errorString()));
-    if (QFileInfo(path).isDir())
-        throw PictureError(path, QStringLiteral("cannot be opened: it is a folder"));
+    QFile file;
+    if (const QString reason = openRegularFile(file, path); !reason.isEmpty())
+        throw PictureError(path, QStringLiteral("cannot be opened: %1").arg(reason));
     if (file.size() == 0)
         throw PictureError(path, QStringLiteral("the file is empty"));
     const QByteArray head = file.peek(BitmapHeader::PeekSize);
@@ -233,6 +231,13 @@ QImage readPicture(const QString& path, QSize cover) {
         throw PictureError(path, reasonFor(reader));
     if (format == "bmp" && bitmap)
         image = opaqueWhenAlphaIsUnset(expandNarrowChannels(std::move(image), *bitmap));
+    // A bitmap always names its resolution; other formats may leave Qt's default.
+    if (const QImage fresh(1, 1, QImage::Format_RGB32);
+        format != "bmp" && image.dotsPerMeterX() == fresh.dotsPerMeterX() &&
+        image.dotsPerMeterY() == fresh.dotsPerMeterY()) {
+        image.setDotsPerMeterX(DefaultDotsPerMeter);
+        image.setDotsPerMeterY(DefaultDotsPerMeter);
+    }
     return toInternal(image);
 }
 

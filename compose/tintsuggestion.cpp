@@ -5,6 +5,8 @@
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 
+#include <QPainterPath>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -275,6 +277,95 @@ std::array<double, 3> meanTinted(const ButtonArt& art, const MenuTint& tint) {
     return {r / n, g / n, b / n};
 }
 
+// The relative luminance of the mean of `colours` after the tint.
+double tintedLuminance(const std::vector<std::pair<QRgb, int>>& colours, const MenuTint& tint) {
+    double r = 0, g = 0, b = 0, n = 0;
+    for (const auto& [colour, count] : colours) {
+        const QRgb t = Imaging::shiftHsl(colour, tint.hue, tint.saturation, tint.lightness);
+        r += double(count) * qRed(t);
+        g += double(count) * qGreen(t);
+        b += double(count) * qBlue(t);
+        n += count;
+    }
+    return relativeLuminance(r / n, g / n, b / n);
+}
+
+// The parts of the MENU button a reader sees, told apart by their untinted colours inside
+// the button's face (tools/artgen.cpp: a rim, a dark blue body with a gloss, the word
+// stroked in light cyan and filled with a blue gradient).
+void measureLabel(const QImage& image, ButtonArt& art) {
+    const QRect area = BuiltInArt::MainMenuButtonArea;
+    if (!image.rect().contains(area))
+        return;
+    // The face inside the rim, a pixel clear of the rim's anti-aliased edge.
+    QPainterPath face;
+    face.addRoundedRect(QRectF(2.8, 2.8, area.width() - 5.6, area.height() - 5.6), 7.4, 7.4);
+    enum class Part { Outside, Letters, Outline, Other };
+    const auto partOf = [](QRgb c) {
+        if (qGreen(c) >= 225 && qBlue(c) >= 235)
+            return Part::Outline;
+        if (qBlue(c) >= 205 && qRed(c) <= 80 && qGreen(c) <= 160)
+            return Part::Letters;
+        return Part::Other;
+    };
+    const int w = area.width(), h = area.height();
+    const auto at = [w](int x, int y) {
+        return std::size_t(y) * std::size_t(w) + std::size_t(x);
+    };
+    std::vector<Part> parts(std::size_t(w) * std::size_t(h), Part::Outside);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (face.contains(QPointF(x + 0.5, y + 0.5)))
+                parts[at(x, y)] = partOf(image.pixel(area.left() + x, area.top() + y));
+    // The body is taken two pixels clear of the word: nearer, the letters' edges blend
+    // into it.
+    const auto nearWord = [&](int x, int y) {
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx) {
+                const int nx = x + dx, ny = y + dy;
+                if (nx < 0 || ny < 0 || nx >= w || ny >= h)
+                    continue;
+                const Part p = parts[at(nx, ny)];
+                if (p == Part::Letters || p == Part::Outline)
+                    return true;
+            }
+        return false;
+    };
+    // The body beside the word: the rows the letters span. The gloss above and the dark
+    // edge below are not what the letters are read against.
+    int top = h, bottom = -1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (parts[at(x, y)] == Part::Letters) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    std::map<QRgb, int> letters, outline, body;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = image.pixel(area.left() + x, area.top() + y) | 0xFF000000u;
+            switch (parts[at(x, y)]) {
+            case Part::Letters:
+                ++letters[c];
+                break;
+            case Part::Outline:
+                ++outline[c];
+                break;
+            case Part::Other:
+                if (y >= top && y <= bottom && !nearWord(x, y))
+                    ++body[c];
+                break;
+            case Part::Outside:
+                break;
+            }
+        }
+    if (letters.empty() || outline.empty() || body.empty())
+        return;
+    art.letters.assign(letters.begin(), letters.end());
+    art.outline.assign(outline.begin(), outline.end());
+    art.body.assign(body.begin(), body.end());
+}
+
 // The saturation whose tinted button comes closest to `targetChroma`. The button's
 // chroma grows with the saturation amount (every pixel's saturation is scaled by it), so
 // a bisection finds the first amount that reaches the target; it or the one before it is
@@ -418,7 +509,62 @@ ButtonArt measureButton(const QImage& mainTemplate) {
     art.behind = QRect(QPoint(left, top), QPoint(right, bottom))
                      .adjusted(-BehindMargin, -BehindMargin, BehindMargin, BehindMargin)
                      .intersected(image.rect());
+    measureLabel(image, art);
     return art;
+}
+
+LabelContrast labelContrast(const ButtonArt& art, const MenuTint& tint) {
+    // Artwork without a word to read (a test's plain template) has nothing to keep.
+    if (art.letters.empty())
+        return {1, 1};
+    const double body = tintedLuminance(art.body, tint);
+    return {contrastRatio(tintedLuminance(art.letters, tint), body),
+            contrastRatio(tintedLuminance(art.outline, tint), body)};
+}
+
+LabelContrast requiredLabelContrast(const ButtonArt& art) {
+    const LabelContrast untinted = labelContrast(art, MenuTint{});
+    return {std::min(untinted.letters, ReadableContrast),
+            std::min(untinted.outline, ReadableContrast)};
+}
+
+std::optional<LightnessChoice> chooseReadableLightness(const ButtonArt& art, qint16 hue,
+                                                       qint16 saturation,
+                                                       double backgroundLuminance) {
+    const LabelContrast required = requiredLabelContrast(art);
+    // The word's contrasts rise and fall with the lightness in no one direction (the
+    // letters and the body meet at some amounts), so every amount is looked at.
+    std::optional<LightnessChoice> best;
+    const auto nearer = [](const LightnessChoice& p, const LightnessChoice& q) {
+        // Reaching ReadableContrast: the smaller change, then the higher contrast, then the
+        // darker; short of it: the higher contrast, then the smaller change.
+        const bool pReaches = p.contrast >= ReadableContrast;
+        const bool qReaches = q.contrast >= ReadableContrast;
+        if (pReaches != qReaches)
+            return pReaches;
+        const int pChange = std::abs(p.lightness), qChange = std::abs(q.lightness);
+        if (pReaches) {
+            if (pChange != qChange)
+                return pChange < qChange;
+            if (p.contrast != q.contrast)
+                return p.contrast > q.contrast;
+            return p.lightness < q.lightness;
+        }
+        if (p.contrast != q.contrast)
+            return p.contrast > q.contrast;
+        return pChange != qChange ? pChange < qChange : p.lightness < q.lightness;
+    };
+    for (int l = -100; l <= 100; ++l) {
+        const MenuTint tint{hue, saturation, qint16(l)};
+        const LabelContrast label = labelContrast(art, tint);
+        if (label.letters < required.letters || label.outline < required.outline)
+            continue;
+        const LightnessChoice choice{
+            qint16(l), contrastRatio(buttonLuminance(art, tint), backgroundLuminance)};
+        if (!best || nearer(choice, *best))
+            best = choice;
+    }
+    return best;
 }
 
 double buttonLuminance(const ButtonArt& art, const MenuTint& tint) {
@@ -537,10 +683,48 @@ Suggestion suggest(const QImage& mainPicture, const ButtonArt& art) {
         out.tint.hue = qint16(std::clamp(std::nearbyint(turn / HueDegreesPerStep), -100.0, 100.0));
         out.tint.saturation = chooseSaturation(art, out.tint.hue, chroma(colour.lab));
     }
-    const LightnessChoice lightness = chooseLightness(art, out.tint.hue, out.tint.saturation,
-                                                      areaLuminance(mainPicture, art.behind));
+    const double background = areaLuminance(mainPicture, art.behind);
+
+    // The word comes first. Colour is given up before it: the saturation falls from the
+    // picture's until some lightness keeps the word readable, in steps of 10 and then
+    // narrowed to the highest such saturation.
+    const auto readableAt = [&](int saturation) {
+        return chooseReadableLightness(art, out.tint.hue, qint16(saturation), background);
+    };
+    std::optional<LightnessChoice> choice = readableAt(out.tint.saturation);
+    if (!choice) {
+        int failing = out.tint.saturation;
+        int readable = failing;
+        while (!choice && failing > -100) {
+            readable = std::max(-100, failing - 10);
+            choice = readableAt(readable);
+            if (!choice)
+                failing = readable;
+        }
+        if (choice) {
+            while (failing - readable > 1) {
+                const int mid = (failing + readable) / 2;
+                if (std::optional<LightnessChoice> c = readableAt(mid)) {
+                    readable = mid;
+                    choice = c;
+                } else {
+                    failing = mid;
+                }
+            }
+            out.tint.saturation = qint16(readable);
+        }
+    }
+    if (!choice) {
+        // Not even grey keeps the word readable at this hue: the artwork's own colours do.
+        out.tint.hue = 0;
+        out.tint.saturation = 0;
+        choice = chooseReadableLightness(art, 0, 0, background);
+    }
+    const LightnessChoice lightness =
+        choice ? *choice : chooseLightness(art, out.tint.hue, out.tint.saturation, background);
     out.tint.lightness = lightness.lightness;
     out.contrast = lightness.contrast;
+    out.label = labelContrast(art, out.tint);
     return out;
 }
 

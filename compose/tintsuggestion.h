@@ -45,7 +45,8 @@ inline constexpr double GreyChroma = 0.03;
 inline constexpr double MinimumShare = 0.005;
 // Candidates whose hues lie closer than this (degrees of OKLab hue) are one colour.
 inline constexpr double SameHue = 25.0;
-// The contrast the MENU button needs against the picture behind it.
+// The contrast the MENU button needs against the picture behind it, and the least the
+// word on it keeps against the button's body (less only where the untinted art has less).
 inline constexpr double ReadableContrast = 3.0;
 
 // One colour of the picture.
@@ -77,6 +78,13 @@ struct ButtonArt {
     // The part of the Main surface the buttons are seen against: all the template's
     // artwork and a margin around it.
     QRect behind;
+    // The word MENU as a reader sees it, each as distinct colours with their counts: the
+    // letters' fill, their light outline, and the body of the button beside the word (in
+    // the rows the letters span, clear of their anti-aliased edges and of the rim). Told
+    // apart by their untinted colours.
+    std::vector<std::pair<QRgb, int>> letters;
+    std::vector<std::pair<QRgb, int>> outline;
+    std::vector<std::pair<QRgb, int>> body;
 };
 ButtonArt measureButton(const QImage& mainTemplate);
 
@@ -84,6 +92,18 @@ ButtonArt measureButton(const QImage& mainTemplate);
 // mean OKLab chroma.
 double buttonLuminance(const ButtonArt& art, const MenuTint& tint);
 double buttonChroma(const ButtonArt& art, const MenuTint& tint);
+
+// The word on the tinted button: WCAG contrast of the mean letter-fill colour and of the
+// mean outline colour against the mean body colour.
+struct LabelContrast {
+    double letters = 0;
+    double outline = 0;
+};
+LabelContrast labelContrast(const ButtonArt& art, const MenuTint& tint);
+
+// The contrasts the word must keep: the untinted art's, or ReadableContrast where that is
+// lower.
+LabelContrast requiredLabelContrast(const ButtonArt& art);
 
 // The relative luminance of the mean colour of `picture` inside `area`.
 double areaLuminance(const QImage& picture, const QRect& area);
@@ -98,10 +118,18 @@ struct LightnessChoice {
 LightnessChoice chooseLightness(const ButtonArt& art, qint16 hue, qint16 saturation,
                                 double backgroundLuminance);
 
+// The same choice among the lightness amounts that keep the word readable
+// (requiredLabelContrast); none when no amount does at this hue and saturation.
+std::optional<LightnessChoice> chooseReadableLightness(const ButtonArt& art, qint16 hue,
+                                                       qint16 saturation,
+                                                       double backgroundLuminance);
+
 struct Suggestion {
     MenuTint tint;
     // The MENU button against the picture behind the buttons, with this tint.
     double contrast = 0;
+    // The word on the button, with this tint.
+    LabelContrast label;
     // The colour the tint follows; none when the picture has no colour (the buttons then
     // turn grey).
     std::optional<PictureColour> colour;

@@ -4,6 +4,7 @@
 #include "compose/skinworkspace.h"
 #include "compose/wholewrite.h"
 #include "export/codepage.h"
+#include "export/filereplace.h"
 #include "export/filesync.h"
 #include "export/skindescription.h"
 #include "export/skinname.h"
@@ -13,6 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <memory>
@@ -29,13 +32,21 @@ QString folderSeparator() {
 #endif
 }
 
-SkinPaths skinPaths(const QString& hostFolder, const QString& name) {
+namespace {
+
+SkinPaths skinPathsIn(const QString& skinsFolder, const QString& name) {
     SkinPaths p;
-    p.skinsFolder = hostFolder + folderSeparator() + "Skins" + folderSeparator();
+    p.skinsFolder = skinsFolder;
     for (const SurfaceFacts& s : SkinSurfaceTable)
         p.bitmaps[std::size_t(s.id)] = p.skinsFolder + name + s.word + ".bmp";
     p.description = p.skinsFolder + name + ".skn";
     return p;
+}
+
+} // namespace
+
+SkinPaths skinPaths(const QString& hostFolder, const QString& name) {
+    return skinPathsIn(hostFolder + folderSeparator() + "Skins" + folderSeparator(), name);
 }
 
 QStringList SkinPaths::all() const {
@@ -51,6 +62,9 @@ QString descriptionTemplatePath(const QString& programFolder) {
 }
 
 namespace {
+
+// Long enough for any save of the same name to end; a killed save holds no lock.
+constexpr int SaveLockWaitMs = 60000;
 
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -74,12 +88,27 @@ QByteArray readTemplate(const QString& path) {
     return text;
 }
 
-// Writes a set of files so that each one is either wholly replaced or left as it was.
+// A second name beside `path` for the earlier file while the new one takes its place: its
+// name plus a dot and six letters or digits, as a staged file's, so that the host never
+// reads it and the next save of the skin knows it as its own.
+QString asideName(const QString& path) {
+    static constexpr char Letters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString name = path + u'.';
+    for (int i = 0; i < 6; ++i)
+        name += QLatin1Char(Letters[QRandomGenerator::global()->bounded(62)]);
+    return name;
+}
+
+// Writes a set of files so that either all of them are replaced or none is: each is staged
+// beside its target; the earlier files are kept aside under a second name until every new
+// one is in, and put back when one cannot be.
 class StagedFiles {
 public:
     StagedFiles() = default;
     StagedFiles(const StagedFiles&) = delete;
     StagedFiles& operator=(const StagedFiles&) = delete;
+    ~StagedFiles() { putBack(); }
 
     void add(const QString& path, const QByteArray& bytes) {
         auto file = std::make_unique<StagedFile>(path);
@@ -88,7 +117,12 @@ public:
         // On its way to the disk while the next one is encoded.
         startWritingData(file->file());
         m_files.push_back(std::move(file));
+        m_targets.push_back({m_files.back()->targetName()});
     }
+
+    // A file that goes when the others come in (another spelling of one of them), and is
+    // put back with them.
+    void addRemoval(const QString& path) { m_removals.push_back({path}); }
 
     // Every file is on the disk before the first one replaces anything, and the renames are
     // on it before the save is reported: one sync for all the data, one for the folder, not
@@ -100,44 +134,177 @@ public:
         if (const auto failure = syncFilesData(open))
             fail(m_files[failure->file]->fileName(), failure->reason);
         stageMark("synced");
-        for (std::size_t i = 0; i < m_files.size(); ++i)
+
+        // Whatever could refuse a replacement is asked before the first one.
+        std::vector<Target*> all;
+        for (Target& target : m_targets)
+            all.push_back(&target);
+        for (Target& removal : m_removals)
+            all.push_back(&removal);
+        for (Target* target : all)
+            if (const QString reason = replaceProblem(target->path); !reason.isEmpty())
+                fail(target->path, reason);
+        for (Target* target : all) {
+            if (!QFileInfo::exists(target->path))
+                continue;
+            const QString aside = asideName(target->path);
+            if (const QString reason = keepAside(target->path, aside); !reason.isEmpty())
+                fail(target->path, reason);
+            target->aside = aside;
+        }
+
+        for (std::size_t i = 0; i < m_files.size(); ++i) {
             if (!m_files[i]->commit())
-                fail(m_files[i]->fileName(), m_files[i]->errorString(), i);
+                fail(m_files[i]->fileName(), m_files[i]->errorString());
+            m_targets[i].replaced = true;
+        }
+        for (Target& removal : m_removals) {
+            QFile file(removal.path);
+            if (!file.remove())
+                fail(removal.path, file.errorString());
+            removal.replaced = true;
+        }
+        const std::size_t replaced = m_files.size();
+        forgetEarlier();
         if (const QString reason = syncFolder(folder); !reason.isEmpty())
-            fail(folder, reason, m_files.size());
-        m_files.clear();
+            fail(folder, reason, replaced);
         stageMark("committed");
     }
 
 private:
-    // `replaced`: how many files were already committed when this one failed. The message
-    // is made first: the path may belong to a file dropped here.
-    [[noreturn]] void fail(const QString& path, const QString& reason, std::size_t replaced = 0) {
-        const ExportError error(
-            QStringLiteral("The skin could not be saved: %1 could not be written (%2). %3")
-                .arg(native(path), reason,
-                     replaced == 0 ? QStringLiteral("No file was changed.")
-                                   : QStringLiteral("The %1 files before it were already "
-                                                    "replaced; save the skin again.")
-                                         .arg(replaced)));
+    struct Target {
+        QString path;       // with its links followed
+        QString aside = {}; // the earlier file's second name, while it is kept
+        bool replaced = false;
+    };
+
+    // The new files are in: the earlier ones are let go.
+    void forgetEarlier() {
+        for (Target& target : m_targets)
+            if (!target.aside.isEmpty())
+                QFile::remove(target.aside);
+        for (Target& removal : m_removals)
+            if (!removal.aside.isEmpty())
+                QFile::remove(removal.aside);
+        m_targets.clear();
+        m_removals.clear();
+        m_files.clear();
+    }
+
+    // Puts back every earlier file already replaced and drops the staged ones. Returns how
+    // many replaced files could not be put back.
+    std::size_t putBack() {
+        std::size_t notRestored = 0;
+        for (std::vector<Target>* targets : {&m_targets, &m_removals}) {
+            for (Target& target : *targets) {
+                if (target.replaced) {
+                    const bool restored = target.aside.isEmpty()
+                                              ? QFile::remove(target.path)
+                                              : replaceFile(target.aside, target.path).isEmpty();
+                    if (restored)
+                        target.aside.clear();
+                    else
+                        ++notRestored;
+                }
+                if (!target.aside.isEmpty())
+                    QFile::remove(target.aside);
+            }
+        }
+        m_targets.clear();
+        m_removals.clear();
         m_files.clear(); // a staged file drops its temporary when destroyed uncommitted
-        throw error;
+        return notRestored;
+    }
+
+    // `replaced`: how many files stay replaced (the earlier ones already let go); else the
+    // ones replaced are put back first. The message is made first: the path may belong to
+    // a file dropped here.
+    [[noreturn]] void fail(const QString& path, const QString& reason, std::size_t replaced = 0) {
+        const QString what =
+            QStringLiteral("The skin could not be saved: %1 could not be written (%2). ")
+                .arg(native(path), reason);
+        if (replaced == 0)
+            replaced = putBack();
+        throw ExportError(what + (replaced == 0 ? QStringLiteral("No file was changed.")
+                                                : QStringLiteral("The %1 files before it were "
+                                                                 "already replaced; save the "
+                                                                 "skin again.")
+                                                      .arg(replaced)));
     }
 
     std::vector<std::unique_ptr<StagedFile>> m_files;
+    std::vector<Target> m_targets;  // one for each file, in the same order
+    std::vector<Target> m_removals; // files that go
 };
+
+// The host's file system ignores letter case: "skins" is its Skins folder too.
+QString skinsFolderIgnoringCase(const QString& hostFolder) {
+    const QStringList folders =
+        QDir(hostFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    for (const QString& folder : folders)
+        if (folder.compare(QStringLiteral("Skins"), Qt::CaseInsensitive) == 0)
+            return hostFolder + folderSeparator() + folder + folderSeparator();
+    return QString();
+}
+
+// Files of the same skin under another spelling ("QuadMain.bmp" when saving "quad"): the
+// host cannot tell the two apart, so the save replaces them too. Where the file system
+// itself ignores case they are the same files and nothing is listed.
+QStringList otherSpellings(const SkinPaths& paths) {
+    QStringList others;
+    const QDir folder(paths.skinsFolder);
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& path : paths.all()) {
+        const QString name = QFileInfo(path).fileName();
+        if (QFileInfo::exists(path) && !entries.contains(name))
+            continue; // the file system found it under another spelling: the same file
+        for (const QString& entry : entries)
+            if (entry != name && entry.compare(name, Qt::CaseInsensitive) == 0)
+                others.append(paths.skinsFolder + entry);
+    }
+    return others;
+}
+
+// Temporaries and kept-aside files that a killed save of this skin left behind.
+void removeLeftovers(const SkinPaths& paths) {
+    QStringList names;
+    for (const QString& path : paths.all())
+        names.append(QRegularExpression::escape(QFileInfo(path).fileName()));
+    const QRegularExpression leftover(
+        QStringLiteral("^(%1)\\.[A-Za-z0-9]{6}$").arg(names.join(u'|')),
+        QRegularExpression::CaseInsensitiveOption);
+    QDir folder(paths.skinsFolder);
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries)
+        if (leftover.match(entry).hasMatch())
+            folder.remove(entry);
+}
 
 } // namespace
 
 QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolder,
-                       const QString& name, const QString& programFolder) {
+                       const QString& name, const QString& programFolder,
+                       const QString& windowsHostFolder) {
     if (const QString problem = skinNameProblem(name); !problem.isEmpty())
+        throw ExportError(problem);
+#ifdef Q_OS_WIN
+    Q_UNUSED(windowsHostFolder);
+    const QString windowsFolder = QDir::isAbsolutePath(hostFolder)
+                                      ? hostFolder
+                                      : native(QFileInfo(hostFolder).absoluteFilePath());
+#else
+    const QString& windowsFolder = windowsHostFolder;
+#endif
+    if (const QString problem = skinPathProblem(windowsFolder, name); !problem.isEmpty())
         throw ExportError(problem);
     if (std::any_of(surfaces.pictures.begin(), surfaces.pictures.end(),
                     [](const QImage& picture) { return picture.isNull(); }))
         throw ExportError(QStringLiteral("There is no skin to save yet. Load an image first."));
 
-    const SkinPaths paths = skinPaths(hostFolder, name);
+    SkinPaths paths = skinPaths(hostFolder, name);
+    if (!QFileInfo(paths.skinsFolder).isDir())
+        if (const QString folder = skinsFolderIgnoringCase(hostFolder); !folder.isEmpty())
+            paths = skinPathsIn(folder, name);
     const QByteArray description = buildSkinDescription(
         *encodeForHost(name), readTemplate(descriptionTemplatePath(programFolder)));
 
@@ -149,10 +316,22 @@ QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolde
                                                        : QStringLiteral("does not exist")));
     }
 
+    // Two saves of one name at once would mix their files; the second waits for the first.
+    // The lock's name ignores letter case, as the host does.
+    SaveLock lock(paths.skinsFolder + name.toLower() + QStringLiteral(".skn.lock"));
+    if (lock.lock(SaveLockWaitMs) == SaveLock::Outcome::Busy)
+        throw ExportError(QStringLiteral("The skin could not be saved: another save of the skin "
+                                         "\"%1\" is still running. Try again when it has ended.")
+                              .arg(name));
+    // Without a lock (a folder that cannot be written to) the writes below say why.
+    removeLeftovers(paths);
+
     StagedFiles files;
     for (SurfaceId id : SurfaceWriteOrder)
         files.add(paths.bitmap(id), Imaging::encodeBmp24(surfaces[id]));
     files.add(paths.description, description);
+    for (const QString& other : otherSpellings(paths))
+        files.addRemoval(other);
     stageMark("encoded and written");
     files.commitAll(paths.skinsFolder);
     return paths.all();

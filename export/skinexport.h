@@ -39,8 +39,12 @@ QString descriptionTemplatePath(const QString& programFolder);
 // All five files are written to temporaries first and replace the earlier ones only
 // after every one was written; on any failure nothing is replaced and ExportError says
 // which path and why. Returns the five paths written.
+// `windowsHostFolder`: the host folder's path as the host sees it, where known (a Wine
+// prefix's registry value); on Windows the host folder itself is. A name for which the
+// host could not open a file there is refused.
 QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolder,
-                       const QString& name, const QString& programFolder);
+                       const QString& name, const QString& programFolder,
+                       const QString& windowsHostFolder = QString());
 
 // The snapshot button: the untinted Console and Chat templates to two fixed files, each
 // replaced whole or not at all. Throws ExportError; the second is not tried after the

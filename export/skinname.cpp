@@ -1,11 +1,17 @@
 #include "export/skinname.h"
 
+#include "compose/skinworkspace.h"
 #include "export/codepage.h"
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <cstring>
+
 QString skinNameProblem(const QString& name) {
-    if (name.isEmpty())
+    // Only blanks and dots make files that show no name (" .skn") or hidden ones (".skn").
+    static const QRegularExpression blanksAndDots(QStringLiteral("^[ .]*$"));
+    if (blanksAndDots.match(name).hasMatch())
         return QString::fromLatin1(EnterNameMessage);
     for (const QChar ch : name) {
         if (ch == u'\\' || ch == u'/')
@@ -31,4 +37,25 @@ QString skinNameProblem(const QString& name) {
         return QStringLiteral("The skin name has characters that Norvo cannot read; use "
                               "Western European letters only.");
     return QString();
+}
+
+QString skinPathProblem(const QString& windowsHostFolder, const QString& name) {
+    if (windowsHostFolder.isEmpty())
+        return QString();
+    // The longest of the five: the bitmap with the longest surface word.
+    qsizetype longestEnd = qsizetype(std::strlen(".skn"));
+    for (const SurfaceFacts& s : SkinSurfaceTable)
+        longestEnd = std::max(longestEnd, qsizetype(std::strlen(s.word) + std::strlen(".bmp")));
+    const QString skins = windowsHostFolder + QStringLiteral("\\Skins\\");
+    const qsizetype fits = WindowsPathLimit - 1 - skins.size() - longestEnd;
+    if (name.size() <= fits)
+        return QString();
+    if (fits <= 0)
+        return QStringLiteral("Norvo's folder %1 is too deep: Windows cannot open a skin of any "
+                              "name there.")
+            .arg(windowsHostFolder);
+    return QStringLiteral("The skin name is too long: with Norvo in %1, Windows can open the "
+                          "skin's files only when its name has at most %2 characters.")
+        .arg(windowsHostFolder)
+        .arg(fits);
 }

@@ -24,6 +24,8 @@ public:
     bool commit();
 
     const QString& fileName() const { return m_target; }
+    // The file open() will replace: fileName() with its links followed.
+    const QString& targetName() const { return m_final; }
     QString errorString() const { return m_error.isEmpty() ? m_staged.errorString() : m_error; }
 
 private:

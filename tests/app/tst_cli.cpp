@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 
 QByteArray readAll(const QString& path) {
@@ -368,6 +370,164 @@ private slots:
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(run.out, QString());
         QCOMPARE(skinFiles(), QStringList());
+    }
+
+    // Every start is parsed first: a wrong command line is a usage error (2) with or
+    // without --export, and the window that cannot open without a display says so (1).
+    void commandLines_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QString noWindow = "varnel: the window cannot open: no display can be used";
+        QTest::newRow("unknown option with --export")
+            << QStringList{"--export", "Sea", "--bogus", "--host-folder", "HOST", "PICTURE"} << 2
+            << "varnel: Unknown option 'bogus'.";
+        QTest::newRow("unknown option among the window's")
+            << QStringList{"--fit", "fill", "--hue", "80", "--bogus", "quad.bmp"} << 2
+            << "varnel: Unknown option 'bogus'.";
+        QTest::newRow("unknown option alone") << QStringList{"--bogus"} << 2 << "Unknown option";
+        QTest::newRow("unknown short option")
+            << QStringList{"-x", "PICTURE"} << 2 << "Unknown option 'x'";
+        QTest::newRow("empty --host-folder with --export")
+            << QStringList{"--export", "Sea", "--host-folder", "", "PICTURE"} << 2
+            << "varnel: --host-folder needs a folder, not an empty text.";
+        QTest::newRow("empty --host-folder for the window")
+            << QStringList{"--host-folder", "", "PICTURE"} << 2 << "--host-folder needs a folder";
+        QTest::newRow("two pictures for the window")
+            << QStringList{"PICTURE", "PICTURE"} << 2 << "only one PICTURE can be given.";
+        QTest::newRow("hue out of range for the window")
+            << QStringList{"--hue", "300", "PICTURE"} << 2 << "--hue must be a whole number";
+        QTest::newRow("--tint auto without a picture")
+            << QStringList{"--tint", "auto"} << 2 << "--tint auto needs a PICTURE";
+        QTest::newRow("--focus without a picture")
+            << QStringList{"--fit", "fill", "--focus", "0.2,0.3"} << 2 << "--focus needs a PICTURE";
+        QTest::newRow("window without a display") << QStringList{} << 1 << noWindow;
+        QTest::newRow("window with a picture, no display")
+            << QStringList{"PICTURE"} << 1 << noWindow;
+        QTest::newRow("window's picture options, no display")
+            << QStringList{"--fit", "fill",          "--focus", "0.2,0.3", "--hue",
+                           "80",    "--host-folder", "HOST",    "PICTURE"}
+            << 1 << noWindow;
+        QTest::newRow("--tint auto for the window, no display")
+            << QStringList{"--tint", "auto", "PICTURE"} << 1 << noWindow;
+    }
+    void commandLines() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        for (QString& argument : arguments)
+            argument = argument == "HOST" ? m_host : argument == "PICTURE" ? m_picture : argument;
+        const Run run = runVarnel(arguments, m_config);
+        QCOMPARE(run.status, status); // -1: ended by a signal
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(run.out, QString());
+        QCOMPARE(skinFiles(), QStringList());
+    }
+
+    // A setting taken as written that names no usable folder is a failed place with its
+    // reason, for --where and --export alike.
+    void whereTellsAnUnusableSetting_data() {
+        QTest::addColumn<QString>("directory");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no such folder") << "ROOT/gone/N7"
+                                        << "no such folder";
+        QTest::newRow("tilde") << "~/N7"
+                               << "not an absolute path (~ is not expanded: write the whole path)";
+        QTest::newRow("relative") << "Norvo 7"
+                                  << "not an absolute path";
+        QTest::newRow("a file") << "ROOT/beach.jpg"
+                                << "not a folder";
+    }
+    void whereTellsAnUnusableSetting() {
+        QFETCH(QString, directory);
+        QFETCH(QString, reason);
+        directory.replace("ROOT", m_dir.path());
+        const QString confPath = m_config + "/Pellorwick/NORVO7.conf";
+        QDir().mkpath(m_config + "/Pellorwick");
+        QFile conf(confPath);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("Directory=\"" + directory.toUtf8() + "\"\n");
+        conf.close();
+        const QString line = QStringLiteral("  settings file %1: Directory \"%2\": %3\n")
+                                 .arg(confPath, directory, reason);
+        for (const QStringList& arguments :
+             {QStringList{"--where"}, QStringList{"--export", "Sea", m_picture}}) {
+            const Run run = runVarnel(arguments, m_config);
+            QCOMPARE(run.status, 1);
+            QCOMPARE(run.out, QString());
+            QVERIFY2(run.err.startsWith("Please install a valid copy of Norvo 7.\n"),
+                     qPrintable(run.err));
+            QVERIFY2(run.err.endsWith(line), qPrintable(run.err));
+        }
+    }
+
+    // A folder that may not be entered is "permission denied", not "no such folder", both
+    // for the folder itself and for one inside it. As root the program runs as nobody.
+    void whereSaysPermissionDenied() {
+        QStringList wrapper;
+        if (::geteuid() == 0) {
+            wrapper = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+            QProcess probe;
+            probe.start(wrapper.constFirst(), wrapper.mid(1) << "true");
+            if (!probe.waitForFinished(60000) || probe.exitCode() != 0)
+                QSKIP("Running as root without setpriv");
+        }
+        QTemporaryDir shared(QDir::tempPath() + "/varnel-cli-XXXXXX");
+        QVERIFY(shared.isValid());
+        const auto everyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                              QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                              QFileDevice::ExeOther;
+        QVERIFY(QFile::setPermissions(shared.path(), everyone));
+        const QString locked = shared.filePath("locked");
+        QVERIFY(QDir().mkpath(locked + "/N7/Skins"));
+        const QString config = shared.filePath("config");
+        QVERIFY(QDir().mkpath(config + "/Pellorwick"));
+        QVERIFY(QDir().mkpath(config + "/home"));
+        for (const QString& folder : {config, config + "/Pellorwick", config + "/home"})
+            QVERIFY(QFile::setPermissions(folder, everyone));
+        QVERIFY(QFile::setPermissions(locked, {}));
+
+        for (const QString& directory : {locked, locked + "/N7"}) {
+            QFile conf(config + "/Pellorwick/NORVO7.conf");
+            QVERIFY(conf.open(QIODevice::WriteOnly));
+            conf.write("Directory=\"" + directory.toUtf8() + "\"\n");
+            conf.close();
+            QVERIFY(conf.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ReadGroup | QFileDevice::ReadOther));
+            QProcess process;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove("WINEPREFIX");
+            env.insert("HOME", config + "/home");
+            env.insert("XDG_CONFIG_HOME", config);
+            env.insert("XDG_CONFIG_DIRS", config + "/none");
+            process.setProcessEnvironment(env);
+            QStringList command = wrapper;
+            command << QStringLiteral(VARNEL_EXECUTABLE) << "--where";
+            process.start(command.takeFirst(), command);
+            QVERIFY(process.waitForFinished(60000));
+            const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+            QCOMPARE(process.exitCode(), 1);
+            QVERIFY2(err.endsWith(
+                         QStringLiteral("Directory \"%1\": permission denied\n").arg(directory)),
+                     qPrintable(err));
+        }
+        QVERIFY(QFile::setPermissions(locked, everyone));
+    }
+
+    // Another value stored by Qt as @Variant(...) does not hide the Directory line from the
+    // command line: it reads the file as the window does.
+    void whereReadsBesideStoredValues() {
+        QDir().mkpath(m_config + "/Pellorwick");
+        QFile conf(m_config + "/Pellorwick/NORVO7.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[General]\nDirectory=\"" + m_host.toUtf8() +
+                   "\"\nPicture=@Variant(\\0\\0\\0I#01)\n");
+        conf.close();
+        const Run run = runVarnel({"--where"}, m_config);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QDir::toNativeSeparators(m_host) + "\nfrom settings file " +
+                              conf.fileName() + "\n");
     }
 
     // "--where=x" must reach the parser and be refused, not open the window on "--where=x".

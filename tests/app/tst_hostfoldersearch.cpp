@@ -361,6 +361,14 @@ private slots:
         QCOMPARE(search.folder, expected);
         QVERIFY2(search.source.contains(QString(source).replace("%ROOT%", root())),
                  qPrintable(search.source));
+        // The host's own path for its folder, which bounds the skin names it can open, is
+        // known only from a prefix's registry.
+        if (folder.isEmpty() || folder == "settings-host")
+            QCOMPARE(search.windowsFolder, QString());
+        else
+            QVERIFY2(search.windowsFolder.startsWith("C:\\") &&
+                         search.source.contains('"' + search.windowsFolder + '"'),
+                     qPrintable(search.windowsFolder));
         QVERIFY2(search.misses.size() == misses.size(), qPrintable(search.misses.join('\n')));
         for (qsizetype i = 0; i < misses.size(); ++i)
             QVERIFY2(search.misses[i].contains(QString(misses[i]).replace("%ROOT%", root())),
@@ -390,6 +398,17 @@ private slots:
                  QDir(m_home).canonicalPath() + "/.wine/drive_c/Program Files (x86)/Norvo 7");
         QVERIFY(!startedWithout);
         QCOMPARE(without.messages, QStringList{"Please install a valid copy of Norvo 7."});
+        // Behind the message: every place looked at, as --where prints them, and how to
+        // name the folder.
+        const QString details = without.details.constFirst();
+        QVERIFY2(details.startsWith("Varnel looked for the Norvo 7 folder here:\n  settings "
+                                    "file "),
+                 qPrintable(details));
+        QVERIFY2(details.contains("\n  Wine prefix " + m_home + "/.wine: no such folder\n"),
+                 qPrintable(details));
+        QVERIFY2(details.endsWith("/Pellorwick/NORVO7.conf with one line:\n"
+                                  "Directory=\"/path/to/Norvo 7\""),
+                 qPrintable(details));
     }
 #endif
 };

@@ -27,13 +27,20 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
-const QString DialogRequest = QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg");
+// The caption as designed; the patterns every name the loader reads.
+const QString DialogRequest =
+    QStringLiteral("Images Files (*.bmp;*.jpg)|*.bmp;*.jpg;*.jpeg;*.jpe;*.dib");
 const QString EnterName = QStringLiteral("Enter a name for your Skin.");
 const QString Exported = QStringLiteral("Your skin has been exported to Norvo.");
 const QByteArray DescriptionTemplate = "Font=Tahoma\r\nTextColor=000000";
@@ -231,6 +238,9 @@ private slots:
     void stretchIgnoresPresses();
     void tintKeepsTheFocusAndANewLoadResetsIt();
     void theCommandLineWritesTheWindowsFiles();
+    void bitmapsAreTheSameBothWays_data();
+    void bitmapsAreTheSameBothWays();
+    void commandLineOptionsSetUpTheWindow();
     void aFailingFocusMoveIsReportedOnce();
 
 private:
@@ -606,6 +616,10 @@ void TestWindowFlows::damagedFileChangesNothing_data() {
         {"zero-byte bitmap", "empty.bmp", QByteArray("")},
         {"JPEG cut off after its header", "cut.jpg", jpeg.left(jpeg.size() / 3)},
         {"file gone after it was chosen", "gone.bmp", missing},
+#ifdef Q_OS_UNIX
+        // Opening it would wait for a writer for ever: the window would hang.
+        {"FIFO with no writer", "pipe.jpg", missing},
+#endif
     };
     for (const auto& d : damages) {
         QTest::addRow("%s, very first use", d.name) << d.fileName << d.content << false;
@@ -626,6 +640,10 @@ void TestWindowFlows::damagedFileChangesNothing() {
     const QString path = m_dir->filePath(QStringLiteral("pictures/") + fileName);
     if (!content.isNull())
         QVERIFY(writeBytes(path, content));
+#ifdef Q_OS_UNIX
+    if (fileName == "pipe.jpg")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
 
     auto everything = [this] {
         return QList<QImage>{
@@ -720,6 +738,11 @@ void TestWindowFlows::saveSkin() {
     QTest::keyClicks(text1, QStringLiteral("Ocean"));
     QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(m_dialogs->messages, QStringList{Exported});
+    // Behind the message: where the five files went.
+    QCOMPARE(m_dialogs->details.constLast(),
+             QStringLiteral("The five files went to the folder %1:\n  OceanMain.bmp\n"
+                            "  OceanScene.bmp\n  OceanChat.bmp\n  OceanConsole.bmp\n  Ocean.skn")
+                 .arg(QDir::toNativeSeparators(QFileInfo(skins + "Ocean.skn").path())));
     QVERIFY(text1->text().isEmpty());
     QCOMPARE(QDir(skins).entryList(QDir::Files | QDir::Hidden),
              QStringList({"Ocean.skn", "OceanChat.bmp", "OceanConsole.bmp", "OceanMain.bmp",
@@ -762,6 +785,11 @@ void TestWindowFlows::saveSkinFailures_data() {
     QTest::newRow("name that leaves the Skins folder") << ""
                                                        << "../Ocean"
                                                        << "A skin name cannot contain \\ or /";
+    QTest::newRow("name of blanks only") << ""
+                                         << "   "
+                                         << "Enter a name for your Skin.";
+    QTest::newRow("name too long for the host's folder as Windows sees it")
+        << "windowspath" << QString(230, u'n') << "The skin name is too long";
 }
 
 void TestWindowFlows::saveSkinFailures() {
@@ -769,6 +797,15 @@ void TestWindowFlows::saveSkinFailures() {
     QFETCH(QString, name);
     QFETCH(QString, messageStart);
 
+    if (fault == "windowspath") {
+        // The host folder's Windows path, as a Wine prefix gives it, comes with the window.
+        m_window.reset();
+        m_window = std::make_unique<Varnel>(*m_dialogs, *m_ws, m_host,
+                                            QStringLiteral("C:\\Program Files\\Norvo 7"));
+        m_window->setProgramFolder(m_program);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
     prepareHost();
     if (fault != "noload")
         loadThroughDialog(savePicture("picture.bmp", patternPicture({100, 100}), "BMP"));
@@ -1255,6 +1292,88 @@ void TestWindowFlows::theCommandLineWritesTheWindowsFiles() {
     const auto fromWindow = filesBelow(m_host + QStringLiteral("/Skins"));
     QCOMPARE(fromWindow.size(), 5);
     QVERIFY(fromWindow == filesBelow(other + QStringLiteral("/Skins")));
+}
+
+void TestWindowFlows::bitmapsAreTheSameBothWays_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<quint32>("dotsPerMeter");
+    QImage picture = photoPicture({300, 200});
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "JPEG", 90));
+    // The JFIF header's unit byte: 0 makes the densities an aspect ratio, no resolution.
+    QCOMPARE(jpeg.mid(6, 5), QByteArray("JFIF\0", 5));
+    QByteArray noResolution = jpeg;
+    noResolution[13] = 0;
+    noResolution[14] = 0;
+    noResolution[15] = 1;
+    noResolution[16] = 0;
+    noResolution[17] = 1;
+    QTest::newRow("jpeg naming no resolution: 96 dpi") << "plain.jpg" << noResolution << 3780u;
+    picture.setDotsPerMeterX(11811);
+    picture.setDotsPerMeterY(11811);
+    QByteArray printed;
+    QBuffer printedBuffer(&printed);
+    QVERIFY(printedBuffer.open(QIODevice::WriteOnly) && picture.save(&printedBuffer, "JPEG", 90));
+    QTest::newRow("jpeg at 300 dpi keeps it") << "printed.jpg" << printed << 11811u;
+}
+
+void TestWindowFlows::bitmapsAreTheSameBothWays() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(quint32, dotsPerMeter);
+    prepareHost();
+    m_window->setProgramFolder(QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).path());
+    const QString path = m_dir->filePath(fileName);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    loadThroughDialog(path);
+    QTest::keyClicks(control<QLineEdit>("Text1"), QStringLiteral("Dune"));
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(m_dialogs->messages, QStringList{Exported});
+
+    const QString other = m_dir->filePath(QStringLiteral("Other"));
+    QVERIFY(QDir().mkpath(other + QStringLiteral("/Skins")));
+    QProcess varnel;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    varnel.setProcessEnvironment(env);
+    varnel.start(QStringLiteral(VARNEL_EXECUTABLE),
+                 {"--export", "Dune", "--host-folder", other, path});
+    QVERIFY(varnel.waitForFinished(60000));
+    QCOMPARE(varnel.exitCode(), 0);
+
+    const auto fromWindow = filesBelow(m_host + QStringLiteral("/Skins"));
+    QCOMPARE(fromWindow.size(), 5);
+    const auto fromCommandLine = filesBelow(other + QStringLiteral("/Skins"));
+    for (auto it = fromWindow.cbegin(); it != fromWindow.cend(); ++it) {
+        QVERIFY2(it.value() == fromCommandLine.value(it.key()), qPrintable(it.key()));
+        if (it.key().endsWith(QLatin1String(".bmp"))) {
+            // The header's pixels per metre, across and down.
+            QCOMPARE(qFromLittleEndian<quint32>(it.value().constData() + 38), dotsPerMeter);
+            QCOMPARE(qFromLittleEndian<quint32>(it.value().constData() + 42), dotsPerMeter);
+        }
+    }
+}
+
+void TestWindowFlows::commandLineOptionsSetUpTheWindow() {
+    // What main() does with `varnel --fit fill --focus 0.2,0.7 --hue 30 --lightness -20
+    // PICTURE`: the same as choosing them in the window.
+    const QString path = savePicture("dune.bmp", photoPicture({400, 300}), "BMP");
+    m_window->chooseFit(Fit::Fill);
+    m_window->chooseTint(MenuTint{30, 0, -20});
+    m_window->openPicture(path);
+    m_window->chooseFocus(FocusPoint{0.2, 0.7});
+    QVERIFY(control<QRadioButton>("optFill")->isChecked());
+    QCOMPARE(slider("ucSlider1")->Value(), 30);
+    QCOMPARE(slider("ucSlider3")->Value(), -20);
+    QCOMPARE(m_ws->framing, (Framing{Fit::Fill, FocusPoint{0.2, 0.7}}));
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(path, MenuTint{30, 0, -20}, m_ws->framing));
+    QCOMPARE(m_dialogs->messages, QStringList());
 }
 
 void TestWindowFlows::aFailingFocusMoveIsReportedOnce() {

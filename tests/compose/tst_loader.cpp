@@ -1,6 +1,7 @@
 #include "compose/imagecontrol.h"
 #include "compose/imaging.h"
 #include "compose/jpegreader.h"
+#include "compose/picturefile.h"
 #include "picturefixtures.h"
 #include "testimages.h"
 
@@ -18,13 +19,18 @@
 #include <chrono>
 #include <thread>
 
+#ifdef Q_OS_UNIX
+#include <cstdio>
+#include <sys/stat.h>
+#endif
+
 using namespace PictureFixtures;
 using Imaging::PictureError;
 
 namespace {
 
 // How a row's path comes to be.
-enum class Make { File, Nothing, Folder };
+enum class Make { File, Nothing, Folder, Fifo };
 
 // Only the bits a layout stores take part in a comparison.
 constexpr uint AllBits = 0xFFFFFFu;
@@ -181,6 +187,8 @@ private slots:
     void decodesNoSmallerThanTheCover();
     void rejectsWithReason_data();
     void rejectsWithReason();
+    void nativeNamesKeepTheirBytes_data();
+    void nativeNamesKeepTheirBytes();
     void survivesOddBitmap_data();
     void survivesOddBitmap();
     void loadFileKeepsEarlierImageOnFailure_data();
@@ -504,6 +512,10 @@ void tst_Loader::rejectsWithReason_data() {
                                   << "cannot be opened: ";
     QTest::newRow("folder") << Make::Folder << QByteArray() << "folder.jpg" << QSize()
                             << "cannot be opened: ";
+#ifdef Q_OS_UNIX
+    QTest::newRow("FIFO with no writer: refused, not waited on")
+        << Make::Fifo << QByteArray() << "pipe.jpg" << QSize() << "cannot be opened: it is a FIFO";
+#endif
     QTest::newRow("zero bytes") << Make::File << QByteArray() << "empty.bmp" << QSize()
                                 << "the file is empty";
     QTest::newRow("text renamed .bmp")
@@ -578,6 +590,10 @@ void tst_Loader::rejectsWithReason() {
         QVERIFY(writeFile(path, bytes));
     else if (make == Make::Folder)
         QVERIFY(QDir(m_dir.path()).mkpath(fileName));
+#ifdef Q_OS_UNIX
+    else if (make == Make::Fifo)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
 
     QString given;
     QString outcome;
@@ -591,6 +607,41 @@ void tst_Loader::rejectsWithReason() {
         QCOMPARE(QString::fromStdString(e.what()), expectedMessage(path, given));
     }
     QVERIFY2(given.startsWith(reason), qPrintable(outcome));
+}
+
+void tst_Loader::nativeNamesKeepTheirBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("validUtf8");
+    QTest::newRow("plain") << QByteArray("photo.jpg") << true;
+    QTest::newRow("UTF-8 accent") << QByteArray("caf\xc3\xa9.jpg") << true;
+    QTest::newRow("four-byte UTF-8") << QByteArray("\xf0\x9f\x8c\x8a.jpg") << true;
+    QTest::newRow("Latin-1 accent") << QByteArray("caf\xe9.jpg") << false;
+    QTest::newRow("stray continuation byte first") << QByteArray("\x80"
+                                                                 "abc.bmp")
+                                                   << false;
+    QTest::newRow("cut sequence at the end") << QByteArray("abc\xc3") << false;
+    QTest::newRow("encoded surrogate") << QByteArray("a\xed\xb3\xa9.bmp") << false;
+    QTest::newRow("UTF-8 beside a stray byte") << QByteArray("\xc3\xa9\xe9\xc3\xa9") << false;
+}
+
+void tst_Loader::nativeNamesKeepTheirBytes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, validUtf8);
+    const QString path = pathFromNativeBytes(bytes);
+    QCOMPARE(nativeBytesFromPath(path), bytes);
+    if (validUtf8)
+        QCOMPARE(path, QFile::decodeName(bytes));
+#ifdef Q_OS_UNIX
+    // The picture opens by those bytes.
+    const QByteArray folder = QFile::encodeName(m_dir.path());
+    const QByteArray file = folder + "/plain-" + QByteArray::number(qHash(bytes)) + ".bmp";
+    QVERIFY(writeFile(QFile::decodeName(file), bmp(quadrants(QSize(4, 4)), BmpLayout::Rgb24)));
+    const QByteArray named = folder + '/' + bytes;
+    QCOMPARE(::rename(file.constData(), named.constData()), 0);
+    const QSize size = Imaging::readPicture(pathFromNativeBytes(named)).size();
+    ::remove(named.constData()); // QTemporaryDir, going by QString names, cannot
+    QCOMPARE(size, QSize(4, 4));
+#endif
 }
 
 void tst_Loader::survivesOddBitmap_data() {

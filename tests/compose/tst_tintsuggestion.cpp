@@ -219,18 +219,93 @@ private slots:
                  qPrintable(QStringLiteral("button hue %1, colour hue %2").arg(hue).arg(target)));
 
         // No other saturation brings the button's colourfulness closer to the colour's
-        // (measured before the lightness is set).
+        // (measured before the lightness is set), unless the word on the button needs less:
+        // then it is the most that keeps the word readable.
         const double want = chroma(s.colour->lab);
         const auto gap = [&](int saturation) {
             return std::fabs(
                 buttonChroma(builtInArt(), MenuTint{s.tint.hue, qint16(saturation), 0}) - want);
         };
-        const double chosen = gap(s.tint.saturation);
+        int closest = -100;
         for (int saturation = -100; saturation <= 100; ++saturation)
-            QVERIFY2(chosen <= gap(saturation) + 1e-3,
+            if (gap(saturation) < gap(closest) - 1e-3)
+                closest = saturation;
+        const double background = areaLuminance(picture, builtInArt().behind);
+        if (chooseReadableLightness(builtInArt(), s.tint.hue, qint16(closest), background)) {
+            QVERIFY2(gap(s.tint.saturation) <= gap(closest) + 1e-3,
                      qPrintable(QStringLiteral("saturation %1 is closer than %2")
-                                    .arg(saturation)
+                                    .arg(closest)
                                     .arg(s.tint.saturation)));
+        } else {
+            QVERIFY(s.tint.saturation < closest);
+            QVERIFY(!chooseReadableLightness(builtInArt(), s.tint.hue,
+                                             qint16(s.tint.saturation + 1), background));
+        }
+    }
+
+    void theUntintedLabelIsMeasured() {
+        // The word as the artwork draws it: blue letters on a darker body (about 2.2 : 1),
+        // outlined in light cyan (about 8.4 : 1).
+        const ButtonArt& art = builtInArt();
+        QVERIFY(!art.letters.empty() && !art.outline.empty() && !art.body.empty());
+        const LabelContrast untinted = labelContrast(art, MenuTint{});
+        QVERIFY2(untinted.letters > 2 && untinted.letters < 2.5,
+                 qPrintable(QString::number(untinted.letters)));
+        QVERIFY2(untinted.outline > 7.5 && untinted.outline < 9.5,
+                 qPrintable(QString::number(untinted.outline)));
+        const LabelContrast required = requiredLabelContrast(art);
+        QCOMPARE(required.letters, std::min(untinted.letters, ReadableContrast));
+        QCOMPARE(required.outline, ReadableContrast);
+    }
+
+    void theLabelStaysReadable_data() {
+        QTest::addColumn<QImage>("picture");
+        const QSize size(800, 629);
+        QTest::newRow("vivid orange") << solid(800, 629, qRgb(255, 120, 0));
+        QTest::newRow("lemon yellow") << solid(800, 629, qRgb(250, 230, 40));
+        QTest::newRow("deep blue") << solid(800, 629, qRgb(20, 40, 160));
+        QTest::newRow("leaf green") << solid(800, 629, qRgb(40, 170, 60));
+        QTest::newRow("pale pink") << solid(800, 629, qRgb(240, 170, 190));
+        QTest::newRow("magenta and black")
+            << stripes(size, {{qRgb(230, 20, 200), 0.5}, {qRgb(10, 10, 10), 0.5}});
+        QTest::newRow("red accent on white")
+            << stripes(size, {{qRgb(220, 30, 30), 0.1}, {qRgb(255, 255, 255), 0.9}});
+        QTest::newRow("greys only") << greyRamp(size);
+        QTest::newRow("mid grey") << solid(800, 629, qRgb(128, 128, 128));
+    }
+
+    void theLabelStaysReadable() {
+        QFETCH(QImage, picture);
+        const ButtonArt& art = builtInArt();
+        const Suggestion s = suggest(picture, art);
+        const LabelContrast required = requiredLabelContrast(art);
+        const LabelContrast label = labelContrast(art, s.tint);
+        QCOMPARE(s.label.letters, label.letters);
+        QCOMPARE(s.label.outline, label.outline);
+        const QString tint = QStringLiteral("tint %1 %2 %3: letters %4, outline %5, button %6")
+                                 .arg(s.tint.hue)
+                                 .arg(s.tint.saturation)
+                                 .arg(s.tint.lightness)
+                                 .arg(label.letters)
+                                 .arg(label.outline)
+                                 .arg(s.contrast);
+        QVERIFY2(label.letters >= required.letters, qPrintable(tint));
+        QVERIFY2(label.outline >= required.outline, qPrintable(tint));
+
+        // Then the button stands out as far as the readable lightness amounts allow.
+        const double background = areaLuminance(picture, art.behind);
+        QCOMPARE(s.contrast, contrastRatio(buttonLuminance(art, s.tint), background));
+        if (s.contrast < ReadableContrast) {
+            for (int l = -100; l <= 100; ++l) {
+                const MenuTint other{s.tint.hue, s.tint.saturation, qint16(l)};
+                const LabelContrast otherLabel = labelContrast(art, other);
+                if (otherLabel.letters >= required.letters &&
+                    otherLabel.outline >= required.outline)
+                    QVERIFY2(contrastRatio(buttonLuminance(art, other), background) <=
+                                 s.contrast + 1e-9,
+                             qPrintable(tint + QStringLiteral(" beaten at lightness %1").arg(l)));
+            }
+        }
     }
 
     void theButtonStaysReadable_data() {
@@ -305,7 +380,12 @@ private slots:
                                                            .arg(onGrey.contrast)));
         QCOMPARE(onGrey.tint.hue, onWhite.tint.hue);
         QCOMPARE(onGrey.tint.saturation, onWhite.tint.saturation);
-        QVERIFY(onGrey.contrast >= ReadableContrast);
+        // The button stands out as far as the word on it allows.
+        const LabelContrast required = requiredLabelContrast(builtInArt());
+        QVERIFY(onGrey.label.letters >= required.letters);
+        QVERIFY(onGrey.label.outline >= required.outline);
+        QVERIFY(onGrey.contrast >= contrastRatio(buttonLuminance(builtInArt(), onWhite.tint),
+                                                 relativeLuminance(120, 120, 120)));
         QCOMPARE(onGrey.contrast, contrastRatio(buttonLuminance(builtInArt(), onGrey.tint),
                                                 relativeLuminance(120, 120, 120)));
     }

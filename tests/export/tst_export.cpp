@@ -106,7 +106,19 @@ private slots:
         QTest::newRow("leading and trailing blanks") << " Ocean "
                                                      << "";
         QTest::newRow("only a blank") << " "
-                                      << "";
+                                      << "Enter a name for your Skin.";
+        QTest::newRow("only blanks") << "   "
+                                     << "Enter a name for your Skin.";
+        QTest::newRow("one dot") << "."
+                                 << "Enter a name for your Skin.";
+        QTest::newRow("two dots") << ".."
+                                  << "Enter a name for your Skin.";
+        QTest::newRow("dots and blanks") << ". ."
+                                         << "Enter a name for your Skin.";
+        QTest::newRow("a dot inside a name") << "a.b"
+                                             << "";
+        QTest::newRow("a leading dot before letters") << ".Ocean"
+                                                      << "";
         QTest::newRow("western letters") << QString::fromUtf8("Été €") << "";
         QTest::newRow("device name inside a longer word") << "Console"
                                                           << "";
@@ -152,6 +164,42 @@ private slots:
             QVERIFY2(got.isEmpty(), qPrintable(got));
         else
             QVERIFY2(got.contains(problem), qPrintable(got));
+    }
+
+    // The host runs on Windows: each of the five files' full path, with its terminator, must
+    // stay within 260 characters. The Console bitmap's ending, "Console.bmp", is the longest.
+    void namesTheHostCanOpen_data() {
+        QTest::addColumn<QString>("windowsHost");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("problem"); // empty when the name is allowed
+        const QString programFiles = QStringLiteral("C:\\Program Files\\Norvo 7");
+        const QString fits217 = QStringLiteral("at most 217 characters");
+        // 24 + "\Skins\" 7 + name + "Console.bmp" 11 + terminator 1 <= 260: 217.
+        QTest::newRow("longest that fits") << programFiles << 217 << QString();
+        QTest::newRow("one more") << programFiles << 218 << fits217;
+        QTest::newRow("220 characters, as reported") << programFiles << 220 << fits217;
+        QTest::newRow("240 characters: no file would open") << programFiles << 240 << fits217;
+        QTest::newRow("host folder ending in a backslash: the doubled one counts")
+            << programFiles + u'\\' << 217 << QStringLiteral("at most 216 characters");
+        QTest::newRow("short host folder")
+            << QStringLiteral("C:\\N7") << 237 << QStringLiteral("at most 236 characters");
+        QTest::newRow("host folder too deep for any name")
+            << QStringLiteral("C:\\") + QString(240, u'd') << 1 << QStringLiteral("too deep");
+        QTest::newRow("Windows path not known: no limit") << QString() << 300 << QString();
+    }
+    void namesTheHostCanOpen() {
+        QFETCH(QString, windowsHost);
+        QFETCH(int, length);
+        QFETCH(QString, problem);
+        const QString name(length, u'n');
+        const QString got = skinPathProblem(windowsHost, name);
+        if (problem.isEmpty()) {
+            QVERIFY2(got.isEmpty(), qPrintable(got));
+            const QString longest = windowsHost + "\\Skins\\" + name + "Console.bmp";
+            QVERIFY(windowsHost.isEmpty() || longest.size() + 1 <= 260);
+        } else {
+            QVERIFY2(got.contains(problem), qPrintable(got));
+        }
     }
 
     void pathsAreJoinedAsPlainStrings() {
@@ -217,11 +265,56 @@ private slots:
         QCOMPARE(QDir(f.skins()).entryList(QDir::Files).size(), 5);
     }
 
+    // The host's file system ignores letter case: a Skins folder spelt "skins" is its Skins
+    // folder, and "quad" is the skin "Quad".
+    void skinsFolderAndSkinNamesIgnoreLetterCase() {
+        Fixture f;
+        QVERIFY(QDir(f.host).rename("Skins", "skins"));
+        const QString skins = f.host + "/skins/";
+        exportSkin(f.ws.finishedSurfaces(), f.host, "Quad", f.program);
+        QCOMPARE(QDir(skins).entryList(QDir::Files | QDir::Hidden).size(), 5);
+
+        loadDecodedPicture(f.ws, picture(qRgb(1, 2, 3), qRgb(4, 5, 6)), MenuTint{});
+        const QStringList written = exportSkin(f.ws.finishedSurfaces(), f.host, "quad", f.program);
+        QVERIFY2(written.constFirst().startsWith(skins), qPrintable(written.constFirst()));
+        const QStringList left = QDir(skins).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QCOMPARE(left.size(), 5);
+#ifndef Q_OS_WIN
+        // Where the file system keeps both spellings apart, the one just saved is left.
+        QCOMPARE(left, (QStringList{"quad.skn", "quadChat.bmp", "quadConsole.bmp", "quadMain.bmp",
+                                    "quadScene.bmp"}));
+#endif
+        QImage main(skins + "quadMain.bmp");
+        QCOMPARE(main.convertToFormat(QImage::Format_RGB32),
+                 f.ws.finishedSurfaces()[SurfaceId::Main]);
+    }
+
+    // A save killed part way leaves its temporaries; the next save of the name removes
+    // them, and nothing else.
+    void leftoversOfAKilledSaveAreRemoved() {
+        Fixture f;
+        const QStringList leftovers = {"OceanScene.bmp.Ab12Cd", "OceanMain.bmp.zzzzzz",
+                                       "oceanconsole.bmp.000000", "Ocean.skn.q1w2e3"};
+        const QStringList kept = {"OtherMain.bmp.abcdef", "OceanScene.bmp.keep",
+                                  "OceanScene.bmp.abcdefg", "OceanScene.bmp"};
+        for (const QString& name : leftovers + kept)
+            writeAll(f.skins() + name, "left");
+        exportSkin(f.ws.finishedSurfaces(), f.host, "Ocean", f.program);
+        QStringList expected =
+            kept + QStringList{"OceanMain.bmp", "OceanChat.bmp", "OceanConsole.bmp", "Ocean.skn"};
+        expected.sort();
+        QCOMPARE(QDir(f.skins()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    }
+
     void failuresLeaveTheEarlierSkinWhole_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
         QTest::newRow("refused name") << "name"
                                       << "control characters";
+        QTest::newRow("name too long for the host's Windows folder") << "longname"
+                                                                     << "at most";
+        QTest::newRow("name of blanks only") << "blanks"
+                                             << "Enter a name for your Skin.";
         QTest::newRow("no picture loaded yet") << "nopicture"
                                                << "Load an image first";
         QTest::newRow("skins folder missing") << "noskins"
@@ -248,8 +341,15 @@ private slots:
         SkinWorkspace empty;
         const SkinWorkspace* ws = &f.ws;
         QString host = f.host;
+        QString windowsHost;
         if (fault == "name")
             name = "Oce\x01an";
+        else if (fault == "longname") {
+            // On Windows the host folder itself, a temporary folder, is the one that counts.
+            name = QString(250, u'n');
+            windowsHost = "C:\\Program Files\\Norvo 7";
+        } else if (fault == "blanks")
+            name = "  ";
         else if (fault == "nopicture")
             ws = &empty;
         else if (fault == "noskins")
@@ -272,7 +372,7 @@ private slots:
         const auto before = f.snapshot();
 
         try {
-            exportSkin(ws->finishedSurfaces(), host, name, f.program);
+            exportSkin(ws->finishedSurfaces(), host, name, f.program, windowsHost);
             QFAIL("the export succeeded");
         } catch (const ExportError& e) {
             QVERIFY2(e.message().contains(message), qPrintable(e.message()));

@@ -8,6 +8,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
+
 using namespace PictureFixtures;
 using namespace VarnelProcess;
 
@@ -18,9 +26,11 @@ const QStringList SkinFiles = {QStringLiteral("OceanMain.bmp"), QStringLiteral("
                                QStringLiteral("Ocean.skn")};
 
 enum class Expect { Skin, Refused };
+enum class Special { Fifo, Socket, Device };
 
 } // namespace
 Q_DECLARE_METATYPE(Expect)
+Q_DECLARE_METATYPE(Special)
 namespace {
 
 QImage uniform(QSize size, QRgb colour) {
@@ -72,6 +82,9 @@ private slots:
     void badPicture();
     void unusableName_data();
     void unusableName();
+    void notAFile_data();
+    void notAFile();
+    void nameNotValidUtf8Loads();
 };
 
 void tst_BadInput::badPicture_data() {
@@ -221,6 +234,89 @@ void tst_BadInput::unusableName() {
                      .arg(name) &&
         QDir(skins).isEmpty();
     QVERIFY2(refused, qPrintable(describe(o)));
+}
+
+// Things with a name that are not files: opening a FIFO waits for a writer, a device never
+// ends. Each is refused at once, and nothing is written.
+void tst_BadInput::notAFile_data() {
+    QTest::addColumn<Special>("special");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("FIFO with no writer") << Special::Fifo << "it is a FIFO, not a file";
+    QTest::newRow("socket") << Special::Socket << "it is a socket, not a file";
+    QTest::newRow("device /dev/zero") << Special::Device << "it is a device, not a file";
+}
+
+void tst_BadInput::notAFile() {
+#ifndef Q_OS_UNIX
+    QSKIP("FIFOs, sockets and /dev are POSIX");
+#else
+    QFETCH(Special, special);
+    QFETCH(QString, reason);
+
+    const QString root = m_dir.filePath(QStringLiteral("special%1").arg(++m_case));
+    const QString skins = root + QStringLiteral("/Host/Skins");
+    QVERIFY(QDir().mkpath(skins));
+    QString picture = root + QStringLiteral("/f.jpg");
+    switch (special) {
+    case Special::Fifo:
+        QCOMPARE(::mkfifo(QFile::encodeName(picture).constData(), 0600), 0);
+        break;
+    case Special::Socket: {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(fd >= 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(picture);
+        QVERIFY(std::size_t(name.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
+        const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        ::close(fd); // the socket file stays
+        QVERIFY(bound);
+        break;
+    }
+    case Special::Device:
+        picture = QStringLiteral("/dev/zero");
+        break;
+    }
+
+    const Outcome o =
+        run(QStringLiteral(VARNEL_EXECUTABLE),
+            {QStringLiteral("--export"), QStringLiteral("Ocean"), QStringLiteral("--host-folder"),
+             root + QStringLiteral("/Host"), picture},
+            config());
+    QVERIFY2(o.finished && !o.crashed && o.status == 1 && o.out.isEmpty(), qPrintable(describe(o)));
+    QCOMPARE(o.err, QStringLiteral("The picture could not be loaded: %1 (cannot be opened: %2)\n")
+                        .arg(picture, reason));
+    QVERIFY(QDir(skins).isEmpty());
+#endif
+}
+
+// Linux names are bytes: "caf\xe9.jpg", written by a Latin-1 system, is a name that is not
+// valid UTF-8. The program gets its bytes from the command line and opens exactly them.
+void tst_BadInput::nameNotValidUtf8Loads() {
+#ifndef Q_OS_UNIX
+    QSKIP("Windows names are UTF-16");
+#else
+    const QString root = m_dir.filePath(QStringLiteral("latin1"));
+    const QString skins = root + QStringLiteral("/Host/Skins");
+    QVERIFY(QDir().mkpath(skins));
+    QVERIFY(VarnelProcess::writeFile(root + QStringLiteral("/plain.jpg"),
+                                     jpeg(uniform(QSize(16, 16), qRgb(40, 150, 140)))));
+    // The name's bytes are made and passed by the shell: a QString cannot hold them.
+    QCOMPARE(shell(QStringLiteral("mv '%1/plain.jpg' '%1'/$'caf\\351.jpg'").arg(root)), 0);
+    const Outcome o = run(QStringLiteral("bash"),
+                          {QStringLiteral("-c"),
+                           QStringLiteral("exec \"$1\" --export Ocean --host-folder \"$0/Host\" "
+                                          "\"$0\"/$'caf\\351.jpg'"),
+                           root, QStringLiteral(VARNEL_EXECUTABLE)},
+                          config());
+    // QTemporaryDir, going by QString names, cannot remove it.
+    shell(QStringLiteral("rm '%1'/$'caf\\351.jpg'").arg(root));
+    QVERIFY2(o.finished && !o.crashed && o.status == 0, qPrintable(describe(o)));
+    const QStringList written = QDir(skins).entryList(QDir::Files);
+    QCOMPARE(QSet<QString>(written.begin(), written.end()),
+             QSet<QString>(SkinFiles.begin(), SkinFiles.end()));
+#endif
 }
 
 QTEST_GUILESS_MAIN(tst_BadInput)

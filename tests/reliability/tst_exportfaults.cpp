@@ -32,6 +32,8 @@ enum class Fault {
     ReadOnlySkinsFolder, //
     ReadOnlyFile,        // one existing file of the skin is read-only
     SkinsFolderIsAFile,  //
+    OtherOwnersFile,     // a shared (sticky) Skins folder; one file belongs to another user
+    BusyFile,            // one file is a mount point: renaming over it fails, nothing warns
     SkinsFolderMissing,  //
     TemplateMissing,     // no DefaultSkin.txt beside the program
     TemplateIsAFolder,   //
@@ -98,7 +100,9 @@ class tst_ExportFaults : public QObject {
     QString m_noTemplate;     // varnel alone
     QString m_templateFolder; // varnel beside a folder named DefaultSkin.txt
     QString m_newPicture;
-    Skin m_old, m_new;
+    QString m_otherProgram; // makes m_other
+    QString m_otherPicture;
+    Skin m_old, m_new, m_other;
     bool m_root = false;
     Denial m_denial = Denial::Impossible;
     bool m_canMountTmpfs = false;
@@ -145,6 +149,7 @@ private slots:
     void failedSyncIsReported_data();
     void failedSyncIsReported();
     void saveOfFiveFilesWaitsOnTheDiskAtMostTwice();
+    void concurrentExportsLeaveOneWholeSet();
 };
 
 void tst_ExportFaults::initTestCase() {
@@ -178,6 +183,16 @@ void tst_ExportFaults::initTestCase() {
     for (qsizetype i = 0; i < SkinFiles.size(); ++i)
         QVERIFY2(!m_old[i].isEmpty() && m_old[i] != m_new[i], qPrintable(SkinFiles[i]));
     makeWorldReadable(m_program);
+    // A third skin from a small picture, quick to make again and again.
+    m_otherPicture = m_dir.filePath(QStringLiteral("other.bmp"));
+    QVERIFY(PictureFixtures::writeFile(
+        m_otherPicture, PictureFixtures::bmp(PictureFixtures::noise(QSize(640, 480), 5),
+                                             PictureFixtures::BmpLayout::Rgb24)));
+    m_otherProgram = m_dir.filePath(QStringLiteral("other-program"));
+    m_other = makeSkin(m_otherProgram, m_otherPicture, templ + "\r\nOtherSkin=1");
+    QCOMPARE(m_other.size(), SkinFiles.size());
+    for (qsizetype i = 0; i < SkinFiles.size(); ++i)
+        QVERIFY2(m_other[i] != m_old[i] && m_other[i] != m_new[i], qPrintable(SkinFiles[i]));
 
     m_noTemplate = m_dir.filePath(QStringLiteral("no-template"));
     QVERIFY(copyProgram(m_noTemplate));
@@ -238,6 +253,12 @@ void tst_ExportFaults::faultLeavesEarlierSkinWhole_data() {
     QTest::newRow("read-only existing chat bitmap")
         << Fault::ReadOnlyFile << 2
         << notWritten("OceanChat\\.bmp", "Existing file <skins>/OceanChat\\.bmp is not writable");
+    QTest::newRow("shared skins folder, scene bitmap of another user: nothing replaced")
+        << Fault::OtherOwnersFile << 1
+        << notWritten("OceanScene\\.bmp", "it belongs to another user, and only its owner may "
+                                          "replace it in this shared folder");
+    QTest::newRow("scene bitmap busy: the main bitmap, already replaced, is put back")
+        << Fault::BusyFile << 1 << notWritten("OceanScene\\.bmp", "Device or resource busy");
     QTest::newRow("skins folder is a file")
         << Fault::SkinsFolderIsAFile << 0
         << QStringLiteral("^The skin could not be saved: the Skins folder <skins>/ is a file, "
@@ -360,6 +381,39 @@ void tst_ExportFaults::faultLeavesEarlierSkinWhole() {
                                       QFileDevice::ReadOther | QFileDevice::WriteOther);
         denyWrites(skins + u'/' + SkinFiles[amount], false);
         break;
+    case Fault::OtherOwnersFile:
+        if (m_denial != Denial::OtherUser)
+            QSKIP("Needs root and setpriv: the program runs as another user than the file's");
+        QVERIFY(writeSkin(skins, m_old));
+        makeWorldReadable(root);
+        makeWorldReadable(host);
+        // Anyone may write every file; all but one belong to the user who saves.
+        for (qsizetype i = 0; i < SkinFiles.size(); ++i) {
+            const QString file = skins + u'/' + SkinFiles[i];
+            QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ReadOther | QFileDevice::WriteOther);
+            if (i != amount)
+                QCOMPARE(shell(QStringLiteral("chown %1:%1 '%2'").arg(Nobody).arg(file)), 0);
+        }
+        QCOMPARE(shell(QStringLiteral("chmod 1777 '%1'").arg(skins)), 0);
+        wrapper = {QStringLiteral("setpriv"), QStringLiteral("--reuid=%1").arg(Nobody),
+                   QStringLiteral("--regid=%1").arg(Nobody), QStringLiteral("--clear-groups"),
+                   QStringLiteral("--")};
+        break;
+    case Fault::BusyFile: {
+        if (!m_canMountTmpfs)
+            QSKIP("Cannot bind-mount here (needs root or user namespaces)");
+        QVERIFY(writeSkin(skins, m_old));
+        // Renaming over a mount point fails; the file itself stays writable, so nothing
+        // before the replacement can tell.
+        wrapper = {QStringLiteral("unshare"),
+                   QStringLiteral("-m"),
+                   QStringLiteral("bash"),
+                   QStringLiteral("-c"),
+                   QStringLiteral("mount --bind \"$0\" \"$0\" || exit 97; exec \"$@\""),
+                   skins + u'/' + SkinFiles[amount]};
+        break;
+    }
     case Fault::SkinsFolderIsAFile:
         earlierSkin = false;
         QVERIFY(writeFile(skins, "not a folder"));
@@ -444,6 +498,7 @@ void tst_ExportFaults::killedWhileWritingLeavesEveryFileWhole() {
 
     struct Counts {
         int runs = 0, allOld = 0, allNew = 0, mixed = 0, finished = 0, leftovers = 0;
+        int cleanedUp = 0; // runs after which the next save removed what was left
         QStringList leftoverNames;
     };
     Counts random, atCommit;
@@ -495,12 +550,25 @@ void tst_ExportFaults::killedWhileWritingLeavesEveryFileWhole() {
             names.append(QRegularExpression::escape(name));
         const QRegularExpression temporary(QStringLiteral("^(%1)\\.\\w{6}$").arg(names.join(u'|')));
         for (const QString& other : state.others) {
+            // The lock a killed save held; the next save takes it over.
+            if (other == SkinName.toLower() + QStringLiteral(".skn.lock"))
+                continue;
             // A temporary the kill left behind: one of the five names plus a suffix, so the
             // host, which looks for .skn and .bmp files, never reads it.
             QVERIFY2(temporary.match(other).hasMatch(), qPrintable(other));
             ++counts.leftovers;
             counts.leftoverNames.append(other);
         }
+        if (state.others.isEmpty())
+            return;
+        // The next save of the name takes over the lock and removes what the kill left.
+        const Outcome again = run(program, arguments(host), config());
+        QVERIFY2(again.status == 0 && !again.crashed, qPrintable(describe(again)));
+        const SkinState next = readState(skins);
+        for (qsizetype i = 0; i < SkinFiles.size(); ++i)
+            QVERIFY2(next.files[i] == m_new[i], qPrintable(SkinFiles[i]));
+        QCOMPARE(next.others, QStringList());
+        ++counts.cleanedUp;
     };
 
     for (int i = 0; i < 60; ++i) {
@@ -516,9 +584,9 @@ void tst_ExportFaults::killedWhileWritingLeavesEveryFileWhole() {
 
     const auto report = [](const char* what, const Counts& c) {
         qInfo("%s: %d runs: %d all old, %d all new (%d of them finished before the kill), %d "
-              "mixed; %d leftover temporaries%s%s",
+              "mixed; %d leftover files%s%s; the next save cleaned up after %d runs",
               what, c.runs, c.allOld, c.allNew, c.finished, c.mixed, c.leftovers,
-              c.leftovers ? ": " : "", qPrintable(c.leftoverNames.join(u' ')));
+              c.leftovers ? ": " : "", qPrintable(c.leftoverNames.join(u' ')), c.cleanedUp);
     };
     qInfo("an uninterrupted export takes %lld ms here", span / 1000);
     report("killed at a random moment of the run", random);
@@ -606,6 +674,54 @@ void tst_ExportFaults::saveOfFiveFilesWaitsOnTheDiskAtMostTwice() {
     // One line per call; a call another thread interrupts is finished on a second line.
     const qsizetype waits = calls.count(u'\n') - calls.count(QStringLiteral("resumed>"));
     QVERIFY2(waits >= 1 && waits <= 2, qPrintable(calls));
+}
+
+// Two exports of one name started together, again and again: each waits for the other, so
+// the skin left is wholly one of them, never a mix, and both report success.
+void tst_ExportFaults::concurrentExportsLeaveOneWholeSet() {
+    const QString host = m_dir.filePath(QStringLiteral("concurrent"));
+    const QString skins = host + QStringLiteral("/Skins");
+    const QString oldPicture = m_dir.filePath(QStringLiteral("old.bmp"));
+    const QStringList oldArguments = {QStringLiteral("--export"),
+                                      SkinName,
+                                      QStringLiteral("--hue"),
+                                      QStringLiteral("30"),
+                                      QStringLiteral("--host-folder"),
+                                      host,
+                                      oldPicture};
+    QStringList otherArguments = oldArguments;
+    otherArguments.last() = m_otherPicture;
+
+    int oldWon = 0, otherWon = 0;
+    constexpr int Trials = 40;
+    for (int trial = 0; trial < Trials; ++trial) {
+        QDir(host).removeRecursively();
+        QVERIFY(writeSkin(skins, m_new));
+        QProcess first, second;
+        first.setProcessEnvironment(environment(config()));
+        second.setProcessEnvironment(environment(config()));
+        // Alternate which starts first.
+        QProcess& a = trial % 2 ? second : first;
+        QProcess& b = trial % 2 ? first : second;
+        a.start(programIn(m_dir.filePath(QStringLiteral("old-program"))), oldArguments);
+        b.start(programIn(m_otherProgram), otherArguments);
+        for (QProcess* p : {&a, &b}) {
+            QVERIFY(p->waitForFinished(HangGuardMs));
+            QVERIFY2(p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0,
+                     p->readAllStandardError().constData());
+        }
+        const SkinState state = readState(skins);
+        Skin left;
+        for (const std::optional<QByteArray>& file : state.files)
+            left.append(file.value_or(QByteArray()));
+        QVERIFY2(left == m_old || left == m_other, qPrintable(QStringLiteral("trial %1: a mixed "
+                                                                             "set")
+                                                                  .arg(trial)));
+        ++(left == m_old ? oldWon : otherWon);
+        QCOMPARE(state.others, QStringList());
+    }
+    qInfo("%d trials: the skin left was wholly the first's %d times, wholly the other's %d times",
+          Trials, oldWon, otherWon);
 }
 
 QTEST_GUILESS_MAIN(tst_ExportFaults)
