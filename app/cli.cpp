@@ -1,7 +1,6 @@
 #include "app/cli.h"
 
 #include "app/consoleoutput.h"
-#include "app/hostfoldersearch.h"
 #include "app/workingmemory.h"
 #include "compose/imaging.h"
 #include "compose/picturefile.h"
@@ -10,6 +9,7 @@
 #include "export/skinexport.h"
 #include "export/skinname.h"
 #include "export/stagemarks.h"
+#include "host/hostfoldersearch.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "app/loadstep.h"
 
 #include "app/dialogs.h"
-#include "app/hostfolder.h"
+#include "host/hostfolder.h"
 
 HostFolderSearch runLoadStep(Dialogs& dialogs) {
     // Only the empty text is missing: blanks are a folder name like any other. Where the

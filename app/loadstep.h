@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/hostfoldersearch.h"
+#include "host/hostfoldersearch.h"
 
 class Dialogs;
 

@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
-#include "app/hostfolder.h"
 #include "app/loadstep.h"
 #include "app/screenfit.h"
 #include "app/varnel.h"
+#include "host/hostfolder.h"
 
 #include <QScreen>
 

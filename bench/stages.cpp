@@ -15,10 +15,10 @@
 #include "export/skinexport.h"
 
 #include "app/dialogs.h"
-#include "app/hostfoldersearch.h"
 #include "app/startup.h"
 #include "app/varnel.h"
-#include "app/wineregistry.h"
+#include "host/hostfoldersearch.h"
+#include "host/wineregistry.h"
 #include <QApplication>
 #include <QWindow>
 

@@ -3,8 +3,8 @@
 // a hand-edited settings file can hold it; the last kind writes the input as the settings
 // file itself and reads it the way start-up does.
 
-#include "app/registryvalue.h"
 #include "fuzz/fuzzsupport.h"
+#include "host/registryvalue.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 // one of its statuses, with data exactly when it found the value, and the same whether the
 // lines end in LF or CR LF.
 
-#include "app/wineregistry.h"
 #include "fuzz/fuzzsupport.h"
+#include "host/wineregistry.h"
 
 #include <QByteArray>
 

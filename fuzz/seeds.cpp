@@ -133,9 +133,9 @@ void wineRegistrySeeds() {
     const QString t = QStringLiteral("fuzz_wineregistry");
     const QByteArray whole(1, '\0');
     const QByteArray lines(1, '\1');
-    // From the file Wine saved in tests/app/make-wine-fixture: its header, the first key
+    // From the file Wine saved in tests/host/make-wine-fixture: its header, the first key
     // with hex data continued on further lines, and the host's key.
-    QFile real(QStringLiteral(VARNEL_SOURCE_DIR "/tests/app/data/wine-system.reg"));
+    QFile real(QStringLiteral(VARNEL_SOURCE_DIR "/tests/host/data/wine-system.reg"));
     if (real.open(QIODevice::ReadOnly)) {
         const QByteArray file = real.readAll();
         const auto section = [&](qsizetype inside) {

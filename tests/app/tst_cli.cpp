@@ -2,7 +2,7 @@
 #include "compose/skinworkspace.h"
 #include "compose/tintsuggestion.h"
 #include "export/skinexport.h"
-#include "wineprefixfixture.h"
+#include "tests/host/wineprefixfixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "app/hostfolder.h"
+#include "host/hostfolder.h"
 #include "app/loadstep.h"
-#include "app/registryvalue.h"
-#include "app/shellfolders.h"
+#include "host/registryvalue.h"
+#include "host/shellfolders.h"
 #include "fakedialogs.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/shellfolders.h"
+#include "host/shellfolders.h"
 
 #include <QStandardPaths>
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #ifndef Q_OS_WIN
-#include "app/wineprefix.h"
+#include "host/wineprefix.h"
 #endif
 
 // The search for the host folder, with what it found and where it looked.

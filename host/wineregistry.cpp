@@ -1,4 +1,4 @@
-#include "app/wineregistry.h"
+#include "host/wineregistry.h"
 
 #include <QList>
 #include <QString>

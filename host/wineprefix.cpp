@@ -1,6 +1,6 @@
-#include "app/wineprefix.h"
+#include "host/wineprefix.h"
 
-#include "app/hostfoldersearch.h"
+#include "host/hostfoldersearch.h"
 
 #include <QDir>
 #include <QFile>

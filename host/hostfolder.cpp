@@ -1,4 +1,4 @@
-#include "app/hostfolder.h"
+#include "host/hostfolder.h"
 
 namespace Module1 {
 

@@ -1,4 +1,4 @@
-#include "app/wineregistry.h"
+#include "host/wineregistry.h"
 
 #include <QFile>
 #include <QtTest>
@@ -220,7 +220,7 @@ private slots:
             QCOMPARE(value.data.typeId(), data.typeId());
     }
 
-    // The file Wine itself saved after `wine reg add ... /reg:32` (tests/app/make-wine-fixture).
+    // The file Wine itself saved after `wine reg add ... /reg:32` (tests/host/make-wine-fixture).
     void realWineFile_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("name");

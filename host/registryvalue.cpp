@@ -1,4 +1,4 @@
-#include "app/registryvalue.h"
+#include "host/registryvalue.h"
 
 #include <QCoreApplication>
 #include <QFile>

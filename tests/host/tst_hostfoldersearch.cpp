@@ -1,8 +1,8 @@
-#include "app/hostfolder.h"
-#include "app/hostfoldersearch.h"
 #include "app/loadstep.h"
-#include "fakedialogs.h"
-#include "wineprefixfixture.h"
+#include "host/hostfolder.h"
+#include "host/hostfoldersearch.h"
+#include "tests/app/fakedialogs.h"
+#include "tests/host/wineprefixfixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #ifndef Q_OS_WIN
-#include "app/wineprefix.h"
+#include "host/wineprefix.h"
 #endif
 
 using WinePrefixFixture::makePrefix;

@@ -1,6 +1,6 @@
-#include "app/hostfoldersearch.h"
+#include "host/hostfoldersearch.h"
 
-#include "app/registryvalue.h"
+#include "host/registryvalue.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #ifndef Q_OS_WIN
-#include "app/wineregistry.h"
+#include "host/wineregistry.h"
 #endif
 
 namespace {
