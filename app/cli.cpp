@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QTextStream>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -69,15 +70,21 @@ std::optional<FocusPoint> parseFocus(const QString& text) {
     return FocusPoint{values[0], values[1]};
 }
 
-struct TintOption {
-    QCommandLineOption option;
-    qint16 value = 0;
+// Every option the command line knows, defined once: what --help lists and what the
+// check reads.
+struct CommandLineOptions {
+    QCommandLineOption exportName;
+    std::array<QCommandLineOption, 3> tints; // --hue, --saturation, --lightness
+    QCommandLineOption tint;
+    QCommandLineOption fit;
+    QCommandLineOption focus;
+    QCommandLineOption hostFolder;
+    QCommandLineOption where;
 };
 
-} // namespace
-
-ParsedCommandLine parseCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
+// The define step: the description, the options in the order --help lists them and the
+// picture argument (--help and --version are added after them).
+CommandLineOptions defineCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Turns one picture into a skin for Norvo 7.\n\n"
                        "Without --export, opens the window (with PICTURE already loaded when "
@@ -86,66 +93,62 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                        "With --export, makes the skin NAME from PICTURE and writes it "
                        "into the host's Skins folder, as Load Image and Save Skin do.\n"
                        "With --where, prints the host folder and where it was found."));
-    const QCommandLineOption exportOption(QStringLiteral("export"),
-                                          QStringLiteral("Make the skin <name> and save it."),
-                                          QStringLiteral("name"));
-    TintOption tints[] = {
+    CommandLineOptions options{
+        QCommandLineOption(QStringLiteral("export"),
+                           QStringLiteral("Make the skin <name> and save it."),
+                           QStringLiteral("name")),
         {QCommandLineOption(QStringLiteral("hue"),
                             QStringLiteral("Menu hue, -100 to 100 (default 0)."),
-                            QStringLiteral("N"), QStringLiteral("0"))},
-        {QCommandLineOption(QStringLiteral("saturation"),
+                            QStringLiteral("N"), QStringLiteral("0")),
+         QCommandLineOption(QStringLiteral("saturation"),
                             QStringLiteral("Menu saturation, -100 to 100 (default 0)."),
-                            QStringLiteral("N"), QStringLiteral("0"))},
-        {QCommandLineOption(QStringLiteral("lightness"),
+                            QStringLiteral("N"), QStringLiteral("0")),
+         QCommandLineOption(QStringLiteral("lightness"),
                             QStringLiteral("Menu lightness, -100 to 100 (default 0)."),
                             QStringLiteral("N"), QStringLiteral("0"))},
+        QCommandLineOption(
+            QStringLiteral("tint"),
+            QStringLiteral("With the value auto: a tint suggested from the picture, instead of "
+                           "--hue, --saturation and --lightness; the tint is printed."),
+            QStringLiteral("auto")),
+        QCommandLineOption(
+            QStringLiteral("fit"),
+            QStringLiteral("How the picture meets each window: stretch (the whole picture, "
+                           "distorted to the window's shape; the default) or fill (cropped to the "
+                           "window's shape, undistorted)."),
+            QStringLiteral("stretch|fill"), QStringLiteral("stretch")),
+        QCommandLineOption(
+            QStringLiteral("focus"),
+            QStringLiteral("With --fit fill: the picture point every crop is centred on, as "
+                           "fractions of its width and height, 0 to 1 each (default 0.5,0.5)."),
+            QStringLiteral("X,Y")),
+        QCommandLineOption(
+            QStringLiteral("host-folder"),
+            QStringLiteral("The host's folder (holding Skins); default: the one --where shows."),
+            QStringLiteral("dir")),
+        QCommandLineOption(
+            QStringLiteral("where"),
+            QStringLiteral("Print the host folder and where it was found (the settings file or a "
+                           "Wine prefix), or where it was looked for.")),
     };
-    const QCommandLineOption tintOption(
-        QStringLiteral("tint"),
-        QStringLiteral("With the value auto: a tint suggested from the picture, instead of "
-                       "--hue, --saturation and --lightness; the tint is printed."),
-        QStringLiteral("auto"));
-    const QCommandLineOption fitOption(
-        QStringLiteral("fit"),
-        QStringLiteral("How the picture meets each window: stretch (the whole picture, "
-                       "distorted to the window's shape; the default) or fill (cropped to the "
-                       "window's shape, undistorted)."),
-        QStringLiteral("stretch|fill"), QStringLiteral("stretch"));
-    const QCommandLineOption focusOption(
-        QStringLiteral("focus"),
-        QStringLiteral("With --fit fill: the picture point every crop is centred on, as "
-                       "fractions of its width and height, 0 to 1 each (default 0.5,0.5)."),
-        QStringLiteral("X,Y"));
-    const QCommandLineOption hostOption(
-        QStringLiteral("host-folder"),
-        QStringLiteral("The host's folder (holding Skins); default: the one --where shows."),
-        QStringLiteral("dir"));
-    const QCommandLineOption whereOption(
-        QStringLiteral("where"),
-        QStringLiteral("Print the host folder and where it was found (the settings file or a "
-                       "Wine prefix), or where it was looked for."));
-    parser.addOption(exportOption);
-    for (const TintOption& t : tints)
-        parser.addOption(t.option);
-    parser.addOption(tintOption);
-    parser.addOption(fitOption);
-    parser.addOption(focusOption);
-    parser.addOption(hostOption);
-    parser.addOption(whereOption);
+    parser.addOption(options.exportName);
+    for (const QCommandLineOption& t : options.tints)
+        parser.addOption(t);
+    parser.addOption(options.tint);
+    parser.addOption(options.fit);
+    parser.addOption(options.focus);
+    parser.addOption(options.hostFolder);
+    parser.addOption(options.where);
     parser.addPositionalArgument(QStringLiteral("picture"),
                                  QStringLiteral("A BMP or JPEG picture (any format Qt reads)."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
+    return options;
+}
 
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
-        return {std::nullopt, std::nullopt, parser.helpText().trimmed(), 0};
-    if (parser.isSet(versionOption))
-        return {std::nullopt, std::nullopt,
-                QStringLiteral("varnel %1").arg(QCoreApplication::applicationVersion()), 0};
-
-    if (parser.isSet(whereOption)) {
+// The check step, on arguments that parsed: each value within its range, the options that
+// need one another together, then the export or the window they ask for.
+ParsedCommandLine checkCommandLine(const QCommandLineParser& parser,
+                                   const CommandLineOptions& options) {
+    if (parser.isSet(options.where)) {
         if (parser.optionNames().size() > 1 || !parser.positionalArguments().isEmpty())
             return usageError(QStringLiteral("--where takes no other options or arguments."));
         ParsedCommandLine where;
@@ -155,61 +158,63 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
 
     ExportRequest request;
     bool anyTint = false;
-    for (TintOption& t : tints) {
+    std::array<qint16, 3> tintValues{};
+    for (std::size_t i = 0; i < options.tints.size(); ++i) {
+        const QCommandLineOption& t = options.tints[i];
         bool ok = false;
-        const int value = parser.value(t.option).toInt(&ok);
+        const int value = parser.value(t).toInt(&ok);
         if (!ok || value < -100 || value > 100)
             return usageError(QStringLiteral("--%1 must be a whole number from -100 to 100, not "
                                              "\"%2\".")
-                                  .arg(t.option.names().constFirst(), parser.value(t.option)));
-        t.value = qint16(value);
-        anyTint = anyTint || parser.isSet(t.option);
+                                  .arg(t.names().constFirst(), parser.value(t)));
+        tintValues[i] = qint16(value);
+        anyTint = anyTint || parser.isSet(t);
     }
-    request.tint = MenuTint{tints[0].value, tints[1].value, tints[2].value};
-    if (parser.isSet(tintOption)) {
-        if (parser.value(tintOption) != QLatin1String("auto"))
+    request.tint = MenuTint{tintValues[0], tintValues[1], tintValues[2]};
+    if (parser.isSet(options.tint)) {
+        if (parser.value(options.tint) != QLatin1String("auto"))
             return usageError(QStringLiteral("--tint accepts only \"auto\", not \"%1\".")
-                                  .arg(parser.value(tintOption)));
+                                  .arg(parser.value(options.tint)));
         if (anyTint)
             return usageError(QStringLiteral("--tint auto cannot be combined with --hue, "
                                              "--saturation or --lightness."));
         request.suggestTint = true;
     }
 
-    const QString fit = parser.value(fitOption);
+    const QString fit = parser.value(options.fit);
     if (fit == QLatin1String("fill"))
         request.framing.fit = Fit::Fill;
     else if (fit != QLatin1String("stretch"))
         return usageError(QStringLiteral("--fit must be stretch or fill, not \"%1\".").arg(fit));
-    if (parser.isSet(focusOption)) {
+    if (parser.isSet(options.focus)) {
         if (request.framing.fit != Fit::Fill)
             return usageError(QStringLiteral("--focus works only with --fit fill."));
-        const std::optional<FocusPoint> focus = parseFocus(parser.value(focusOption));
+        const std::optional<FocusPoint> focus = parseFocus(parser.value(options.focus));
         if (!focus)
             return usageError(QStringLiteral("--focus must be two numbers from 0 to 1 as X,Y, "
                                              "not \"%1\".")
-                                  .arg(parser.value(focusOption)));
+                                  .arg(parser.value(options.focus)));
         request.framing.focus = *focus;
     }
-    if (parser.isSet(hostOption)) {
+    if (parser.isSet(options.hostFolder)) {
         // An empty folder would put the skins into "/Skins/" or fall back on the lookup
         // without saying so.
-        if (parser.value(hostOption).isEmpty())
+        if (parser.value(options.hostFolder).isEmpty())
             return usageError(QStringLiteral("--host-folder needs a folder, not an empty text."));
-        request.hostFolder = parser.value(hostOption);
+        request.hostFolder = parser.value(options.hostFolder);
     }
 
     const QStringList pictures = parser.positionalArguments();
     if (pictures.size() > 1)
         return usageError(QStringLiteral("only one PICTURE can be given."));
 
-    if (!parser.isSet(exportOption)) {
+    if (!parser.isSet(options.exportName)) {
         // The picture options act on the picture: without one, the ones that need it are
         // refused rather than dropped.
         if (pictures.isEmpty() && request.suggestTint)
             return usageError(QStringLiteral("--tint auto needs a PICTURE to suggest the tint "
                                              "from."));
-        if (pictures.isEmpty() && parser.isSet(focusOption))
+        if (pictures.isEmpty() && parser.isSet(options.focus))
             return usageError(QStringLiteral("--focus needs a PICTURE to centre on."));
         WindowRequest window;
         if (!pictures.isEmpty())
@@ -217,9 +222,9 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         if (anyTint)
             window.tint = request.tint;
         window.suggestTint = request.suggestTint;
-        if (parser.isSet(fitOption))
+        if (parser.isSet(options.fit))
             window.fit = request.framing.fit;
-        if (parser.isSet(focusOption))
+        if (parser.isSet(options.focus))
             window.focus = request.framing.focus;
         window.hostFolder = request.hostFolder;
         ParsedCommandLine parsed;
@@ -230,8 +235,28 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     if (pictures.isEmpty())
         return usageError(QStringLiteral("--export needs a PICTURE to make the skin from."));
     request.picture = pictures.constFirst();
-    request.skinName = parser.value(exportOption);
+    request.skinName = parser.value(options.exportName);
     return {request, std::nullopt, QString(), 0};
+}
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const CommandLineOptions options = defineCommandLine(parser);
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+
+    // The parse step: unknown options and missing values are usage errors; help and version
+    // answer before any value is checked.
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
+        return {std::nullopt, std::nullopt, parser.helpText().trimmed(), 0};
+    if (parser.isSet(versionOption))
+        return {std::nullopt, std::nullopt,
+                QStringLiteral("varnel %1").arg(QCoreApplication::applicationVersion()), 0};
+    return checkCommandLine(parser, options);
 }
 
 int runExport(const ExportRequest& request) {
