@@ -173,7 +173,7 @@ void recordAndForward(QtMsgType type, const QMessageLogContext& context, const Q
 
 Q_DECLARE_METATYPE(Make)
 
-class tst_Loader : public QObject {
+class TestLoader : public QObject {
     Q_OBJECT
 
 private slots:
@@ -206,13 +206,13 @@ private:
     QTemporaryDir m_dir;
 };
 
-void tst_Loader::initTestCase() {
+void TestLoader::initTestCase() {
     QVERIFY(m_dir.isValid());
     // In front of the test log, as a program's own handler would be.
     forwarded().next = qInstallMessageHandler(recordAndForward);
 }
 
-void tst_Loader::readsVariant_data() {
+void TestLoader::readsVariant_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QImage>("expected");
@@ -332,7 +332,7 @@ void tst_Loader::readsVariant_data() {
                                   << JpegTolerance;
 }
 
-void tst_Loader::readsVariant() {
+void TestLoader::readsVariant() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, fileName);
     QFETCH(QImage, expected);
@@ -356,7 +356,7 @@ void tst_Loader::readsVariant() {
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 }
 
-void tst_Loader::jpegAsQtReadsIt_data() {
+void TestLoader::jpegAsQtReadsIt_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QSize>("cover");
 
@@ -394,7 +394,7 @@ void tst_Loader::jpegAsQtReadsIt_data() {
             << withExifOrientation(jpeg(photo), orientation) << surface;
 }
 
-void tst_Loader::jpegAsQtReadsIt() {
+void TestLoader::jpegAsQtReadsIt() {
     // The reader decodes JPEGs itself; what it gives must be exactly what Qt's JPEG reader
     // gave for the same request, down to the resolution and the colour space.
     QFETCH(QByteArray, bytes);
@@ -438,7 +438,7 @@ void tst_Loader::jpegAsQtReadsIt() {
     }
 }
 
-void tst_Loader::decodesNoSmallerThanTheCover_data() {
+void TestLoader::decodesNoSmallerThanTheCover_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QSize>("cover");
@@ -473,7 +473,7 @@ void tst_Loader::decodesNoSmallerThanTheCover_data() {
         << board;
 }
 
-void tst_Loader::decodesNoSmallerThanTheCover() {
+void TestLoader::decodesNoSmallerThanTheCover() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, fileName);
     QFETCH(QSize, cover);
@@ -500,7 +500,7 @@ void tst_Loader::decodesNoSmallerThanTheCover() {
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 }
 
-void tst_Loader::rejectsWithReason_data() {
+void TestLoader::rejectsWithReason_data() {
     QTest::addColumn<Make>("make");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("fileName");
@@ -577,7 +577,7 @@ void tst_Loader::rejectsWithReason_data() {
         << "damaged";
 }
 
-void tst_Loader::rejectsWithReason() {
+void TestLoader::rejectsWithReason() {
     QFETCH(Make, make);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, fileName);
@@ -609,7 +609,7 @@ void tst_Loader::rejectsWithReason() {
     QVERIFY2(given.startsWith(reason), qPrintable(outcome));
 }
 
-void tst_Loader::nativeNamesKeepTheirBytes_data() {
+void TestLoader::nativeNamesKeepTheirBytes_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("validUtf8");
     QTest::newRow("plain") << QByteArray("photo.jpg") << true;
@@ -624,7 +624,7 @@ void tst_Loader::nativeNamesKeepTheirBytes_data() {
     QTest::newRow("UTF-8 beside a stray byte") << QByteArray("\xc3\xa9\xe9\xc3\xa9") << false;
 }
 
-void tst_Loader::nativeNamesKeepTheirBytes() {
+void TestLoader::nativeNamesKeepTheirBytes() {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, validUtf8);
     const QString path = pathFromNativeBytes(bytes);
@@ -644,7 +644,7 @@ void tst_Loader::nativeNamesKeepTheirBytes() {
 #endif
 }
 
-void tst_Loader::survivesOddBitmap_data() {
+void TestLoader::survivesOddBitmap_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QSize>("claimed");
 
@@ -716,7 +716,7 @@ void tst_Loader::survivesOddBitmap_data() {
     QTest::newRow("os/2 bitmap array") << QByteArray("BA").append(QByteArray(60, '\0')) << size;
 }
 
-void tst_Loader::survivesOddBitmap() {
+void TestLoader::survivesOddBitmap() {
     QFETCH(QByteArray, bytes);
     QFETCH(QSize, claimed);
 
@@ -736,7 +736,7 @@ void tst_Loader::survivesOddBitmap() {
     }
 }
 
-void tst_Loader::loadFileKeepsEarlierImageOnFailure_data() {
+void TestLoader::loadFileKeepsEarlierImageOnFailure_data() {
     QTest::addColumn<QByteArray>("bytes"); // empty: the file does not exist
 
     BmpInfo huge;
@@ -749,7 +749,7 @@ void tst_Loader::loadFileKeepsEarlierImageOnFailure_data() {
     QTest::newRow("jpeg cut inside its headers") << baseline.left(firstScanOffset(baseline) + 4);
 }
 
-void tst_Loader::loadFileKeepsEarlierImageOnFailure() {
+void TestLoader::loadFileKeepsEarlierImageOnFailure() {
     QFETCH(QByteArray, bytes);
 
     const QImage earlier = stripedQuadrants(QSize(9, 6));
@@ -776,7 +776,7 @@ void tst_Loader::loadFileKeepsEarlierImageOnFailure() {
     QCOMPARE(control.Picture(), earlier);
 }
 
-void tst_Loader::concurrentReadsLeaveOtherMessagesAlone() {
+void TestLoader::concurrentReadsLeaveOtherMessagesAlone() {
     // Two threads read at once, one a cut JPEG and one a good JPEG, while a third logs.
     const QImage busy = noise(QSize(256, 256));
     const QByteArray whole = jpeg(busy);
@@ -844,5 +844,5 @@ void tst_Loader::concurrentReadsLeaveOtherMessagesAlone() {
     QVERIFY2(forwarded().jpegDecoder.isEmpty(), qPrintable(forwarded().jpegDecoder.join('\n')));
 }
 
-QTEST_GUILESS_MAIN(tst_Loader)
+QTEST_GUILESS_MAIN(TestLoader)
 #include "tst_loader.moc"

@@ -65,7 +65,7 @@ bool near(QRgb a, QRgb b, int tolerance) {
 
 // Damaged, lying and odd pictures, and names Windows cannot store, given to the real
 // command line: it ends normally, says what it did, and writes nothing when it refuses.
-class tst_BadInput : public QObject {
+class TestBadInput : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -87,7 +87,7 @@ private slots:
     void nameNotValidUtf8Loads();
 };
 
-void tst_BadInput::badPicture_data() {
+void TestBadInput::badPicture_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<Expect>("expect");
@@ -154,7 +154,7 @@ void tst_BadInput::badPicture_data() {
                                 << "sixteen.bmp" << Expect::Skin << QString() << teal << 8;
 }
 
-void tst_BadInput::badPicture() {
+void TestBadInput::badPicture() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, fileName);
     QFETCH(Expect, expect);
@@ -201,7 +201,7 @@ void tst_BadInput::badPicture() {
     }
 }
 
-void tst_BadInput::unusableName_data() {
+void TestBadInput::unusableName_data() {
     QTest::addColumn<QString>("name");
 
     // Windows opens the device for these names with any extension after them: "con..skn"
@@ -213,7 +213,7 @@ void tst_BadInput::unusableName_data() {
     QTest::newRow("device name alone, any case") << "pRn";
 }
 
-void tst_BadInput::unusableName() {
+void TestBadInput::unusableName() {
     QFETCH(QString, name);
 
     const QString root = m_dir.filePath(QStringLiteral("name%1").arg(++m_case));
@@ -238,7 +238,7 @@ void tst_BadInput::unusableName() {
 
 // Things with a name that are not files: opening a FIFO waits for a writer, a device never
 // ends. Each is refused at once, and nothing is written.
-void tst_BadInput::notAFile_data() {
+void TestBadInput::notAFile_data() {
     QTest::addColumn<Special>("special");
     QTest::addColumn<QString>("reason");
     QTest::newRow("FIFO with no writer") << Special::Fifo << "it is a FIFO, not a file";
@@ -246,7 +246,7 @@ void tst_BadInput::notAFile_data() {
     QTest::newRow("device /dev/zero") << Special::Device << "it is a device, not a file";
 }
 
-void tst_BadInput::notAFile() {
+void TestBadInput::notAFile() {
 #ifndef Q_OS_UNIX
     QSKIP("FIFOs, sockets and /dev are POSIX");
 #else
@@ -293,7 +293,7 @@ void tst_BadInput::notAFile() {
 
 // Linux names are bytes: "caf\xe9.jpg", written by a Latin-1 system, is a name that is not
 // valid UTF-8. The program gets its bytes from the command line and opens exactly them.
-void tst_BadInput::nameNotValidUtf8Loads() {
+void TestBadInput::nameNotValidUtf8Loads() {
 #ifndef Q_OS_UNIX
     QSKIP("Windows names are UTF-16");
 #else
@@ -319,5 +319,5 @@ void tst_BadInput::nameNotValidUtf8Loads() {
 #endif
 }
 
-QTEST_GUILESS_MAIN(tst_BadInput)
+QTEST_GUILESS_MAIN(TestBadInput)
 #include "tst_badinput.moc"

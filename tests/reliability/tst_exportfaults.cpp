@@ -92,7 +92,7 @@ void makeWorldReadable(const QString& path) {
 
 } // namespace
 
-class tst_ExportFaults : public QObject {
+class TestExportFaults : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -152,7 +152,7 @@ private slots:
     void concurrentExportsLeaveOneWholeSet();
 };
 
-void tst_ExportFaults::initTestCase() {
+void TestExportFaults::initTestCase() {
 #ifndef Q_OS_UNIX
     QSKIP("The faults are made with a POSIX shell, file-size limits and signals");
 #endif
@@ -228,7 +228,7 @@ void tst_ExportFaults::initTestCase() {
           m_canTrace ? "available" : "unavailable");
 }
 
-void tst_ExportFaults::faultLeavesEarlierSkinWhole_data() {
+void TestExportFaults::faultLeavesEarlierSkinWhole_data() {
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<int>("amount");      // blocks for ulimit -f; file index for ReadOnlyFile
     QTest::addColumn<QString>("message"); // pattern; <skins>/ and <program>/: their folders
@@ -278,7 +278,7 @@ void tst_ExportFaults::faultLeavesEarlierSkinWhole_data() {
                           "<program>/DefaultSkin\\.txt is a folder, not a file\\.$");
 }
 
-void tst_ExportFaults::faultLeavesEarlierSkinWhole() {
+void TestExportFaults::faultLeavesEarlierSkinWhole() {
     QFETCH(Fault, fault);
     QFETCH(int, amount);
     QFETCH(QString, message);
@@ -461,7 +461,7 @@ void tst_ExportFaults::faultLeavesEarlierSkinWhole() {
 // replaced by a rename of a complete temporary, so a file is always whole, old or new. The
 // five renames follow one another, so a kill between two of them leaves a skin whose files
 // come from both exports.
-void tst_ExportFaults::killedWhileWritingLeavesEveryFileWhole() {
+void TestExportFaults::killedWhileWritingLeavesEveryFileWhole() {
     const QString host = m_dir.filePath(QStringLiteral("killed"));
     const QString skins = host + QStringLiteral("/Skins");
     const QString program = programIn(m_program);
@@ -595,7 +595,7 @@ void tst_ExportFaults::killedWhileWritingLeavesEveryFileWhole() {
 
 // The disk reports an error when the new files, or the renames, are made durable. strace
 // makes the calls fail as a failing disk would.
-void tst_ExportFaults::failedSyncIsReported_data() {
+void TestExportFaults::failedSyncIsReported_data() {
     QTest::addColumn<QString>("failing"); // the system calls that fail with EIO
     QTest::addColumn<bool>("replaced");   // the new skin is in place afterwards
     QTest::addColumn<QString>("message"); // pattern; empty: the save succeeds
@@ -615,7 +615,7 @@ void tst_ExportFaults::failedSyncIsReported_data() {
         << QStringLiteral("syncfs") << true << QString();
 }
 
-void tst_ExportFaults::failedSyncIsReported() {
+void TestExportFaults::failedSyncIsReported() {
     QFETCH(QString, failing);
     QFETCH(bool, replaced);
     QFETCH(QString, message);
@@ -646,7 +646,7 @@ void tst_ExportFaults::failedSyncIsReported() {
 
 // Each wait on the disk costs a cache flush, milliseconds on a slow disk: the five new files
 // are made durable together, then the five renames.
-void tst_ExportFaults::saveOfFiveFilesWaitsOnTheDiskAtMostTwice() {
+void TestExportFaults::saveOfFiveFilesWaitsOnTheDiskAtMostTwice() {
     if (!m_canTrace)
         QSKIP("strace cannot run the program here");
     const QString host = m_dir.filePath(QStringLiteral("traced"));
@@ -678,7 +678,7 @@ void tst_ExportFaults::saveOfFiveFilesWaitsOnTheDiskAtMostTwice() {
 
 // Two exports of one name started together, again and again: each waits for the other, so
 // the skin left is wholly one of them, never a mix, and both report success.
-void tst_ExportFaults::concurrentExportsLeaveOneWholeSet() {
+void TestExportFaults::concurrentExportsLeaveOneWholeSet() {
     const QString host = m_dir.filePath(QStringLiteral("concurrent"));
     const QString skins = host + QStringLiteral("/Skins");
     const QString oldPicture = m_dir.filePath(QStringLiteral("old.bmp"));
@@ -724,5 +724,5 @@ void tst_ExportFaults::concurrentExportsLeaveOneWholeSet() {
           Trials, oldWon, otherWon);
 }
 
-QTEST_GUILESS_MAIN(tst_ExportFaults)
+QTEST_GUILESS_MAIN(TestExportFaults)
 #include "tst_exportfaults.moc"

@@ -27,7 +27,7 @@ const QColor untouched(90, 90, 90); // what the image held before
 
 } // namespace
 
-class tst_SliderDrawing : public QObject {
+class TestSliderDrawing : public QObject {
     Q_OBJECT
 
 private slots:
@@ -38,7 +38,7 @@ private slots:
     void edgeOnOneSide();
 };
 
-void tst_SliderDrawing::oleColors_data() {
+void TestSliderDrawing::oleColors_data() {
     QTest::addColumn<quint32>("ole");
     QTest::addColumn<QColor>("color");
 
@@ -53,13 +53,13 @@ void tst_SliderDrawing::oleColors_data() {
     QTest::newRow("index the scheme lacks") << 0x80000063u << QColor(Qt::black);
 }
 
-void tst_SliderDrawing::oleColors() {
+void TestSliderDrawing::oleColors() {
     QFETCH(quint32, ole);
     QFETCH(QColor, color);
     QCOMPARE(OleColor::toColor(ole, testPalette()), color);
 }
 
-void tst_SliderDrawing::edges_data() {
+void TestSliderDrawing::edges_data() {
     QTest::addColumn<quint32>("edge");
     // Colours of the outer ring (top, bottom) and of the ring inside it (top, bottom).
     QTest::addColumn<QColor>("outerTop");
@@ -78,7 +78,7 @@ void tst_SliderDrawing::edges_data() {
     QTest::newRow("no edge (style 4)") << 0u << untouched << untouched << untouched << untouched;
 }
 
-void tst_SliderDrawing::edges() {
+void TestSliderDrawing::edges() {
     QFETCH(quint32, edge);
     QFETCH(QColor, outerTop);
     QFETCH(QColor, outerBottom);
@@ -110,7 +110,7 @@ void tst_SliderDrawing::edges() {
     QCOMPARE(at(5, 4), untouched); // the middle is not filled
 }
 
-void tst_SliderDrawing::edgeOnOneSide() {
+void TestSliderDrawing::edgeOnOneSide() {
     QImage image(6, 6, QImage::Format_RGB32);
     image.fill(untouched);
     {
@@ -122,5 +122,5 @@ void tst_SliderDrawing::edgeOnOneSide() {
     QCOMPARE(image.pixelColor(3, 5), untouched);
 }
 
-QTEST_MAIN(tst_SliderDrawing)
+QTEST_MAIN(TestSliderDrawing)
 #include "tst_slider_drawing.moc"

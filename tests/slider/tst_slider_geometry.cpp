@@ -10,7 +10,7 @@ Q_DECLARE_METATYPE(OptionalInt)
 Q_DECLARE_METATYPE(OptionalFloat)
 Q_DECLARE_METATYPE(PixelRect)
 
-class tst_SliderGeometry : public QObject {
+class TestSliderGeometry : public QObject {
     Q_OBJECT
 
 private slots:
@@ -30,7 +30,7 @@ private slots:
     void keepTipOnScreen();
 };
 
-void tst_SliderGeometry::rounding_data() {
+void TestSliderGeometry::rounding_data() {
     QTest::addColumn<double>("x");
     QTest::addColumn<qint32>("nearest");
     QTest::addColumn<qint32>("half");
@@ -43,7 +43,7 @@ void tst_SliderGeometry::rounding_data() {
     QTest::newRow("thumb width 25") << 25.0 << 25 << 12;
 }
 
-void tst_SliderGeometry::rounding() {
+void TestSliderGeometry::rounding() {
     QFETCH(double, x);
     QFETCH(qint32, nearest);
     QFETCH(qint32, half);
@@ -51,7 +51,7 @@ void tst_SliderGeometry::rounding() {
     QCOMPARE(halve(x), half);
 }
 
-void tst_SliderGeometry::positionForValue_data() {
+void TestSliderGeometry::positionForValue_data() {
     QTest::addColumn<qint32>("orientation");
     QTest::addColumn<double>("travel");
     QTest::addColumn<qint32>("value");
@@ -73,7 +73,7 @@ void tst_SliderGeometry::positionForValue_data() {
         << 0 << 84.0 << std::numeric_limits<qint32>::min() << 1 << 10 << OptionalFloat();
 }
 
-void tst_SliderGeometry::positionForValue() {
+void TestSliderGeometry::positionForValue() {
     QFETCH(qint32, orientation);
     QFETCH(double, travel);
     QFETCH(qint32, value);
@@ -83,7 +83,7 @@ void tst_SliderGeometry::positionForValue() {
     QCOMPARE(SliderGeometry::positionForValue(orientation, travel, value, min, range), position);
 }
 
-void tst_SliderGeometry::valueForPosition_data() {
+void TestSliderGeometry::valueForPosition_data() {
     QTest::addColumn<qint32>("orientation");
     QTest::addColumn<double>("travel");
     QTest::addColumn<float>("position");
@@ -104,7 +104,7 @@ void tst_SliderGeometry::valueForPosition_data() {
     QTest::newRow("other orientation") << 3 << 84.0 << 10.0f << 0 << 10 << OptionalInt();
 }
 
-void tst_SliderGeometry::valueForPosition() {
+void TestSliderGeometry::valueForPosition() {
     QFETCH(qint32, orientation);
     QFETCH(double, travel);
     QFETCH(float, position);
@@ -114,7 +114,7 @@ void tst_SliderGeometry::valueForPosition() {
     QCOMPARE(SliderGeometry::valueForPosition(orientation, travel, position, min, range), value);
 }
 
-void tst_SliderGeometry::outerSizeAndThumbPlacement_data() {
+void TestSliderGeometry::outerSizeAndThumbPlacement_data() {
     QTest::addColumn<qint32>("orientation");
     QTest::addColumn<bool>("railInUse");
     QTest::addColumn<QSize>("rail");
@@ -144,7 +144,7 @@ void tst_SliderGeometry::outerSizeAndThumbPlacement_data() {
         << QPoint(0, 2);
 }
 
-void tst_SliderGeometry::outerSizeAndThumbPlacement() {
+void TestSliderGeometry::outerSizeAndThumbPlacement() {
     QFETCH(qint32, orientation);
     QFETCH(bool, railInUse);
     QFETCH(QSize, rail);
@@ -161,7 +161,7 @@ void tst_SliderGeometry::outerSizeAndThumbPlacement() {
     QCOMPARE(thumbCrossPosition(2, railInUse, rail, thumb), std::nullopt);
 }
 
-void tst_SliderGeometry::railGroove_data() {
+void TestSliderGeometry::railGroove_data() {
     QTest::addColumn<qint32>("orientation");
     QTest::addColumn<QSize>("surface");
     QTest::addColumn<QSize>("thumb");
@@ -177,7 +177,7 @@ void tst_SliderGeometry::railGroove_data() {
         << 0 << QSize(10, 1) << QSize(1, 1) << PixelRect{-2, -1, 11, 3};
 }
 
-void tst_SliderGeometry::railGroove() {
+void TestSliderGeometry::railGroove() {
     QFETCH(qint32, orientation);
     QFETCH(QSize, surface);
     QFETCH(QSize, thumb);
@@ -185,7 +185,7 @@ void tst_SliderGeometry::railGroove() {
     QCOMPARE(SliderGeometry::railGroove(orientation, surface, thumb), groove);
 }
 
-void tst_SliderGeometry::tipPlacement_data() {
+void TestSliderGeometry::tipPlacement_data() {
     QTest::addColumn<qint32>("orientation");
     QTest::addColumn<QPoint>("origin");
     QTest::addColumn<QPointF>("thumbAt");
@@ -206,7 +206,7 @@ void tst_SliderGeometry::tipPlacement_data() {
         << 5 << QPoint(100, 200) << QPointF(45.5, 0) << 6 << QRect(0, 0, 10, 24);
 }
 
-void tst_SliderGeometry::tipPlacement() {
+void TestSliderGeometry::tipPlacement() {
     QFETCH(qint32, orientation);
     QFETCH(QPoint, origin);
     QFETCH(QPointF, thumbAt);
@@ -218,7 +218,7 @@ void tst_SliderGeometry::tipPlacement() {
     QCOMPARE(QRect(placement.position, placement.size), tip);
 }
 
-void tst_SliderGeometry::keepTipOnScreen_data() {
+void TestSliderGeometry::keepTipOnScreen_data() {
     QTest::addColumn<qint32>("orientation");
     QTest::addColumn<QRect>("tip");   // as placed beside the thumb
     QTest::addColumn<QRect>("thumb"); // on the screen
@@ -248,7 +248,7 @@ void tst_SliderGeometry::keepTipOnScreen_data() {
         << 5 << QRect(0, -30, 10, 24) << thumb << QRect(0, -30, 10, 24);
 }
 
-void tst_SliderGeometry::keepTipOnScreen() {
+void TestSliderGeometry::keepTipOnScreen() {
     QFETCH(qint32, orientation);
     QFETCH(QRect, tip);
     QFETCH(QRect, thumb);
@@ -258,5 +258,5 @@ void tst_SliderGeometry::keepTipOnScreen() {
     QCOMPARE(QRect(placement.position, placement.size), kept);
 }
 
-QTEST_GUILESS_MAIN(tst_SliderGeometry)
+QTEST_GUILESS_MAIN(TestSliderGeometry)
 #include "tst_slider_geometry.moc"

@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-class tst_PropertyBag : public QObject {
+class TestPropertyBag : public QObject {
     Q_OBJECT
 
 private slots:
@@ -18,7 +18,7 @@ private slots:
     void parseErrorNamesTheLine();
 };
 
-void tst_PropertyBag::namesMatchWithoutRegardToCase() {
+void TestPropertyBag::namesMatchWithoutRegardToCase() {
     PropertyBag bag;
     bag.writeInt(QStringLiteral("Min"), -100, 0);
     QCOMPARE(bag.readInt(QStringLiteral("min"), 0), -100);
@@ -30,7 +30,7 @@ void tst_PropertyBag::namesMatchWithoutRegardToCase() {
     QCOMPARE(bag.readInt(QStringLiteral("Min"), 0), -50);
 }
 
-void tst_PropertyBag::readsGiveDefaultsForAbsentNames() {
+void TestPropertyBag::readsGiveDefaultsForAbsentNames() {
     const PropertyBag bag;
     QCOMPARE(bag.readInt(QStringLiteral("Max"), 10), 10);
     QCOMPARE(bag.readBool(QStringLiteral("Enabled"), true), true);
@@ -39,7 +39,7 @@ void tst_PropertyBag::readsGiveDefaultsForAbsentNames() {
     QCOMPARE(bag.readPicture(QStringLiteral("RailImage"), makeRail()), makeRail());
 }
 
-void tst_PropertyBag::writingTheDefaultStoresNothing() {
+void TestPropertyBag::writingTheDefaultStoresNothing() {
     PropertyBag bag;
     bag.writeInt(QStringLiteral("Max"), 10, 10);
     bag.writeBool(QStringLiteral("Enabled"), true, true);
@@ -54,7 +54,7 @@ void tst_PropertyBag::writingTheDefaultStoresNothing() {
     QCOMPARE(bag.readInt(QStringLiteral("Max"), 10), 10);
 }
 
-void tst_PropertyBag::readOfAnotherTypeFails() {
+void TestPropertyBag::readOfAnotherTypeFails() {
     PropertyBag bag;
     bag.writeBool(QStringLiteral("Min"), true, false);
     QVERIFY_THROWS_EXCEPTION(PropertyBagError, bag.readInt(QStringLiteral("min"), 0));
@@ -66,14 +66,14 @@ void tst_PropertyBag::readOfAnotherTypeFails() {
     }
 }
 
-void tst_PropertyBag::invalidNameIsRefused() {
+void TestPropertyBag::invalidNameIsRefused() {
     PropertyBag bag;
     QVERIFY_THROWS_EXCEPTION(PropertyBagError, bag.writeInt(QStringLiteral("two words"), 1, 0));
     QVERIFY_THROWS_EXCEPTION(PropertyBagError, bag.writeInt(QString(), 1, 0));
     QVERIFY(bag.isEmpty());
 }
 
-void tst_PropertyBag::textRoundTripKeepsEveryValue() {
+void TestPropertyBag::textRoundTripKeepsEveryValue() {
     PropertyBag bag;
     bag.writeInt(QStringLiteral("_extentx"), 3096, 0);
     bag.writeInt(QStringLiteral("min"), std::numeric_limits<qint32>::min(), 0);
@@ -102,7 +102,7 @@ void tst_PropertyBag::textRoundTripKeepsEveryValue() {
     QCOMPARE(copy.readColor(QStringLiteral("backcolor"), 0), 0x8000000Fu);
 }
 
-void tst_PropertyBag::textAcceptsCommentsBlankLinesAndCrLf() {
+void TestPropertyBag::textAcceptsCommentsBlankLinesAndCrLf() {
     const PropertyBag bag = PropertyBag::fromText("# saved by hand\r\n"
                                                   "\r\n"
                                                   "VarnelPropertyBag 1\r\n"
@@ -114,7 +114,7 @@ void tst_PropertyBag::textAcceptsCommentsBlankLinesAndCrLf() {
     QVERIFY(bag.readPicture(QStringLiteral("mouseicon"), makeThumb()).isNone());
 }
 
-void tst_PropertyBag::parseErrorNamesTheLine_data() {
+void TestPropertyBag::parseErrorNamesTheLine_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("message");
@@ -146,7 +146,7 @@ void tst_PropertyBag::parseErrorNamesTheLine_data() {
                                             << 4 << "'value'";
 }
 
-void tst_PropertyBag::parseErrorNamesTheLine() {
+void TestPropertyBag::parseErrorNamesTheLine() {
     QFETCH(QByteArray, text);
     QFETCH(int, line);
     QFETCH(QString, message);
@@ -161,5 +161,5 @@ void tst_PropertyBag::parseErrorNamesTheLine() {
     }
 }
 
-QTEST_GUILESS_MAIN(tst_PropertyBag)
+QTEST_GUILESS_MAIN(TestPropertyBag)
 #include "tst_slider_propertybag.moc"

@@ -33,7 +33,7 @@ QVariantMap propertiesOf(const ucSlider& slider) {
 
 } // namespace
 
-class tst_ucSlider : public QObject {
+class TestUcSlider : public QObject {
     Q_OBJECT
 
 private slots:
@@ -60,7 +60,7 @@ private slots:
     void enabledChangesNothingOnScreen();
 };
 
-void tst_ucSlider::dispatchIdsNameProperties() {
+void TestUcSlider::dispatchIdsNameProperties() {
     const QMetaEnum ids = QMetaEnum::fromType<ucSlider::DispId>();
     QCOMPARE(ids.keyCount(), 12);
     for (int i = 0; i < ids.keyCount(); ++i) {
@@ -75,7 +75,7 @@ void tst_ucSlider::dispatchIdsNameProperties() {
     QCOMPARE(meta.classInfo(meta.indexOfClassInfo("DefaultProperty")).value(), "Value");
 }
 
-void tst_ucSlider::valueSetterEvents_data() {
+void TestUcSlider::valueSetterEvents_data() {
     QTest::addColumn<qint32>("assign");
     QTest::addColumn<QStringList>("events");
 
@@ -86,7 +86,7 @@ void tst_ucSlider::valueSetterEvents_data() {
     QTest::newRow("the current value") << 5 << QStringList{};
 }
 
-void tst_ucSlider::valueSetterEvents() {
+void TestUcSlider::valueSetterEvents() {
     QFETCH(qint32, assign);
     QFETCH(QStringList, events);
     const auto slider = newSlider();
@@ -97,7 +97,7 @@ void tst_ucSlider::valueSetterEvents() {
     QCOMPARE(slider->Value(), assign);
 }
 
-void tst_ucSlider::sameValueDoesNotRepaint() {
+void TestUcSlider::sameValueDoesNotRepaint() {
     QWidget host;
     host.resize(200, 60);
     auto* slider = new ucSlider(&host);
@@ -118,7 +118,7 @@ void tst_ucSlider::sameValueDoesNotRepaint() {
     QTRY_VERIFY(paints.count > 0);
 }
 
-void tst_ucSlider::reentrantChangeHandler() {
+void TestUcSlider::reentrantChangeHandler() {
     const auto slider = newSlider();
     slider->setOrientation(SliderGeometry::Horizontal);
     slider->setValue(5);
@@ -137,7 +137,7 @@ void tst_ucSlider::reentrantChangeHandler() {
     QCOMPARE(slider->thumbPosition().x(), 100.0 - 16);
 }
 
-void tst_ucSlider::bounds_data() {
+void TestUcSlider::bounds_data() {
     QTest::addColumn<QString>("property");
     QTest::addColumn<qint32>("assign");
     QTest::addColumn<qint32>("value");
@@ -152,7 +152,7 @@ void tst_ucSlider::bounds_data() {
     QTest::newRow("Max above the value") << "Max" << 50 << 8 << QStringList{};
 }
 
-void tst_ucSlider::bounds() {
+void TestUcSlider::bounds() {
     QFETCH(QString, property);
     QFETCH(qint32, assign);
     QFETCH(qint32, value);
@@ -173,7 +173,7 @@ void tst_ucSlider::bounds() {
         QCOMPARE(slider->thumbPosition().x(), 0.0);
 }
 
-void tst_ucSlider::refusedAssignments_data() {
+void TestUcSlider::refusedAssignments_data() {
     QTest::addColumn<QString>("property");
     QTest::addColumn<qint32>("assign");
     QTest::addColumn<int>("error");
@@ -193,7 +193,7 @@ void tst_ucSlider::refusedAssignments_data() {
     QTest::newRow("MousePointer below 16 bits") << "MousePointer" << -32769 << 6;
 }
 
-void tst_ucSlider::refusedAssignments() {
+void TestUcSlider::refusedAssignments() {
     QFETCH(QString, property);
     QFETCH(qint32, assign);
     QFETCH(int, error);
@@ -213,14 +213,14 @@ void tst_ucSlider::refusedAssignments() {
     QCOMPARE(log.events(), QStringList());
 }
 
-void tst_ucSlider::freshInstanceSavesNothing() {
+void TestUcSlider::freshInstanceSavesNothing() {
     const auto slider = newSlider();
     PropertyBag bag;
     slider->WriteProperties(bag);
     QVERIFY2(bag.isEmpty(), bag.toText().constData());
 }
 
-void tst_ucSlider::emptyBagRestoresNewInstanceValues() {
+void TestUcSlider::emptyBagRestoresNewInstanceValues() {
     const auto fresh = newSlider();
     const auto slider = newSlider();
     slider->ReadProperties(mainWindowBag(40));
@@ -236,7 +236,7 @@ void tst_ucSlider::emptyBagRestoresNewInstanceValues() {
     QCOMPARE(slider->thumbSize(), QSize(16, 16));
 }
 
-void tst_ucSlider::saveWritesInOrder() {
+void TestUcSlider::saveWritesInOrder() {
     const auto slider = newSlider();
     slider->setBackColor(0x00C0C0C0);
     slider->setEnabled(false);
@@ -257,7 +257,7 @@ void tst_ucSlider::saveWritesInOrder() {
                                        "ShowValueTip", "Min", "Max", "Value"}));
 }
 
-void tst_ucSlider::bagWithPicturesRoundTrips() {
+void TestUcSlider::bagWithPicturesRoundTrips() {
     const auto original = newSlider();
     original->ReadProperties(mainWindowBag());
     original->setMouseIcon(makeThumb(32, 32));
@@ -284,7 +284,7 @@ void tst_ucSlider::bagWithPicturesRoundTrips() {
     QCOMPARE(copy->RailImage().image().cacheKey(), rail.image().cacheKey());
 }
 
-void tst_ucSlider::restoreRaisesNoEvents() {
+void TestUcSlider::restoreRaisesNoEvents() {
     const auto slider = newSlider();
     slider->setValue(3);
     QSignalSpy change(slider.get(), &ucSlider::Change);
@@ -301,7 +301,7 @@ void tst_ucSlider::restoreRaisesNoEvents() {
     QCOMPARE(change.count(), 0);
 }
 
-void tst_ucSlider::unusableBagIsRefused_data() {
+void TestUcSlider::unusableBagIsRefused_data() {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<int>("error"); // 0: the bag itself is at fault
 
@@ -314,7 +314,7 @@ void tst_ucSlider::unusableBagIsRefused_data() {
     QTest::newRow("picture stored as a number") << QByteArray("RailImage int 3\n") << 0;
 }
 
-void tst_ucSlider::unusableBagIsRefused() {
+void TestUcSlider::unusableBagIsRefused() {
     QFETCH(QByteArray, settings);
     QFETCH(int, error);
     const auto slider = newSlider();
@@ -337,7 +337,7 @@ void tst_ucSlider::unusableBagIsRefused() {
     QCOMPARE(slider->thumbPosition(), thumb);
 }
 
-void tst_ucSlider::layout_data() {
+void TestUcSlider::layout_data() {
     QTest::addColumn<PropertyBag>("settings");
     QTest::addColumn<QSize>("hostSize");
     QTest::addColumn<QSize>("size");
@@ -387,7 +387,7 @@ void tst_ucSlider::layout_data() {
         << zeroWidth << QSize(0, 30) << QSize(26, 25) << QPointF(0, 0) << PixelRect{11, 10, 15, 14};
 }
 
-void tst_ucSlider::layout() {
+void TestUcSlider::layout() {
     QFETCH(PropertyBag, settings);
     QFETCH(QSize, hostSize);
     QFETCH(QSize, size);
@@ -412,7 +412,7 @@ void tst_ucSlider::layout() {
     QCOMPARE(slider->thumbPosition(), thumb);
 }
 
-void tst_ucSlider::drawsRailAndIconThumb() {
+void TestUcSlider::drawsRailAndIconThumb() {
     QWidget host;
     auto* slider = new ucSlider(&host);
     slider->ReadProperties(mainWindowBag());
@@ -435,7 +435,7 @@ void tst_ucSlider::drawsRailAndIconThumb() {
     QCOMPARE(surface.pixel(71, 10), railPixel(69, 7));
 }
 
-void tst_ucSlider::drawsEdgeRailAndButtonThumb() {
+void TestUcSlider::drawsEdgeRailAndButtonThumb() {
     QWidget host;
     auto* slider = new ucSlider(&host);
     slider->resize(100, 30);
@@ -469,7 +469,7 @@ void tst_ucSlider::drawsEdgeRailAndButtonThumb() {
     QCOMPARE(surface.pixel(58, 12), qRgb(9, 9, 9));
 }
 
-void tst_ucSlider::enabledChangesNothingOnScreen() {
+void TestUcSlider::enabledChangesNothingOnScreen() {
     QWidget host;
     auto* slider = new ucSlider(&host);
     slider->ReadProperties(mainWindowBag());
@@ -487,5 +487,5 @@ void tst_ucSlider::enabledChangesNothingOnScreen() {
     QVERIFY(slider->isEnabled()); // the widget itself stays enabled
 }
 
-QTEST_MAIN(tst_ucSlider)
+QTEST_MAIN(TestUcSlider)
 #include "tst_ucslider.moc"

@@ -19,7 +19,7 @@ PropertyBag enabledAt(qint32 value) {
 
 } // namespace
 
-class tst_ucSliderKeyboard : public QObject {
+class TestUcSliderKeyboard : public QObject {
     Q_OBJECT
 
 private slots:
@@ -47,11 +47,11 @@ private:
     QLabel* m_Label = nullptr;
 };
 
-void tst_ucSliderKeyboard::initTestCase() {
+void TestUcSliderKeyboard::initTestCase() {
     muteOffscreenRaiseWarning();
 }
 
-void tst_ucSliderKeyboard::init() {
+void TestUcSliderKeyboard::init() {
     SliderHost host = makeSliderHost();
     m_Host = std::move(host.window);
     m_Other = host.other;
@@ -60,11 +60,11 @@ void tst_ucSliderKeyboard::init() {
     m_Label->setBuddy(m_Slider);
 }
 
-void tst_ucSliderKeyboard::cleanup() {
+void TestUcSliderKeyboard::cleanup() {
     m_Host.reset();
 }
 
-void tst_ucSliderKeyboard::showHost(const PropertyBag& settings) {
+void TestUcSliderKeyboard::showHost(const PropertyBag& settings) {
     m_Slider->resize(117, 25);
     m_Slider->ReadProperties(settings);
     m_Host->show();
@@ -74,7 +74,7 @@ void tst_ucSliderKeyboard::showHost(const PropertyBag& settings) {
     QCOMPARE(QApplication::focusWidget(), m_Slider);
 }
 
-void tst_ucSliderKeyboard::keysSetTheValue_data() {
+void TestUcSliderKeyboard::keysSetTheValue_data() {
     QTest::addColumn<qint32>("start");
     QTest::addColumn<int>("key");
     QTest::addColumn<qint32>("value");
@@ -99,7 +99,7 @@ void tst_ucSliderKeyboard::keysSetTheValue_data() {
     QTest::newRow("another key: nothing") << 0 << int(Qt::Key_A) << 0 << none;
 }
 
-void tst_ucSliderKeyboard::keysSetTheValue() {
+void TestUcSliderKeyboard::keysSetTheValue() {
     QFETCH(qint32, start);
     QFETCH(int, key);
     QFETCH(qint32, value);
@@ -123,7 +123,7 @@ void tst_ucSliderKeyboard::keysSetTheValue() {
              QString::number(value));
 }
 
-void tst_ucSliderKeyboard::aHeldKeySettlesOnce() {
+void TestUcSliderKeyboard::aHeldKeySettlesOnce() {
     showHost(enabledAt(0));
     EventLog log(*m_Slider);
     QSignalSpy settled(m_Slider, &ucSlider::changeSettled);
@@ -149,7 +149,7 @@ void tst_ucSliderKeyboard::aHeldKeySettlesOnce() {
     QCOMPARE(m_Slider->Value(), 3);
 }
 
-void tst_ucSliderKeyboard::keysDoNothingWhileDisabled() {
+void TestUcSliderKeyboard::keysDoNothingWhileDisabled() {
     showHost(mainWindowBag(10));
     EventLog log(*m_Slider);
     QSignalSpy settled(m_Slider, &ucSlider::changeSettled);
@@ -160,7 +160,7 @@ void tst_ucSliderKeyboard::keysDoNothingWhileDisabled() {
     QCOMPARE(settled.count(), 0);
 }
 
-void tst_ucSliderKeyboard::tabReachesOnlyAnEnabledSlider() {
+void TestUcSliderKeyboard::tabReachesOnlyAnEnabledSlider() {
     showHost(mainWindowBag());
     m_Other->setFocus();
     QCOMPARE(m_Slider->focusPolicy(), Qt::NoFocus);
@@ -173,7 +173,7 @@ void tst_ucSliderKeyboard::tabReachesOnlyAnEnabledSlider() {
     QCOMPARE(QApplication::focusWidget(), m_Slider);
 }
 
-void tst_ucSliderKeyboard::focusIsFramedInTheHighlightColour() {
+void TestUcSliderKeyboard::focusIsFramedInTheHighlightColour() {
     showHost(enabledAt(0));
     QPalette palette = m_Slider->palette();
     palette.setColor(QPalette::Highlight, QColor(0, 200, 0));
@@ -199,14 +199,14 @@ void tst_ucSliderKeyboard::focusIsFramedInTheHighlightColour() {
     QCOMPARE(m_Slider->grab().toImage().convertToFormat(QImage::Format_RGB32), unfocused);
 }
 
-void tst_ucSliderKeyboard::noTipForKeys() {
+void TestUcSliderKeyboard::noTipForKeys() {
     showHost(enabledAt(0));
     QTest::keyClick(m_Slider, Qt::Key_PageUp);
     QCOMPARE(m_Slider->Value(), 10);
     QVERIFY(!ucSliderTip::existing() || !ucSliderTip::existing()->isVisible());
 }
 
-void tst_ucSliderKeyboard::accessibleInterface() {
+void TestUcSliderKeyboard::accessibleInterface() {
     showHost(enabledAt(-20));
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(m_Slider);
     QVERIFY(iface);
@@ -227,7 +227,7 @@ void tst_ucSliderKeyboard::accessibleInterface() {
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Hue of the menu"));
 }
 
-void tst_ucSliderKeyboard::settingTheAccessibleValue_data() {
+void TestUcSliderKeyboard::settingTheAccessibleValue_data() {
     QTest::addColumn<double>("set");
     QTest::addColumn<qint32>("value");
     QTest::addColumn<QStringList>("events");
@@ -242,7 +242,7 @@ void tst_ucSliderKeyboard::settingTheAccessibleValue_data() {
     QTest::newRow("the same value: nothing") << 5.0 << 5 << QStringList{} << 0;
 }
 
-void tst_ucSliderKeyboard::settingTheAccessibleValue() {
+void TestUcSliderKeyboard::settingTheAccessibleValue() {
     QFETCH(double, set);
     QFETCH(qint32, value);
     QFETCH(QStringList, events);
@@ -259,7 +259,7 @@ void tst_ucSliderKeyboard::settingTheAccessibleValue() {
     QCOMPARE(settledSpy.count(), settled);
 }
 
-void tst_ucSliderKeyboard::enabledReachesAssistiveTechnology() {
+void TestUcSliderKeyboard::enabledReachesAssistiveTechnology() {
     showHost(mainWindowBag(5));
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(m_Slider);
     QVERIFY(iface->state().disabled);
@@ -275,5 +275,5 @@ void tst_ucSliderKeyboard::enabledReachesAssistiveTechnology() {
     QCOMPARE(m_Slider->Value(), 50);
 }
 
-QTEST_MAIN(tst_ucSliderKeyboard)
+QTEST_MAIN(TestUcSliderKeyboard)
 #include "tst_ucslider_keyboard.moc"

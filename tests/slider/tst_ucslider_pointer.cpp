@@ -43,7 +43,7 @@ Q_DECLARE_METATYPE(Steps)
 
 // A window like the main one: the slider at (50, 40) among other controls, with room around
 // it for the pointer to leave it while a button is held.
-class tst_ucSliderPointer : public QObject {
+class TestUcSliderPointer : public QObject {
     Q_OBJECT
 
 private slots:
@@ -66,26 +66,26 @@ private:
     ucSlider* m_Slider = nullptr;
 };
 
-void tst_ucSliderPointer::init() {
+void TestUcSliderPointer::init() {
     SliderHost host = makeSliderHost();
     m_Host = std::move(host.window);
     m_Other = host.other;
     m_Slider = host.slider;
 }
 
-void tst_ucSliderPointer::cleanup() {
+void TestUcSliderPointer::cleanup() {
     m_Host.reset();
     QVERIFY(!ucSliderTip::existing());
 }
 
-void tst_ucSliderPointer::setUpSlider(const PropertyBag& settings, QSize size) {
+void TestUcSliderPointer::setUpSlider(const PropertyBag& settings, QSize size) {
     m_Slider->resize(size);
     m_Slider->ReadProperties(settings);
     m_Host->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_Host.get()));
 }
 
-void tst_ucSliderPointer::play(const Steps& steps) {
+void TestUcSliderPointer::play(const Steps& steps) {
     QWindow* window = m_Host->windowHandle();
     for (const Step& step : steps) {
         const QPoint at = m_Slider->mapTo(m_Host.get(), step.at);
@@ -103,7 +103,7 @@ void tst_ucSliderPointer::play(const Steps& steps) {
     }
 }
 
-void tst_ucSliderPointer::sequences_data() {
+void TestUcSliderPointer::sequences_data() {
     QTest::addColumn<PropertyBag>("settings");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<Steps>("steps");
@@ -187,7 +187,7 @@ void tst_ucSliderPointer::sequences_data() {
         << QStringList{"Click"} << 0 << QPointF(45.5, 0);
 }
 
-void tst_ucSliderPointer::sequences() {
+void TestUcSliderPointer::sequences() {
     QFETCH(PropertyBag, settings);
     QFETCH(QSize, size);
     QFETCH(Steps, steps);
@@ -205,7 +205,7 @@ void tst_ucSliderPointer::sequences() {
     QVERIFY(!ucSliderTip::existing());
 }
 
-void tst_ucSliderPointer::shiftReachesHandlersByReference() {
+void TestUcSliderPointer::shiftReachesHandlersByReference() {
     setUpSlider(enabled(mainWindowBag()));
     QList<short> seen;
     connect(m_Slider, &ucSlider::MouseDown, this, [&](short& shift) {
@@ -225,7 +225,7 @@ void tst_ucSliderPointer::shiftReachesHandlersByReference() {
     QCOMPARE(seen, (QList<short>{3, 7, 4}));
 }
 
-void tst_ucSliderPointer::valueAssignedDuringDragKeepsThumb() {
+void TestUcSliderPointer::valueAssignedDuringDragKeepsThumb() {
     setUpSlider(enabled(mainWindowBag()));
     EventLog log(*m_Slider);
     play({press(58, 12)});
@@ -238,7 +238,7 @@ void tst_ucSliderPointer::valueAssignedDuringDragKeepsThumb() {
     QCOMPARE(m_Slider->thumbPosition(), QPointF(47.32f, 0));
 }
 
-void tst_ucSliderPointer::disablingDuringDragDoesNotEndIt() {
+void TestUcSliderPointer::disablingDuringDragDoesNotEndIt() {
     setUpSlider(enabled(mainWindowBag()));
     EventLog log(*m_Slider);
     play({press(58, 12)});
@@ -247,7 +247,7 @@ void tst_ucSliderPointer::disablingDuringDragDoesNotEndIt() {
     QCOMPARE(log.events(), (QStringList{"MouseDown", "Change 22", "Click", "MouseUp"}));
 }
 
-void tst_ucSliderPointer::dragRepaintsOnlyTheSlider() {
+void TestUcSliderPointer::dragRepaintsOnlyTheSlider() {
     setUpSlider(enabled(mainWindowBag()));
     QCoreApplication::processEvents();
     PaintCounter host(m_Host.get());
@@ -262,5 +262,5 @@ void tst_ucSliderPointer::dragRepaintsOnlyTheSlider() {
     QCOMPARE(other.count, 0);
 }
 
-QTEST_MAIN(tst_ucSliderPointer)
+QTEST_MAIN(TestUcSliderPointer)
 #include "tst_ucslider_pointer.moc"

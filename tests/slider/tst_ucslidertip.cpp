@@ -23,7 +23,7 @@ PropertyBag enabled(PropertyBag bag) {
 
 } // namespace
 
-class tst_ucSliderTip : public QObject {
+class TestUcSliderTip : public QObject {
     Q_OBJECT
 
 private slots:
@@ -53,11 +53,11 @@ private:
     ucSlider* m_Slider = nullptr;
 };
 
-void tst_ucSliderTip::initTestCase() {
+void TestUcSliderTip::initTestCase() {
     muteOffscreenRaiseWarning();
 }
 
-void tst_ucSliderTip::init() {
+void TestUcSliderTip::init() {
     ucSliderTip::setTextWidthFunction(knownWidth);
     SliderHost host = makeSliderHost();
     m_Host = std::move(host.window);
@@ -65,12 +65,12 @@ void tst_ucSliderTip::init() {
     m_Slider = host.slider;
 }
 
-void tst_ucSliderTip::cleanup() {
+void TestUcSliderTip::cleanup() {
     m_Host.reset();
     ucSliderTip::setTextWidthFunction({});
 }
 
-void tst_ucSliderTip::setUpSlider(const PropertyBag& settings, QPoint origin, QSize size) {
+void TestUcSliderTip::setUpSlider(const PropertyBag& settings, QPoint origin, QSize size) {
     m_Slider->resize(size);
     m_Slider->ReadProperties(settings);
     m_Host->move(origin - m_Slider->pos());
@@ -83,21 +83,21 @@ void tst_ucSliderTip::setUpSlider(const PropertyBag& settings, QPoint origin, QS
     QTRY_COMPARE(m_Slider->mapToGlobal(QPoint(0, 0)), origin);
 }
 
-void tst_ucSliderTip::press(QPoint at) {
+void TestUcSliderTip::press(QPoint at) {
     QTest::mousePress(m_Host->windowHandle(), Qt::LeftButton, {},
                       m_Slider->mapTo(m_Host.get(), at));
 }
 
-void tst_ucSliderTip::moveTo(QPoint at) {
+void TestUcSliderTip::moveTo(QPoint at) {
     QTest::mouseMove(m_Host->windowHandle(), m_Slider->mapTo(m_Host.get(), at));
 }
 
-void tst_ucSliderTip::release(QPoint at) {
+void TestUcSliderTip::release(QPoint at) {
     QTest::mouseRelease(m_Host->windowHandle(), Qt::LeftButton, {},
                         m_Slider->mapTo(m_Host.get(), at));
 }
 
-void tst_ucSliderTip::followsTheThumb_data() {
+void TestUcSliderTip::followsTheThumb_data() {
     QTest::addColumn<PropertyBag>("settings");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QPoint>("pressAt");
@@ -124,7 +124,7 @@ void tst_ucSliderTip::followsTheThumb_data() {
         << "5" << QRect(88, 238, 10, 24);
 }
 
-void tst_ucSliderTip::followsTheThumb() {
+void TestUcSliderTip::followsTheThumb() {
     QFETCH(PropertyBag, settings);
     QFETCH(QSize, size);
     QFETCH(QPoint, pressAt);
@@ -150,7 +150,7 @@ void tst_ucSliderTip::followsTheThumb() {
     QVERIFY(!ucSliderTip::existing());
 }
 
-void tst_ucSliderTip::neverTakesTheFocus() {
+void TestUcSliderTip::neverTakesTheFocus() {
     setUpSlider(enabled(mainWindowBag()), QPoint(100, 200));
     m_Other->setFocus();
     QCOMPARE(QApplication::focusWidget(), m_Other);
@@ -165,7 +165,7 @@ void tst_ucSliderTip::neverTakesTheFocus() {
     QCOMPARE(QApplication::focusWidget(), m_Other);
 }
 
-void tst_ucSliderTip::drawsARaisedFrame() {
+void TestUcSliderTip::drawsARaisedFrame() {
     setUpSlider(enabled(mainWindowBag()), QPoint(100, 200));
     press(QPoint(5, 12));
     ucSliderTip* tip = ucSliderTip::existing();
@@ -189,7 +189,7 @@ void tst_ucSliderTip::drawsARaisedFrame() {
     release(QPoint(5, 12));
 }
 
-void tst_ucSliderTip::hiddenWhenSwitchedOff() {
+void TestUcSliderTip::hiddenWhenSwitchedOff() {
     PropertyBag settings = enabled(mainWindowBag());
     settings.writeBool("ShowValueTip", false, true);
     setUpSlider(settings, QPoint(100, 200));
@@ -205,7 +205,7 @@ void tst_ucSliderTip::hiddenWhenSwitchedOff() {
     QVERIFY(!ucSliderTip::existing());
 }
 
-void tst_ucSliderTip::releaseEndsTipSwitchedOffDuringDrag() {
+void TestUcSliderTip::releaseEndsTipSwitchedOffDuringDrag() {
     setUpSlider(enabled(mainWindowBag()), QPoint(100, 200));
     press(QPoint(58, 12));
     QVERIFY(ucSliderTip::existing());
@@ -217,7 +217,7 @@ void tst_ucSliderTip::releaseEndsTipSwitchedOffDuringDrag() {
     QVERIFY(!ucSliderTip::existing());
 }
 
-void tst_ucSliderTip::destroyingASliderUnloadsTheTip() {
+void TestUcSliderTip::destroyingASliderUnloadsTheTip() {
     QPointer<ucSliderTip> tip = &ucSliderTip::instance();
     tip->show();
     delete m_Slider;
@@ -229,7 +229,7 @@ void tst_ucSliderTip::destroyingASliderUnloadsTheTip() {
     ucSliderTip::unload();
 }
 
-void tst_ucSliderTip::widerTextGivesAWiderLabel() {
+void TestUcSliderTip::widerTextGivesAWiderLabel() {
     ucSliderTip::setTextWidthFunction({});
     ucSliderTip& tip = ucSliderTip::instance();
     QVERIFY(tip.labelWidthFor(QStringLiteral("-100")) > tip.labelWidthFor(QStringLiteral("0")));
@@ -241,7 +241,7 @@ void tst_ucSliderTip::widerTextGivesAWiderLabel() {
     ucSliderTip::unload();
 }
 
-void tst_ucSliderTip::valueIsReadableInEveryPalette_data() {
+void TestUcSliderTip::valueIsReadableInEveryPalette_data() {
     QTest::addColumn<QColor>("text");        // the palette's window text
     QTest::addColumn<QColor>("toolTipBase"); // and its tool-tip colours
     QTest::addColumn<QColor>("toolTipText");
@@ -260,7 +260,7 @@ void tst_ucSliderTip::valueIsReadableInEveryPalette_data() {
         << QColor(Qt::black);
 }
 
-void tst_ucSliderTip::valueIsReadableInEveryPalette() {
+void TestUcSliderTip::valueIsReadableInEveryPalette() {
     QFETCH(QColor, text);
     QFETCH(QColor, toolTipBase);
     QFETCH(QColor, toolTipText);
@@ -288,5 +288,5 @@ void tst_ucSliderTip::valueIsReadableInEveryPalette() {
     QApplication::setPalette(before);
 }
 
-QTEST_MAIN(tst_ucSliderTip)
+QTEST_MAIN(TestUcSliderTip)
 #include "tst_ucslidertip.moc"
