@@ -8,7 +8,7 @@
 //   varnel_bench --make-prefix DIR   (not on Windows)
 
 #include "art/builtinart.h"
-#include "compose/colorvalue.h"
+#include "compose/colourvalue.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 #include "compose/tintsuggestion.h"
@@ -447,7 +447,7 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
             for (int k = 0; k < 4; ++k)
                 finished[k] = Imaging::overlayOutsideKey(surfaces[k].scaled->Picture, tinted[k],
                                                          surfaces[k].templ->Picture,
-                                                         rgbFromColorValue(KeyColor));
+                                                         rgbFromColourValue(KeyColour));
         }));
     add("BMP encode x4", "surfaces", measure(warmup, many, [&] {
             for (int k = 0; k < 4; ++k)
@@ -608,7 +608,7 @@ int runCheck(const QString& picture, const QString& dir, const QString& prefix,
         qint64 keyPixels = 0, keyFar = 0, keySame = 0, art = 0, artColoured = 0, artTinted = 0,
                artMoved = 0;
         double keyDiff = 0;
-        const QRgb magenta = rgbFromColorValue(KeyColor) & 0xFFFFFF;
+        const QRgb magenta = rgbFromColourValue(KeyColour) & 0xFFFFFF;
         for (int y = 0; y < out.height(); ++y)
             for (int x = 0; x < out.width(); ++x) {
                 const QRgb o = out.pixel(x, y), t = templ.pixel(x, y) & 0xFFFFFF;

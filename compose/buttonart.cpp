@@ -1,7 +1,7 @@
 #include "compose/buttonart.h"
 
 #include "art/builtinart.h"
-#include "compose/colorvalue.h"
+#include "compose/colourvalue.h"
 #include "compose/imaging.h"
 
 #include <QPainterPath>
@@ -126,7 +126,7 @@ void measureLabel(const QImage& image, ButtonArt& art) {
 
 ButtonArt measureButton(const QImage& mainTemplate) {
     const QImage image = Imaging::toInternal(mainTemplate);
-    constexpr QRgb key = rgbFromColorValue(KeyColor);
+    constexpr QRgb key = rgbFromColourValue(KeyColour);
     const auto isKey = [](QRgb c) {
         return (c | 0xFF000000u) == key;
     };

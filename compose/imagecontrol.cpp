@@ -18,7 +18,7 @@ void ImageControl::setPicture(const QImage& New_Picture) {
     if (m_merge && !m_image.isNull() && !New_Picture.isNull())
         replaceImage(
             Imaging::overlay(m_image, New_Picture,
-                             m_mergeTransparent ? rgbFromColorValue(m_transparent) : 0xFFFFFFFFu));
+                             m_mergeTransparent ? rgbFromColourValue(m_transparent) : 0xFFFFFFFFu));
     else
         replaceImage(New_Picture.isNull() ? QImage() : Imaging::toInternal(New_Picture));
 }
@@ -33,11 +33,11 @@ void ImageControl::ScaleImage(qint32 mode, qint32 width, qint32 height) {
     replaceImage(Imaging::stretch(m_image, width, height));
 }
 
-void ImageControl::SetMerge(bool on, qint32, qint32, bool transparent, ColorValue transparentColor,
-                            qint16, qint16) {
+void ImageControl::SetMerge(bool on, qint32, qint32, bool transparent,
+                            ColourValue transparentColour, qint16, qint16) {
     m_merge = on;
     m_mergeTransparent = transparent;
-    m_transparent = transparentColor & 0x00FFFFFFu;
+    m_transparent = transparentColour & 0x00FFFFFFu;
 }
 
 void ImageControl::AdjustHsl(qint16 hue, qint16 saturation, qint16 lightness) {
@@ -46,10 +46,10 @@ void ImageControl::AdjustHsl(qint16 hue, qint16 saturation, qint16 lightness) {
     replaceImage(Imaging::adjustHsl(m_image, hue, saturation, lightness));
 }
 
-ColorValue ImageControl::PixelColor(qint32 x, qint32 y) const {
+ColourValue ImageControl::PixelColor(qint32 x, qint32 y) const {
     if (!m_image.valid(x, y))
         throw std::out_of_range("PixelColor: the point lies outside the image");
-    return colorValueFromRgb(m_image.pixel(x, y));
+    return colourValueFromRgb(m_image.pixel(x, y));
 }
 
 void ImageControl::SaveImage() const {

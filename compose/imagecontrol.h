@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compose/colorvalue.h"
+#include "compose/colourvalue.h"
 
 #include <QImage>
 #include <QObject>
@@ -28,12 +28,12 @@ public:
 
     // The style, reserved and opacity values are accepted and have no effect.
     void SetMerge(bool on, qint32 style, qint32 reserved, bool transparent,
-                  ColorValue transparentColor, qint16 opacityA, qint16 opacityB);
+                  ColourValue transparentColour, qint16 opacityA, qint16 opacityB);
 
     void AdjustHsl(qint16 hue, qint16 saturation, qint16 lightness);
 
     // Zero-based from the top-left. Throws std::out_of_range outside the image.
-    ColorValue PixelColor(qint32 x, qint32 y) const;
+    ColourValue PixelColor(qint32 x, qint32 y) const;
 
     QString SavePath() const { return m_savePath; }
     void setSavePath(const QString& New_SavePath) { m_savePath = New_SavePath; }
@@ -50,6 +50,6 @@ private:
     QImage m_image;
     bool m_merge = false;
     bool m_mergeTransparent = true;
-    ColorValue m_transparent = KeyColor;
+    ColourValue m_transparent = KeyColour;
     QString m_savePath;
 };

@@ -1,7 +1,7 @@
 #include "compose/skincomposition.h"
 
 #include "art/builtinart.h"
-#include "compose/colorvalue.h"
+#include "compose/colourvalue.h"
 #include "compose/imaging.h"
 
 #include <QString>
@@ -59,7 +59,7 @@ SkinPictures composeSkin(const SurfacePictures& scaled, MenuTint tint,
         // The see-through pixels are the template's own key pixels, whatever else the tint
         // turned into the colour the key became.
         skin.surfaces[s.id] = Imaging::overlayOutsideKey(scaled[s.id], skin.tinted[s.id], templ,
-                                                         rgbFromColorValue(KeyColor));
+                                                         rgbFromColourValue(KeyColour));
     }
     skin.menuStrip = tintMenuStrip(templates.menuStrip, tint);
     return skin;

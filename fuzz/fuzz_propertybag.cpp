@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const PropertyBagError&) {
         }
         try {
-            bag.readColor(name, 0);
+            bag.readColour(name, 0);
             ++reads;
         } catch (const PropertyBagError&) {
         }

@@ -19,8 +19,8 @@ void drawRing(QPainter& painter, const SliderGeometry::PixelRect& r, const Ring&
     const qint64 height = qint64(r.bottom) - r.top;
     if (width <= 0 || height <= 0)
         return;
-    const QColor light = OleColor::toColor(ring.topLeft, palette);
-    const QColor dark = OleColor::toColor(ring.bottomRight, palette);
+    const QColor light = OleColor::toColour(ring.topLeft, palette);
+    const QColor dark = OleColor::toColour(ring.bottomRight, palette);
     // The dark sides go last, so they own the top-right and bottom-left corners.
     if (sides & Left)
         painter.fillRect(QRect(r.left, r.top, 1, int(height)), light);

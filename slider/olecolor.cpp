@@ -66,7 +66,7 @@ double contrastRatio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor toColor(quint32 ole, const QPalette& palette) {
+QColor toColour(quint32 ole, const QPalette& palette) {
     if ((ole & SystemFlag) == 0)
         return QColor(int(ole & 0xFF), int(ole >> 8 & 0xFF), int(ole >> 16 & 0xFF));
     const quint32 index = ole & ~SystemFlag;

@@ -22,7 +22,7 @@ constexpr quint32 fromRgb(int r, int g, int b) {
 
 // The colour an OLE value stands for, system colours taken from `palette`. An index the scheme
 // does not have gives black, as the system's own colour lookup does.
-QColor toColor(quint32 ole, const QPalette& palette);
+QColor toColour(quint32 ole, const QPalette& palette);
 
 // The contrast between two colours as accessibility guidelines measure it: (L1 + 0.05) /
 // (L2 + 0.05) of their relative luminances, 1 to 21. Text wants at least 4.5.

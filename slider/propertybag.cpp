@@ -210,7 +210,7 @@ bool PropertyBag::readBool(const QString& name, bool defaultValue) const {
     return read<bool>(name, defaultValue);
 }
 
-quint32 PropertyBag::readColor(const QString& name, quint32 defaultValue) const {
+quint32 PropertyBag::readColour(const QString& name, quint32 defaultValue) const {
     return read<quint32>(name, defaultValue);
 }
 
@@ -243,7 +243,7 @@ void PropertyBag::writeBool(const QString& name, bool value, bool defaultValue) 
     store(name, value, value == defaultValue);
 }
 
-void PropertyBag::writeColor(const QString& name, quint32 value, quint32 defaultValue) {
+void PropertyBag::writeColour(const QString& name, quint32 value, quint32 defaultValue) {
     store(name, value, value == defaultValue);
 }
 

@@ -49,14 +49,14 @@ public:
     // Each read throws PropertyBagError when the name holds a value of another type.
     qint32 readInt(const QString& name, qint32 defaultValue) const;
     bool readBool(const QString& name, bool defaultValue) const;
-    quint32 readColor(const QString& name, quint32 defaultValue) const;
+    quint32 readColour(const QString& name, quint32 defaultValue) const;
     SliderPicture readPicture(const QString& name,
                               const SliderPicture& defaultValue = SliderPicture()) const;
 
     // Names are letters, digits and underscores; anything else throws PropertyBagError.
     void writeInt(const QString& name, qint32 value, qint32 defaultValue);
     void writeBool(const QString& name, bool value, bool defaultValue);
-    void writeColor(const QString& name, quint32 value, quint32 defaultValue);
+    void writeColour(const QString& name, quint32 value, quint32 defaultValue);
     void writePicture(const QString& name, const SliderPicture& value,
                       const SliderPicture& defaultValue = SliderPicture());
 

@@ -180,7 +180,7 @@ void ucSlider::InitProperties() {
 void ucSlider::ReadProperties(const PropertyBag& bag) {
     // Everything is read and checked before anything changes: a refused bag leaves the slider
     // as it was.
-    const quint32 backColor = bag.readColor(QStringLiteral("BackColor"), OleColor::ButtonFace);
+    const quint32 backColor = bag.readColour(QStringLiteral("BackColor"), OleColor::ButtonFace);
     const qint32 mousePointer = bag.readInt(QStringLiteral("MousePointer"), PointerDefault);
     const SliderPicture mouseIcon = bag.readPicture(QStringLiteral("MouseIcon"));
     const bool enabled = bag.readBool(QStringLiteral("Enabled"), true);
@@ -236,7 +236,7 @@ void ucSlider::ReadProperties(const PropertyBag& bag) {
 }
 
 void ucSlider::WriteProperties(PropertyBag& bag) const {
-    bag.writeColor(QStringLiteral("BackColor"), m_BackColor, OleColor::ButtonFace);
+    bag.writeColour(QStringLiteral("BackColor"), m_BackColor, OleColor::ButtonFace);
     bag.writeBool(QStringLiteral("Enabled"), m_Enabled, true);
     bag.writePicture(QStringLiteral("MouseIcon"), m_MouseIcon);
     bag.writeInt(QStringLiteral("MousePointer"), m_MousePointer, PointerDefault);
@@ -528,7 +528,7 @@ void ucSlider::DrawSlider() {
             m_Surface.setDevicePixelRatio(ratio);
         }
         QPainter painter(&m_Surface);
-        painter.fillRect(rect(), OleColor::toColor(m_BackColor, palette()));
+        painter.fillRect(rect(), OleColor::toColour(m_BackColor, palette()));
 
         if (m_RailStyle == RailPicture) {
             if (!imgRail.picture.isNone()) {
@@ -551,7 +551,7 @@ void ucSlider::DrawSlider() {
             rcThumb = *button;
             painter.fillRect(QRect(QPoint(rcThumb.left, rcThumb.top),
                                    QPoint(rcThumb.right - 1, rcThumb.bottom - 1)),
-                             OleColor::toColor(OleColor::ButtonFace, palette()));
+                             OleColor::toColour(OleColor::ButtonFace, palette()));
             Edge::draw(painter, rcThumb, Edge::Raised, Edge::Rect, palette());
         }
         // Framed, as Qt's styles frame the focus, when the keyboard brought it here.

@@ -62,8 +62,8 @@ ucSliderTip::ucSliderTip()
 ucSliderTip::~ucSliderTip() = default;
 
 ucSliderTip::Colours ucSliderTip::colours(const QPalette& palette) {
-    const Colours designed{OleColor::toColor(tipBackColor, palette),
-                           OleColor::toColor(OleColor::WindowText, palette)};
+    const Colours designed{OleColor::toColour(tipBackColor, palette),
+                           OleColor::toColour(OleColor::WindowText, palette)};
     if (OleColor::contrastRatio(designed.background, designed.text) >= readableContrast)
         return designed;
     const Colours toolTip{palette.color(QPalette::ToolTipBase),
@@ -104,8 +104,8 @@ void ucSliderTip::resizeEvent(QResizeEvent* event) {
     m_Surface.setDevicePixelRatio(devicePixelRatio());
     if (m_Surface.isNull())
         return;
-    const QColor light = OleColor::toColor(OleColor::Highlight3D, palette());
-    const QColor dark = OleColor::toColor(OleColor::DarkShadow3D, palette());
+    const QColor light = OleColor::toColour(OleColor::Highlight3D, palette());
+    const QColor dark = OleColor::toColour(OleColor::DarkShadow3D, palette());
     QPainter painter(&m_Surface);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     painter.fillRect(QRect(0, 0, w, 1), light);

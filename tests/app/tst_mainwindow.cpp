@@ -42,12 +42,12 @@ QImage grabbed(QWidget* widget) {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// True when every pixel of `area` that lies in `image` has `color`.
-bool isFilled(const QImage& image, QRect area, QRgb color) {
+// True when every pixel of `area` that lies in `image` has `colour`.
+bool isFilled(const QImage& image, QRect area, QRgb colour) {
     area = area.intersected(image.rect());
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixel(x, y) != color)
+            if (image.pixel(x, y) != colour)
                 return false;
     return true;
 }

@@ -269,7 +269,7 @@ private slots:
         QCOMPARE(c.Picture().size(), QSize(2, 2));
 
         c.setPicture(solid(3, 3, qRgb(1, 1, 1)));
-        c.SetMerge(true, 2, 0, true, colorValue(0, 255, 0), 100, 100);
+        c.SetMerge(true, 2, 0, true, colourValue(0, 255, 0), 100, 100);
         QImage top = solid(3, 3, qRgb(0, 255, 0));
         top.setPixel(0, 0, qRgb(5, 6, 7));
         c.setPicture(top);
@@ -282,7 +282,7 @@ private slots:
         QImage image = solid(3, 2, 0);
         image.setPixel(2, 1, qRgb(0x12, 0x34, 0x56));
         c.setPicture(image);
-        QCOMPARE(c.PixelColor(2, 1), ColorValue(0x563412));
+        QCOMPARE(c.PixelColor(2, 1), ColourValue(0x563412));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.PixelColor(3, 0));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.PixelColor(0, -1));
     }

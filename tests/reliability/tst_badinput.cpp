@@ -1,5 +1,5 @@
 #include "art/builtinart.h"
-#include "compose/colorvalue.h"
+#include "compose/colourvalue.h"
 #include "tests/compose/picturefixtures.h"
 #include "tests/reliability/varnelprocess.h"
 
@@ -48,7 +48,7 @@ QByteArray bmpClaiming(qint32 width, qint32 height, quint16 bits = 24) {
 // A point of the main surface where its template lets the picture show.
 QPoint showsThrough() {
     const QImage templ = BuiltInArt::mainTemplate();
-    const QRgb key = rgbFromColorValue(KeyColor) | 0xFF000000u;
+    const QRgb key = rgbFromColourValue(KeyColour) | 0xFF000000u;
     for (int y = templ.height() / 2; y < templ.height(); ++y)
         for (int x = templ.width() / 2; x < templ.width(); ++x)
             if ((templ.pixel(x, y) | 0xFF000000u) == key)

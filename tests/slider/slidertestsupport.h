@@ -18,7 +18,7 @@
 inline QRgb railPixel(int x, int y) {
     return qRgb(2 * x, 10 * y, 100);
 }
-inline const QRgb thumbColor = qRgb(200, 40, 40);
+inline const QRgb thumbColour = qRgb(200, 40, 40);
 
 inline SliderPicture makeRail(int width = 113, int height = 18) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -34,7 +34,7 @@ inline SliderPicture makeThumb(int width = 26, int height = 25) {
     image.fill(qRgba(0, 255, 0, 0));
     for (int y = 1; y < height - 1; ++y) {
         for (int x = 1; x < width - 1; ++x)
-            image.setPixel(x, y, thumbColor);
+            image.setPixel(x, y, thumbColour);
     }
     return SliderPicture::icon(image);
 }

@@ -40,7 +40,7 @@ private slots:
 
 void TestSliderDrawing::oleColors_data() {
     QTest::addColumn<quint32>("ole");
-    QTest::addColumn<QColor>("color");
+    QTest::addColumn<QColor>("colour");
 
     QTest::newRow("plain colour, red in the low byte")
         << OleColor::fromRgb(10, 20, 30) << QColor(10, 20, 30);
@@ -55,8 +55,8 @@ void TestSliderDrawing::oleColors_data() {
 
 void TestSliderDrawing::oleColors() {
     QFETCH(quint32, ole);
-    QFETCH(QColor, color);
-    QCOMPARE(OleColor::toColor(ole, testPalette()), color);
+    QFETCH(QColor, colour);
+    QCOMPARE(OleColor::toColour(ole, testPalette()), colour);
 }
 
 void TestSliderDrawing::edges_data() {

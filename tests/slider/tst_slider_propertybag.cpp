@@ -34,7 +34,7 @@ void TestPropertyBag::readsGiveDefaultsForAbsentNames() {
     const PropertyBag bag;
     QCOMPARE(bag.readInt(QStringLiteral("Max"), 10), 10);
     QCOMPARE(bag.readBool(QStringLiteral("Enabled"), true), true);
-    QCOMPARE(bag.readColor(QStringLiteral("BackColor"), 0x8000000Fu), 0x8000000Fu);
+    QCOMPARE(bag.readColour(QStringLiteral("BackColor"), 0x8000000Fu), 0x8000000Fu);
     QVERIFY(bag.readPicture(QStringLiteral("RailImage")).isNone());
     QCOMPARE(bag.readPicture(QStringLiteral("RailImage"), makeRail()), makeRail());
 }
@@ -43,7 +43,7 @@ void TestPropertyBag::writingTheDefaultStoresNothing() {
     PropertyBag bag;
     bag.writeInt(QStringLiteral("Max"), 10, 10);
     bag.writeBool(QStringLiteral("Enabled"), true, true);
-    bag.writeColor(QStringLiteral("BackColor"), 0x8000000F, 0x8000000F);
+    bag.writeColour(QStringLiteral("BackColor"), 0x8000000F, 0x8000000F);
     bag.writePicture(QStringLiteral("MouseIcon"), SliderPicture());
     QVERIFY(bag.isEmpty());
 
@@ -78,8 +78,8 @@ void TestPropertyBag::textRoundTripKeepsEveryValue() {
     bag.writeInt(QStringLiteral("_extentx"), 3096, 0);
     bag.writeInt(QStringLiteral("min"), std::numeric_limits<qint32>::min(), 0);
     bag.writeBool(QStringLiteral("enabled"), false, true);
-    bag.writeColor(QStringLiteral("BackColor"), 0x8000000F, 0);
-    bag.writeColor(QStringLiteral("Fore"), 0x00FFC0C0, 0x8000000F);
+    bag.writeColour(QStringLiteral("BackColor"), 0x8000000F, 0);
+    bag.writeColour(QStringLiteral("Fore"), 0x00FFC0C0, 0x8000000F);
     bag.writePicture(QStringLiteral("sliderimage"), makeThumb());
     bag.writePicture(QStringLiteral("railimage"), makeRail());
 
@@ -93,13 +93,13 @@ void TestPropertyBag::textRoundTripKeepsEveryValue() {
     QCOMPARE(thumb.size(), QSize(26, 25));
     // The transparent border keeps its colour as well as its alpha.
     QCOMPARE(thumb.image().pixel(0, 0), qRgba(0, 255, 0, 0));
-    QCOMPARE(thumb.image().pixel(1, 1), thumbColor);
+    QCOMPARE(thumb.image().pixel(1, 1), thumbColour);
     const SliderPicture rail = copy.readPicture(QStringLiteral("RailImage"));
     QCOMPARE(rail.kind(), SliderPicture::Kind::Bitmap);
     QCOMPARE(rail.image().format(), QImage::Format_RGB32);
     QCOMPARE(rail.image().pixel(112, 17), railPixel(112, 17));
     QCOMPARE(copy.readInt(QStringLiteral("MIN"), 0), std::numeric_limits<qint32>::min());
-    QCOMPARE(copy.readColor(QStringLiteral("backcolor"), 0), 0x8000000Fu);
+    QCOMPARE(copy.readColour(QStringLiteral("backcolor"), 0), 0x8000000Fu);
 }
 
 void TestPropertyBag::textAcceptsCommentsBlankLinesAndCrLf() {

@@ -419,7 +419,7 @@ void TestUcSlider::drawsRailAndIconThumb() {
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
     const QImage surface = slider->grab().toImage();
-    const QRgb face = OleColor::toColor(OleColor::ButtonFace, slider->palette()).rgb();
+    const QRgb face = OleColor::toColour(OleColor::ButtonFace, slider->palette()).rgb();
 
     QCOMPARE(surface.size(), QSize(117, 25));
     // The rail picture at (2, 3).
@@ -428,8 +428,8 @@ void TestUcSlider::drawsRailAndIconThumb() {
     QCOMPARE(surface.pixel(114, 20), railPixel(112, 17));
     QCOMPARE(surface.pixel(2, 2), face);
     // The thumb at left 45.5 lands on pixel 46; its transparent border shows what is under it.
-    QCOMPARE(surface.pixel(47, 1), thumbColor);
-    QCOMPARE(surface.pixel(70, 23), thumbColor);
+    QCOMPARE(surface.pixel(47, 1), thumbColour);
+    QCOMPARE(surface.pixel(70, 23), thumbColour);
     QCOMPARE(surface.pixel(46, 0), face);
     QCOMPARE(surface.pixel(46, 10), railPixel(44, 7));
     QCOMPARE(surface.pixel(71, 10), railPixel(69, 7));
@@ -442,14 +442,14 @@ void TestUcSlider::drawsEdgeRailAndButtonThumb() {
     PropertyBag plain;
     plain.writeInt("Orientation", 0, 1);
     plain.writeInt("Value", 5, 0);
-    plain.writeColor("BackColor", OleColor::fromRgb(9, 9, 9), OleColor::ButtonFace);
+    plain.writeColour("BackColor", OleColor::fromRgb(9, 9, 9), OleColor::ButtonFace);
     slider->ReadProperties(plain);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
     const QImage surface = slider->grab().toImage();
     const QPalette& palette = slider->palette();
     const auto system = [&](quint32 ole) {
-        return OleColor::toColor(ole, palette).rgb();
+        return OleColor::toColour(ole, palette).rgb();
     };
 
     QCOMPARE(slider->thumbButton(), (PixelRect{42, 0, 58, 16}));

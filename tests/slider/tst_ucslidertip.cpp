@@ -173,7 +173,7 @@ void TestUcSliderTip::drawsARaisedFrame() {
     QCOMPARE(tip->size(), QSize(28, 24));
     const QImage image = tip->grab().toImage();
     const auto system = [&](quint32 ole) {
-        return OleColor::toColor(ole, tip->palette()).rgb();
+        return OleColor::toColour(ole, tip->palette()).rgb();
     };
 
     QCOMPARE(image.pixel(0, 0), system(OleColor::Highlight3D));
