@@ -5,8 +5,8 @@
 namespace Module1 {
 
 // The host's installation folder, exactly as the host-folder setting holds it (no
-// trimming, no separator added or removed). Set once by the load step, which also hands
-// the folder to the window; nothing reads it.
+// trimming, no separator added or removed). Set once at start-up (by the load step, or from
+// --host-folder), which hands the folder to the window as a value; nothing reads it.
 extern QString HostFolder;
 
 } // namespace Module1
