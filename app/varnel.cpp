@@ -331,6 +331,10 @@ void Varnel::stepFocus(int dx, int dy, bool large) {
                            steppedFraction(before.y, dy, step)};
     if (focus == before)
         return;
+    moveFocus(focus);
+}
+
+void Varnel::moveFocus(FocusPoint focus) {
     m_workspace.framing.focus = focus;
     runDragRoutine(m_lastFocusFailure,
                    QStringLiteral("The skin pictures could not be rebuilt around the focus"),
@@ -371,11 +375,7 @@ void Varnel::dragFocus(SurfaceId surface, QPoint at) {
                                      surfaceFacts(surface).size, at);
     if (focus == m_workspace.framing.focus)
         return;
-    m_workspace.framing.focus = focus;
-    runDragRoutine(m_lastFocusFailure,
-                   QStringLiteral("The skin pictures could not be rebuilt around the focus"),
-                   [this] { refitSurfaces(m_workspace, menuTint()); });
-    describeFocus();
+    moveFocus(focus);
 }
 
 MenuTint Varnel::menuTint() const {

@@ -79,6 +79,8 @@ private:
     // An arrow key on a preview with Fill: the focus moves by a step of the picture's size,
     // in whole percent, and the surfaces follow as for a drag.
     void stepFocus(int dx, int dy, bool large);
+    // The surfaces rebuilt around a new focus, by a drag or a key, and the point announced.
+    void moveFocus(FocusPoint focus);
     // Tells assistive technology where the focus lies, on every preview that can move it.
     void describeFocus();
     // Previews take the focus (Tab) only with Fill, where their arrow keys do something.

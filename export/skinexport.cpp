@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -88,18 +87,6 @@ QByteArray readTemplate(const QString& path) {
     return text;
 }
 
-// A second name beside `path` for the earlier file while the new one takes its place: its
-// name plus a dot and six letters or digits, as a staged file's, so that the host never
-// reads it and the next save of the skin knows it as its own.
-QString asideName(const QString& path) {
-    static constexpr char Letters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QString name = path + u'.';
-    for (int i = 0; i < 6; ++i)
-        name += QLatin1Char(Letters[QRandomGenerator::global()->bounded(62)]);
-    return name;
-}
-
 // Writes a set of files so that either all of them are replaced or none is: each is staged
 // beside its target; the earlier files are kept aside under a second name until every new
 // one is in, and put back when one cannot be.
@@ -147,7 +134,8 @@ public:
         for (Target* target : all) {
             if (!QFileInfo::exists(target->path))
                 continue;
-            const QString aside = asideName(target->path);
+            // The earlier file's second name while the new one takes its place.
+            const QString aside = besideName(target->path);
             if (const QString reason = keepAside(target->path, aside); !reason.isEmpty())
                 fail(target->path, reason);
             target->aside = aside;

@@ -8,9 +8,11 @@
 
 namespace {
 
-// The target's name with a random suffix: the host, which reads only .bmp and .skn files,
-// never takes it for a skin.
-QString temporaryName(const QString& target) {
+constexpr int NameAttempts = 100;
+
+} // namespace
+
+QString besideName(const QString& target) {
     static constexpr char Letters[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     QString name = target + u'.';
@@ -18,10 +20,6 @@ QString temporaryName(const QString& target) {
         name += QLatin1Char(Letters[QRandomGenerator::global()->bounded(62)]);
     return name;
 }
-
-constexpr int NameAttempts = 100;
-
-} // namespace
 
 StagedFile::StagedFile(QString target)
     : m_target(std::move(target)) {}
@@ -59,7 +57,7 @@ bool StagedFile::open() {
     // Else a name of its own, created only if nobody has it: a name taken by a save running
     // at the same moment is never opened twice.
     for (int attempt = 0; !opened && attempt < NameAttempts; ++attempt) {
-        m_stagedName = temporaryName(m_final);
+        m_stagedName = besideName(m_final);
         m_staged.setFileName(m_stagedName);
         opened = m_staged.open(QIODevice::WriteOnly | QIODevice::NewOnly);
         if (!opened && !QFileInfo::exists(m_stagedName))
@@ -72,7 +70,7 @@ bool StagedFile::open() {
 
 bool StagedFile::commit() {
     for (int attempt = 0; m_stagedName.isEmpty() && attempt < NameAttempts; ++attempt) {
-        const QString name = temporaryName(m_final);
+        const QString name = besideName(m_final);
         if (QString reason = nameUnnamedFile(m_staged, name); reason.isEmpty())
             m_stagedName = name;
         else if (!QFileInfo::exists(name)) {

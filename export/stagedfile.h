@@ -3,6 +3,11 @@
 #include <QFile>
 #include <QString>
 
+// `target` plus a dot and six random letters or digits: the name of a file beside the
+// target that the host, which reads only .bmp and .skn files, never takes for a skin, and
+// that the next save of the skin knows as its own leftover.
+QString besideName(const QString& target);
+
 // One file of a set that replaces earlier files only once every one is written and on the
 // disk. Written beside its target as a file without a name where the platform has them (a
 // save killed before it commits leaves nothing), else under a temporary name; put in the

@@ -276,7 +276,14 @@ private slots:
 
         loadDecodedPicture(f.ws, picture(qRgb(1, 2, 3), qRgb(4, 5, 6)), MenuTint{});
         const QStringList written = exportSkin(f.ws.finishedSurfaces(), f.host, "quad", f.program);
-        QVERIFY2(written.constFirst().startsWith(skins), qPrintable(written.constFirst()));
+#ifdef Q_OS_WIN
+        // Windows itself finds "skins" by the name "Skins".
+        const Qt::CaseSensitivity fileNames = Qt::CaseInsensitive;
+#else
+        const Qt::CaseSensitivity fileNames = Qt::CaseSensitive;
+#endif
+        QVERIFY2(QDir::fromNativeSeparators(written.constFirst()).startsWith(skins, fileNames),
+                 qPrintable(written.constFirst()));
         const QStringList left = QDir(skins).entryList(QDir::Files | QDir::Hidden, QDir::Name);
         QCOMPARE(left.size(), 5);
 #ifndef Q_OS_WIN
