@@ -291,16 +291,17 @@ bool showWindowOnce() {
     const StartedWindow started = startWindow(dialogs, workspace);
     if (!started)
         return false;
-    Varnel& window = *started.window;
-    QWindow* handle = window.windowHandle();
+    // The offscreen screen is smaller than the window: what is shown is its scrolling frame.
+    QWidget& shown = *started.window->window();
+    QWindow* handle = shown.windowHandle();
     QElapsedTimer guard;
     guard.start();
     while ((!handle || !handle->isExposed()) && guard.elapsed() < 5000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        handle = window.windowHandle();
+        handle = shown.windowHandle();
     }
-    window.repaint();
-    keep(window.width());
+    started.window->repaint();
+    keep(started.window->width());
     return handle && handle->isExposed();
 }
 
