@@ -1,8 +1,8 @@
-#include "host/hostfolder.h"
 #include "app/loadstep.h"
+#include "fakedialogs.h"
+#include "host/hostfolder.h"
 #include "host/registryvalue.h"
 #include "host/shellfolders.h"
-#include "fakedialogs.h"
 
 #include <QDir>
 #include <QFile>
