@@ -1,6 +1,7 @@
 #include "app/cli.h"
 
 #include "app/consoleoutput.h"
+#include "app/translations.h"
 #include "app/workingmemory.h"
 #include "compose/imaging.h"
 #include "compose/picturefile.h"
@@ -28,12 +29,15 @@ constexpr int ExitUsage = 2;
 
 ParsedCommandLine usageError(const QString& text) {
     return {std::nullopt, std::nullopt,
-            QStringLiteral("varnel: %1\nTry 'varnel --help' for more information.").arg(text),
+            //: The command line's error. %1: what is wrong, one of the usage messages.
+            QCoreApplication::translate("CommandLine",
+                                        "varnel: %1\nTry 'varnel --help' for more information.")
+                .arg(text),
             ExitUsage};
 }
 
 int reportNoHostFolder(const HostFolderSearch& search) {
-    printLine(stderr, QString::fromLatin1(NoHostFolderMessage));
+    printLine(stderr, QCoreApplication::translate("Messages", NoHostFolderMessage));
     for (const QString& miss : search.misses)
         printLine(stderr, QStringLiteral("  ") + miss);
     return ExitFailure;
@@ -48,7 +52,10 @@ HostFolderSearch findUsableHostFolder() {
         return search;
     if (const QString problem = hostFolderProblem(search.folder); !problem.isEmpty()) {
         search.misses.append(
-            QStringLiteral("%1: Directory \"%2\": %3").arg(search.source, search.folder, problem));
+            //: A line of the places looked at. %1: where the folder was named; %2: the folder;
+            //: %3: why it cannot hold the skins.
+            QCoreApplication::translate("HostFolder", "%1: Directory \"%2\": %3")
+                .arg(search.source, search.folder, problem));
         search.folder.clear();
         search.source.clear();
     }
@@ -85,8 +92,8 @@ struct CommandLineOptions {
 // The define step: the description, the options in the order --help lists them and the
 // picture argument (--help and --version are added after them).
 CommandLineOptions defineCommandLine(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Turns one picture into a skin for Norvo 7.\n\n"
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Turns one picture into a skin for Norvo 7.\n\n"
                        "Without --export, opens the window (with PICTURE already loaded when "
                        "given); the picture options then set the window up as if chosen there, "
                        "and --tint auto presses Suggest Tint once the picture is loaded.\n"
@@ -94,42 +101,54 @@ CommandLineOptions defineCommandLine(QCommandLineParser& parser) {
                        "into the host's Skins folder, as Load Image and Save Skin do.\n"
                        "With --where, prints the host folder and where it was found."));
     CommandLineOptions options{
-        QCommandLineOption(QStringLiteral("export"),
-                           QStringLiteral("Make the skin <name> and save it."),
-                           QStringLiteral("name")),
-        {QCommandLineOption(QStringLiteral("hue"),
-                            QStringLiteral("Menu hue, -100 to 100 (default 0)."),
-                            QStringLiteral("N"), QStringLiteral("0")),
-         QCommandLineOption(QStringLiteral("saturation"),
-                            QStringLiteral("Menu saturation, -100 to 100 (default 0)."),
-                            QStringLiteral("N"), QStringLiteral("0")),
-         QCommandLineOption(QStringLiteral("lightness"),
-                            QStringLiteral("Menu lightness, -100 to 100 (default 0)."),
-                            QStringLiteral("N"), QStringLiteral("0"))},
         QCommandLineOption(
-            QStringLiteral("tint"),
-            QStringLiteral("With the value auto: a tint suggested from the picture, instead of "
-                           "--hue, --saturation and --lightness; the tint is printed."),
-            QStringLiteral("auto")),
+            QStringLiteral("export"),
+            QCoreApplication::translate("CommandLine", "Make the skin <name> and save it."),
+            QStringLiteral("name")),
+        {QCommandLineOption(
+             QStringLiteral("hue"),
+             QCoreApplication::translate("CommandLine", "Menu hue, -100 to 100 (default 0)."),
+             QStringLiteral("N"), QStringLiteral("0")),
+         QCommandLineOption(QStringLiteral("saturation"),
+                            QCoreApplication::translate(
+                                "CommandLine", "Menu saturation, -100 to 100 (default 0)."),
+                            QStringLiteral("N"), QStringLiteral("0")),
+         QCommandLineOption(
+             QStringLiteral("lightness"),
+             QCoreApplication::translate("CommandLine", "Menu lightness, -100 to 100 (default 0)."),
+             QStringLiteral("N"), QStringLiteral("0"))},
+        QCommandLineOption(QStringLiteral("tint"),
+                           QCoreApplication::translate(
+                               "CommandLine",
+                               "With the value auto: a tint suggested from the picture, instead of "
+                               "--hue, --saturation and --lightness; the tint is printed."),
+                           QStringLiteral("auto")),
         QCommandLineOption(
             QStringLiteral("fit"),
-            QStringLiteral("How the picture meets each window: stretch (the whole picture, "
-                           "distorted to the window's shape; the default) or fill (cropped to the "
-                           "window's shape, undistorted)."),
+            QCoreApplication::translate(
+                "CommandLine",
+                "How the picture meets each window: stretch (the whole picture, "
+                "distorted to the window's shape; the default) or fill (cropped to the "
+                "window's shape, undistorted)."),
             QStringLiteral("stretch|fill"), QStringLiteral("stretch")),
-        QCommandLineOption(
-            QStringLiteral("focus"),
-            QStringLiteral("With --fit fill: the picture point every crop is centred on, as "
-                           "fractions of its width and height, 0 to 1 each (default 0.5,0.5)."),
-            QStringLiteral("X,Y")),
+        QCommandLineOption(QStringLiteral("focus"),
+                           QCoreApplication::translate(
+                               "CommandLine",
+                               "With --fit fill: the picture point every crop is centred on, as "
+                               "fractions of its width and height, 0 to 1 each (default 0.5,0.5)."),
+                           QStringLiteral("X,Y")),
         QCommandLineOption(
             QStringLiteral("host-folder"),
-            QStringLiteral("The host's folder (holding Skins); default: the one --where shows."),
+            QCoreApplication::translate(
+                "CommandLine",
+                "The host's folder (holding Skins); default: the one --where shows."),
             QStringLiteral("dir")),
         QCommandLineOption(
             QStringLiteral("where"),
-            QStringLiteral("Print the host folder and where it was found (the settings file or a "
-                           "Wine prefix), or where it was looked for.")),
+            QCoreApplication::translate(
+                "CommandLine",
+                "Print the host folder and where it was found (the settings file or a "
+                "Wine prefix), or where it was looked for.")),
     };
     parser.addOption(options.exportName);
     for (const QCommandLineOption& t : options.tints)
@@ -139,8 +158,9 @@ CommandLineOptions defineCommandLine(QCommandLineParser& parser) {
     parser.addOption(options.focus);
     parser.addOption(options.hostFolder);
     parser.addOption(options.where);
-    parser.addPositionalArgument(QStringLiteral("picture"),
-                                 QStringLiteral("A BMP or JPEG picture (any format Qt reads)."));
+    parser.addPositionalArgument(
+        QStringLiteral("picture"),
+        QCoreApplication::translate("CommandLine", "A BMP or JPEG picture (any format Qt reads)."));
     return options;
 }
 
@@ -150,7 +170,8 @@ ParsedCommandLine checkCommandLine(const QCommandLineParser& parser,
                                    const CommandLineOptions& options) {
     if (parser.isSet(options.where)) {
         if (parser.optionNames().size() > 1 || !parser.positionalArguments().isEmpty())
-            return usageError(QStringLiteral("--where takes no other options or arguments."));
+            return usageError(QCoreApplication::translate(
+                "CommandLine", "--where takes no other options or arguments."));
         ParsedCommandLine where;
         where.where = true;
         return where;
@@ -164,20 +185,24 @@ ParsedCommandLine checkCommandLine(const QCommandLineParser& parser,
         bool ok = false;
         const int value = parser.value(t).toInt(&ok);
         if (!ok || value < -100 || value > 100)
-            return usageError(QStringLiteral("--%1 must be a whole number from -100 to 100, not "
-                                             "\"%2\".")
-                                  .arg(t.names().constFirst(), parser.value(t)));
+            return usageError(
+                QCoreApplication::translate("CommandLine",
+                                            "--%1 must be a whole number from -100 to 100, not "
+                                            "\"%2\".")
+                    .arg(t.names().constFirst(), parser.value(t)));
         tintValues[i] = qint16(value);
         anyTint = anyTint || parser.isSet(t);
     }
     request.tint = MenuTint{tintValues[0], tintValues[1], tintValues[2]};
     if (parser.isSet(options.tint)) {
         if (parser.value(options.tint) != QLatin1String("auto"))
-            return usageError(QStringLiteral("--tint accepts only \"auto\", not \"%1\".")
+            return usageError(QCoreApplication::translate(
+                                  "CommandLine", "--tint accepts only \"auto\", not \"%1\".")
                                   .arg(parser.value(options.tint)));
         if (anyTint)
-            return usageError(QStringLiteral("--tint auto cannot be combined with --hue, "
-                                             "--saturation or --lightness."));
+            return usageError(QCoreApplication::translate(
+                "CommandLine", "--tint auto cannot be combined with --hue, "
+                               "--saturation or --lightness."));
         request.suggestTint = true;
     }
 
@@ -185,14 +210,18 @@ ParsedCommandLine checkCommandLine(const QCommandLineParser& parser,
     if (fit == QLatin1String("fill"))
         request.framing.fit = Fit::Fill;
     else if (fit != QLatin1String("stretch"))
-        return usageError(QStringLiteral("--fit must be stretch or fill, not \"%1\".").arg(fit));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--fit must be stretch or fill, not \"%1\".")
+                .arg(fit));
     if (parser.isSet(options.focus)) {
         if (request.framing.fit != Fit::Fill)
-            return usageError(QStringLiteral("--focus works only with --fit fill."));
+            return usageError(
+                QCoreApplication::translate("CommandLine", "--focus works only with --fit fill."));
         const std::optional<FocusPoint> focus = parseFocus(parser.value(options.focus));
         if (!focus)
-            return usageError(QStringLiteral("--focus must be two numbers from 0 to 1 as X,Y, "
-                                             "not \"%1\".")
+            return usageError(QCoreApplication::translate(
+                                  "CommandLine", "--focus must be two numbers from 0 to 1 as X,Y, "
+                                                 "not \"%1\".")
                                   .arg(parser.value(options.focus)));
         request.framing.focus = *focus;
     }
@@ -200,22 +229,26 @@ ParsedCommandLine checkCommandLine(const QCommandLineParser& parser,
         // An empty folder would put the skins into "/Skins/" or fall back on the lookup
         // without saying so.
         if (parser.value(options.hostFolder).isEmpty())
-            return usageError(QStringLiteral("--host-folder needs a folder, not an empty text."));
+            return usageError(QCoreApplication::translate(
+                "CommandLine", "--host-folder needs a folder, not an empty text."));
         request.hostFolder = parser.value(options.hostFolder);
     }
 
     const QStringList pictures = parser.positionalArguments();
     if (pictures.size() > 1)
-        return usageError(QStringLiteral("only one PICTURE can be given."));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "only one PICTURE can be given."));
 
     if (!parser.isSet(options.exportName)) {
         // The picture options act on the picture: without one, the ones that need it are
         // refused rather than dropped.
         if (pictures.isEmpty() && request.suggestTint)
-            return usageError(QStringLiteral("--tint auto needs a PICTURE to suggest the tint "
-                                             "from."));
+            return usageError(QCoreApplication::translate(
+                "CommandLine", "--tint auto needs a PICTURE to suggest the tint "
+                               "from."));
         if (pictures.isEmpty() && parser.isSet(options.focus))
-            return usageError(QStringLiteral("--focus needs a PICTURE to centre on."));
+            return usageError(QCoreApplication::translate("CommandLine",
+                                                          "--focus needs a PICTURE to centre on."));
         WindowRequest window;
         if (!pictures.isEmpty())
             window.picture = pictures.constFirst();
@@ -233,7 +266,8 @@ ParsedCommandLine checkCommandLine(const QCommandLineParser& parser,
     }
 
     if (pictures.isEmpty())
-        return usageError(QStringLiteral("--export needs a PICTURE to make the skin from."));
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "--export needs a PICTURE to make the skin from."));
     request.picture = pictures.constFirst();
     request.skinName = parser.value(options.exportName);
     return {request, std::nullopt, QString(), 0};
@@ -276,7 +310,7 @@ int runExport(const ExportRequest& request) {
         windowsHostFolder = search.windowsFolder;
     }
     if (hostFolder.isEmpty()) {
-        printLine(stderr, QString::fromLatin1(NoHostFolderMessage));
+        printLine(stderr, QCoreApplication::translate("Messages", NoHostFolderMessage));
         return ExitFailure;
     }
 
@@ -300,9 +334,10 @@ int runExport(const ExportRequest& request) {
         const QStringList written =
             exportSkin(skin.surfaces, hostFolder, request.skinName,
                        QCoreApplication::applicationDirPath(), windowsHostFolder);
-        printLine(stdout, QString::fromLatin1(SkinExportedMessage));
+        printLine(stdout, QCoreApplication::translate("Messages", SkinExportedMessage));
         if (request.suggestTint)
-            printLine(stdout, QStringLiteral("Tint: hue %1, saturation %2, lightness %3")
+            printLine(stdout, QCoreApplication::translate(
+                                  "CommandLine", "Tint: hue %1, saturation %2, lightness %3")
                                   .arg(tint.hue)
                                   .arg(tint.saturation)
                                   .arg(tint.lightness));
@@ -320,7 +355,9 @@ int runWhere() {
     if (!search.found())
         return reportNoHostFolder(search);
     printLine(stdout, QDir::toNativeSeparators(search.folder));
-    printLine(stdout, QStringLiteral("from ") + search.source);
+    //: --where's second line. %1: where the folder was found (the settings file, a Wine
+    //: prefix's registry value).
+    printLine(stdout, QCoreApplication::translate("CommandLine", "from %1").arg(search.source));
     return 0;
 }
 
@@ -352,6 +389,7 @@ std::variant<int, WindowRequest> runCommandLine(int argc, char** argv) {
         stageMark("application");
         QCoreApplication::setApplicationName(QStringLiteral("varnel"));
         QCoreApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
+        installTranslations();
         parsed = parseCommandLine(commandLineArguments(argc, argv));
         if (parsed.windowRequest)
             return *parsed.windowRequest;

@@ -3,6 +3,7 @@
 #include "app/cli.h"
 #include "app/qtdialogs.h"
 #include "app/startup.h"
+#include "app/translations.h"
 #include "app/varnel.h"
 #include "compose/picturefile.h"
 #include "compose/skinworkspace.h"
@@ -15,6 +16,7 @@
 namespace {
 
 QtMessageHandler g_qtMessages = nullptr;
+QByteArray g_cannotOpen;
 
 // Qt ends the process (abort) when no window system can be reached while the application
 // object is made: no display, an unreachable one, a platform plugin that will not load.
@@ -25,9 +27,7 @@ void windowCannotOpen(QtMsgType type, const QMessageLogContext& context, const Q
             g_qtMessages(type, context, text);
         return;
     }
-    std::fputs("varnel: the window cannot open: no display can be used (is DISPLAY or "
-               "WAYLAND_DISPLAY set?). varnel --export and varnel --where need none.\n",
-               stderr);
+    std::fputs(g_cannotOpen.constData(), stderr);
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -42,10 +42,19 @@ int runVarnel(int argc, char* argv[]) {
         return *status;
     const WindowRequest& request = *std::get_if<WindowRequest>(&start);
 
+    // Worded before the application object exists: Qt may end the process while making it.
+    //: The command line's message when the window cannot open.
+    const char* const cannotOpen = QT_TRANSLATE_NOOP(
+        "CommandLine", "varnel: the window cannot open: no display can be used (is DISPLAY or "
+                       "WAYLAND_DISPLAY set?). varnel --export and varnel --where need none.");
+    const QString translated = translatedWithoutApplication("CommandLine", cannotOpen);
+    g_cannotOpen =
+        (translated.isEmpty() ? QString::fromLatin1(cannotOpen) : translated).toLocal8Bit() + '\n';
     g_qtMessages = qInstallMessageHandler(windowCannotOpen);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtMessages);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
+    installTranslations();
 
     QtDialogs dialogs;
     SkinWorkspace workspace;

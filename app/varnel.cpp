@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFont>
 #include <QIcon>
@@ -31,6 +32,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <cmath>
@@ -91,6 +94,47 @@ void linkTabChain(std::initializer_list<QWidget*> chain) {
         widget->setFocusPolicy(policy);
 }
 
+// Whether the caption shows whole: a label's words each fit its width and its lines its
+// height (a one-line label may be a little lower than its line); a button's text fits
+// beside its frame or round mark.
+bool captionFits(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const QFontMetrics metrics(label->font());
+        const int width = label->contentsRect().width();
+        const QStringList words = label->text().split(u' ', Qt::SkipEmptyParts);
+        return std::all_of(
+                   words.cbegin(), words.cend(),
+                   [&](const QString& word) { return metrics.horizontalAdvance(word) <= width; }) &&
+               label->heightForWidth(label->width()) <=
+                   std::max(label->height(), label->heightForWidth(QWIDGETSIZE_MAX));
+    }
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    if (!button)
+        return true;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect room = button->style()->subElementRect(qobject_cast<QRadioButton*>(button)
+                                                           ? QStyle::SE_RadioButtonContents
+                                                           : QStyle::SE_PushButtonContents,
+                                                       &option, button);
+    return QFontMetrics(button->font()).horizontalAdvance(button->text()) <= room.width();
+}
+
+// A caption that another language made longer than its control is set smaller, down to 7
+// points, rather than cut off: the control keeps its designed place and size. English
+// fits as designed and keeps its font.
+void shrinkToFit(QWidget* widget) {
+    constexpr qreal Smallest = 7.0;
+    constexpr qreal Step = 0.25;
+    widget->ensurePolished();
+    QFont font = widget->font();
+    while (!captionFits(widget) && font.pointSizeF() > Smallest) {
+        font.setPointSizeF(std::max(Smallest, font.pointSizeF() - Step));
+        widget->setFont(font);
+    }
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
@@ -111,22 +155,22 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFo
     , m_windowsHostFolder(windowsHostFolder) {
     installAccessibleRoles();
     setObjectName(QStringLiteral("Varnel"));
-    setWindowTitle(QStringLiteral("Norvo 7 Varnel"));
+    setWindowTitle(tr("Norvo 7 Varnel"));
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(BuiltInArt::iconImage(32)));
     icon.addPixmap(QPixmap::fromImage(BuiltInArt::iconImage(16)));
     setWindowIcon(icon);
     resize(fromTwips(20760), fromTwips(13470));
 
-    Command1 = new QPushButton(QStringLiteral("Load Image"), this);
+    Command1 = new QPushButton(tr("Load Image"), this);
     place(Command1, "Command1", 390, 330, 1215, 495);
     Command1->setShortcut(QKeySequence::Open);
 
     Xpress2 = new ImagePreview(this);
     place(Xpress2, "Xpress2", 2715, 240, 2445, 570);
-    Xpress2->setAccessibleName(QStringLiteral("MENU strip picture"));
+    Xpress2->setAccessibleName(tr("MENU strip picture"));
 
-    Label4 = makeLabel(this, QStringLiteral("Name Your Skin"));
+    Label4 = makeLabel(this, tr("Name Your Skin"));
     place(Label4, "Label4", 9375, 135, 1680, 210);
 
     Text1 = new QLineEdit(this);
@@ -135,28 +179,28 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFo
     place(Text1, "Text1", 9030, 495, 2310, 360);
     Label4->setBuddy(Text1);
 
-    Command2 = new QPushButton(QStringLiteral("Save Skin"), this);
+    Command2 = new QPushButton(tr("Save Skin"), this);
     place(Command2, "Command2", 11835, 300, 1215, 495);
     Command2->setShortcut(QKeySequence::Save);
 
-    Command3 = new QPushButton(QStringLiteral("Command3"), this);
+    Command3 = new QPushButton(tr("Command3"), this);
     place(Command3, "Command3", 13800, 360, 1215, 495);
     Command3->setAccessibleDescription(
-        QStringLiteral("Saves the untinted Console and Chat button artwork as the files "
-                       "d:/p2.bmp and d:/p3.bmp."));
+        tr("Saves the untinted Console and Chat button artwork as the files "
+           "d:/p2.bmp and d:/p3.bmp."));
 
     Xpress3 = new ImagePreview(this);
     place(Xpress3, "Xpress3", 480, 1200, 4740, 7995);
-    Xpress3->setAccessibleName(QStringLiteral("Scene window picture"));
+    Xpress3->setAccessibleName(tr("Scene window picture"));
     Xpress1 = new ImagePreview(this);
     place(Xpress1, "Xpress1", 5520, 1200, 12720, 9525);
-    Xpress1->setAccessibleName(QStringLiteral("Main window picture"));
+    Xpress1->setAccessibleName(tr("Main window picture"));
     Xpress4 = new ImagePreview(this);
     place(Xpress4, "Xpress4", 1020, 11070, 4830, 1950);
-    Xpress4->setAccessibleName(QStringLiteral("Console border picture"));
+    Xpress4->setAccessibleName(tr("Console border picture"));
     Xpress5 = new ImagePreview(this);
     place(Xpress5, "Xpress5", 6060, 10665, 7065, 2790);
-    Xpress5->setAccessibleName(QStringLiteral("Chat window picture"));
+    Xpress5->setAccessibleName(tr("Chat window picture"));
     // Xpress5 overlaps the bottom 4 rows of Xpress1, which lie below the Main surface and
     // are always blank there; the Chat surface's top rows stay visible.
     Xpress5->raise();
@@ -172,28 +216,29 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFo
         Xpress5->setPicture(shown[SurfaceId::Chat]);
     });
 
-    Label5 =
-        makeLabel(this, QStringLiteral("STEP 1: Load an image by clicking the Load Image Button."));
+    Label5 = makeLabel(this, tr("STEP 1: Load an image by clicking the Load Image Button."));
     place(Label5, "Label5", 13260, 10785, 3240, 645);
-    Label6 = makeLabel(
-        this, QStringLiteral("STEP 2: Adjust your menus color and hue by using the sliders."));
+    Label6 = makeLabel(this, tr("STEP 2: Adjust your menus color and hue by using the sliders."));
     place(Label6, "Label6", 13260, 11445, 3240, 855);
-    Label7 = makeLabel(this, QStringLiteral("STEP 3: Type a name for your skin and click Save "
-                                            "Skin. Run Norvo and a new Skin will be available "
-                                            "for you."));
+    Label7 = makeLabel(this, tr("STEP 3: Type a name for your skin and click Save "
+                                "Skin. Run Norvo and a new Skin will be available "
+                                "for you."));
     place(Label7, "Label7", 13305, 12360, 3240, 1005);
 
     createTintSliders();
     createFitControls();
 
     // In the free column right of the Main preview; enabled with the sliders.
-    SuggestTint = new QPushButton(QStringLiteral("Suggest Tint"), this);
+    SuggestTint = new QPushButton(tr("Suggest Tint"), this);
     SuggestTint->setObjectName(QStringLiteral("SuggestTint"));
     SuggestTint->setGeometry(1228, 200, 148, 33);
     SuggestTint->setToolTip(
-        QStringLiteral("Sets the three sliders to a tint in the picture's colour that keeps "
-                       "the MENU button readable."));
+        tr("Sets the three sliders to a tint in the picture's colour that keeps "
+           "the MENU button readable."));
     SuggestTint->setEnabled(false);
+
+    for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        shrinkToFit(widget);
 
     // The sliders follow Load Image, which enables them; the previews follow the fit
     // choice that lets them move the focus.
@@ -231,12 +276,15 @@ void Varnel::createTintSliders() {
         int left, top;
     };
     const Row rows[] = {
-        {Label1, "Label1", "Menu Hue", 5820, 105, 1215, ucSlider1, "ucSlider1", 7185, 15},
-        {Label2, "Label2", "Menu Saturation", 5385, 420, 1695, ucSlider2, "ucSlider2", 7170, 360},
-        {Label3, "Label3", "Menu Lightness", 5445, 705, 1740, ucSlider3, "ucSlider3", 7170, 705},
+        {Label1, "Label1", QT_TR_NOOP("Menu Hue"), 5820, 105, 1215, ucSlider1, "ucSlider1", 7185,
+         15},
+        {Label2, "Label2", QT_TR_NOOP("Menu Saturation"), 5385, 420, 1695, ucSlider2, "ucSlider2",
+         7170, 360},
+        {Label3, "Label3", QT_TR_NOOP("Menu Lightness"), 5445, 705, 1740, ucSlider3, "ucSlider3",
+         7170, 705},
     };
     for (const Row& row : rows) {
-        row.label = makeLabel(this, QString::fromLatin1(row.caption));
+        row.label = makeLabel(this, tr(row.caption));
         place(row.label, row.labelName, row.labelLeft, row.labelTop, row.labelWidth, 210);
 
         row.slider = new ucSlider(this);
@@ -262,19 +310,19 @@ void Varnel::createTintSliders() {
 
 void Varnel::createFitControls() {
     // In the free column right of the Main preview, clear of the controls below it.
-    lblFit = makeLabel(this, QStringLiteral("Picture fit"));
+    lblFit = makeLabel(this, tr("Picture fit"));
     place(lblFit, "lblFit", 18420, 1200, 2220, 240);
-    optStretch = new QRadioButton(QStringLiteral("Stretch"), this);
+    optStretch = new QRadioButton(tr("Stretch"), this);
     place(optStretch, "optStretch", 18420, 1500, 2220, 360);
-    optStretch->setAccessibleName(QStringLiteral("Picture fit: Stretch"));
-    optStretch->setToolTip(QStringLiteral("Each window shows the whole picture, stretched to "
-                                          "its shape."));
-    optFill = new QRadioButton(QStringLiteral("Fill"), this);
+    optStretch->setAccessibleName(tr("Picture fit: Stretch"));
+    optStretch->setToolTip(tr("Each window shows the whole picture, stretched to "
+                              "its shape."));
+    optFill = new QRadioButton(tr("Fill"), this);
     place(optFill, "optFill", 18420, 1875, 2220, 360);
-    optFill->setAccessibleName(QStringLiteral("Picture fit: Fill"));
-    optFill->setToolTip(QStringLiteral("Each window shows the part of the picture that has its "
-                                       "shape, undistorted. Press or drag on a preview to choose "
-                                       "the point the parts are centred on."));
+    optFill->setAccessibleName(tr("Picture fit: Fill"));
+    optFill->setToolTip(tr("Each window shows the part of the picture that has its "
+                           "shape, undistorted. Press or drag on a preview to choose "
+                           "the point the parts are centred on."));
     auto* group = new QButtonGroup(this);
     group->addButton(optStretch);
     group->addButton(optFill);
@@ -312,7 +360,7 @@ void Varnel::describeFocus() {
     QString text;
     if (m_workspace.framing.fit == Fit::Fill) {
         const FocusPoint focus = m_workspace.framing.focus;
-        text = QStringLiteral("Focus point %1% across, %2% down; arrow keys move it")
+        text = tr("Focus point %1% across, %2% down; arrow keys move it")
                    .arg(std::round(focus.x * 100))
                    .arg(std::round(focus.y * 100));
     }
@@ -337,7 +385,8 @@ void Varnel::stepFocus(int dx, int dy, bool large) {
 void Varnel::moveFocus(FocusPoint focus) {
     m_workspace.framing.focus = focus;
     runDragRoutine(m_lastFocusFailure,
-                   QStringLiteral("The skin pictures could not be rebuilt around the focus"),
+                   //: A message after moving the focus point failed. %1: the reason.
+                   tr("The skin pictures could not be rebuilt around the focus: %1"),
                    [this] { refitSurfaces(m_workspace, menuTint()); });
     describeFocus();
 }
@@ -386,13 +435,16 @@ MenuTint Varnel::menuTint() const {
 void Varnel::previewTint() {
     if (m_settingSliders)
         return;
-    runDragRoutine(m_lastPreviewFailure, QStringLiteral("The menu preview could not be tinted"),
+    runDragRoutine(m_lastPreviewFailure,
+                   //: A message after a slider moved. %1: the reason.
+                   tr("The menu preview could not be tinted: %1"),
                    [this] { PreviewMenuTint(m_workspace, menuTint()); });
 }
 
 void Varnel::composeSurfaces() {
     runDragRoutine(m_lastComposeFailure,
-                   QStringLiteral("The skin pictures could not be rebuilt with the tint"),
+                   //: A message after a slider was let go. %1: the reason.
+                   tr("The skin pictures could not be rebuilt with the tint: %1"),
                    [this] { ComposeTintedSurfaces(m_workspace, menuTint()); });
 }
 
@@ -402,7 +454,7 @@ void Varnel::runDragRoutine(QString& lastFailure, const QString& what,
         work();
         lastFailure.clear();
     } catch (const std::exception& e) {
-        const QString text = QStringLiteral("%1: %2").arg(what, QString::fromStdString(e.what()));
+        const QString text = what.arg(QString::fromStdString(e.what()));
         if (text != lastFailure)
             m_dragFailures.append(text);
         lastFailure = text;
@@ -471,7 +523,7 @@ void Varnel::Command1_Click() {
     QString path;
     guarded([&] {
         // The caption stays as designed; the patterns are every name the loader reads.
-        path = m_dialogs.openFile(QStringLiteral("Images Files (*.bmp;*.jpg)"),
+        path = m_dialogs.openFile(tr("Images Files (*.bmp;*.jpg)"),
                                   {QStringLiteral("*.bmp"), QStringLiteral("*.jpg"),
                                    QStringLiteral("*.jpeg"), QStringLiteral("*.jpe"),
                                    QStringLiteral("*.dib")});
@@ -484,18 +536,19 @@ void Varnel::Command2_Click() {
     guarded([this] {
         const QString name = Text1->text();
         if (name.isEmpty()) {
-            m_dialogs.message(QString::fromLatin1(EnterNameMessage));
+            m_dialogs.message(QCoreApplication::translate("Messages", EnterNameMessage));
             return;
         }
         const QStringList written = exportSkin(m_workspace.finishedSurfaces(), m_hostFolder, name,
                                                m_programFolder, m_windowsHostFolder);
         Text1->clear();
         QStringList details{
-            QStringLiteral("The five files went to the folder %1:")
+            tr("The five files went to the folder %1:")
                 .arg(QDir::toNativeSeparators(QFileInfo(written.constFirst()).path()))};
         for (const QString& path : written)
             details.append(QStringLiteral("  ") + QFileInfo(path).fileName());
-        m_dialogs.detailedMessage(QString::fromLatin1(SkinExportedMessage), details.join(u'\n'));
+        m_dialogs.detailedMessage(QCoreApplication::translate("Messages", SkinExportedMessage),
+                                  details.join(u'\n'));
     });
 }
 

@@ -90,6 +90,7 @@ private:
     // button is held would take the release from the slider or preview (the drag would
     // never end). A failure that repeats at every step is shown once. Each routine keeps its own
     // last failure, so a preview that works between two failing releases does not repeat one.
+    // `what`: the message, with %1 for the reason.
     void runDragRoutine(QString& lastFailure, const QString& what,
                         const std::function<void()>& work);
     // True while a slider's thumb or the focus is being dragged.

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QString>
 
+#include "compose/pictureproblem.h"
+
 #include <stdexcept>
 
 // Pixel work on QImage. Every function takes and returns values; the one internal
@@ -21,17 +23,23 @@ inline constexpr int DefaultDotsPerMeter = 3780;
 
 // ---- reading pictures ----
 
-// A picture file that could not be read. what() is the whole user-facing sentence.
+// A picture file that could not be read. what() is the whole user-facing sentence, in the
+// user's language; reason() the problem in English words ("too large", "cannot be opened:
+// No such file or directory"), the same in every language.
 class PictureError : public std::runtime_error {
 public:
-    PictureError(const QString& path, const QString& reason);
+    // `systemReason`: the system's words for OpenFailed.
+    PictureError(const QString& path, PictureProblem problem,
+                 const QString& systemReason = QString());
     QString path() const { return m_path; }
-    QString reason() const { return m_reason; }
+    PictureProblem problem() const { return m_problem; }
+    QString reason() const;
     QString message() const;
 
 private:
     QString m_path;
-    QString m_reason;
+    PictureProblem m_problem;
+    QString m_systemReason;
 };
 
 // Reads a picture file, judged by its content, into Format_RGB32. Pictures larger than

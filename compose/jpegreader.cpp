@@ -325,10 +325,8 @@ QImage applied(QImage image, QImageIOHandler::Transformations turn) {
 // `gaveUp`: the decoder stopped; else it finished but warned.
 [[noreturn]] void failRead(const Errors& errors, const QString& path, bool gaveUp) {
     if (errors.tooLarge)
-        throw PictureError(path, QStringLiteral("too large"));
-    if (gaveUp)
-        throw PictureError(path, QStringLiteral("damaged"));
-    throw PictureError(path, QStringLiteral("damaged: the file ends before the picture does"));
+        throw PictureError(path, PictureProblem::TooLarge);
+    throw PictureError(path, gaveUp ? PictureProblem::Damaged : PictureProblem::CutShort);
 }
 
 } // namespace
@@ -389,17 +387,17 @@ QImage readJpeg(QIODevice& device, const QString& path, QSize cover) {
     } else if (info.output_components == 4 && info.out_color_space == JCS_CMYK) {
         rows = Rows::Cmyk;
     } else {
-        throw PictureError(path, QStringLiteral("damaged"));
+        throw PictureError(path, PictureProblem::Damaged);
     }
     if (!decoder->plan(scaleNum, rows))
         fail(true);
     // The decoder's output, never smaller than the size asked for.
     const QSize out(int(info.output_width), int(info.output_height));
     if (exceedsAllocationLimit(out.width(), out.height()))
-        throw PictureError(path, QStringLiteral("too large"));
+        throw PictureError(path, PictureProblem::TooLarge);
     QImage image(out, format);
     if (image.isNull())
-        throw PictureError(path, QStringLiteral("too large"));
+        throw PictureError(path, PictureProblem::TooLarge);
     if (!decoder->decode(&image, rows))
         fail(true);
     if (decoder->errors().tooLarge || decoder->errors().damaged)

@@ -13,37 +13,42 @@
 namespace {
 
 #ifndef Q_OS_WIN
-QString notRegular(mode_t mode) {
+std::optional<PictureProblem> notRegular(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder");
+        return PictureProblem::Folder;
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a FIFO, not a file");
+        return PictureProblem::Fifo;
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a file");
+        return PictureProblem::Socket;
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a file");
-    return S_ISREG(mode) ? QString() : QStringLiteral("it is not a regular file");
+        return PictureProblem::Device;
+    return S_ISREG(mode) ? std::nullopt : std::optional(PictureProblem::NotRegular);
 }
+
 #endif
+
+OpenProblem systemFailure(const QString& reason) {
+    return {PictureProblem::OpenFailed, reason};
+}
 
 } // namespace
 
-QString openRegularFile(QFile& file, const QString& path) {
+OpenProblem openRegularFile(QFile& file, const QString& path) {
 #ifdef Q_OS_WIN
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("it is a folder");
+        return {PictureProblem::Folder, QString()};
     if (info.exists() && !info.isFile())
-        return QStringLiteral("it is not a regular file");
+        return {PictureProblem::NotRegular, QString()};
     file.setFileName(path);
-    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+    return file.open(QIODevice::ReadOnly) ? OpenProblem() : systemFailure(file.errorString());
 #else
     const QByteArray name = nativeBytesFromPath(path);
     // A socket cannot be opened at all; the type, asked first, names it.
     struct stat info {};
     if (::stat(name.constData(), &info) == 0)
-        if (QString reason = notRegular(info.st_mode); !reason.isEmpty())
-            return reason;
+        if (const std::optional<PictureProblem> problem = notRegular(info.st_mode))
+            return {problem, QString()};
     // Without O_NONBLOCK, opening a FIFO waits for a writer; it could have replaced the
     // file since the question above. The type of what was opened is what counts.
     int fd;
@@ -51,19 +56,19 @@ QString openRegularFile(QFile& file, const QString& path) {
         fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
-        return qt_error_string(errno);
-    QString reason;
+        return systemFailure(qt_error_string(errno));
+    OpenProblem outcome;
     if (::fstat(fd, &info) != 0)
-        reason = qt_error_string(errno);
+        outcome = systemFailure(qt_error_string(errno));
     else
-        reason = notRegular(info.st_mode);
-    if (reason.isEmpty() && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
-        reason = qt_error_string(errno);
-    if (reason.isEmpty() && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        reason = file.errorString();
-    if (!reason.isEmpty())
+        outcome.problem = notRegular(info.st_mode);
+    if (!outcome.problem && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        outcome = systemFailure(qt_error_string(errno));
+    if (!outcome.problem && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        outcome = systemFailure(file.errorString());
+    if (outcome.problem)
         ::close(fd);
-    return reason;
+    return outcome;
 #endif
 }
 

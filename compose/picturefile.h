@@ -4,12 +4,14 @@
 #include <QFile>
 #include <QString>
 
+#include "compose/pictureproblem.h"
+
 // Opening a picture file: the platform calls behind it, in one place.
 
 // Opens `path` for reading only when it is a regular file, without ever waiting: a FIFO
-// with no writer, a socket or a device is refused before anything reads from it. Empty on
-// success, else the reason ("it is a FIFO", "No such file or directory", ...).
-QString openRegularFile(QFile& file, const QString& path);
+// with no writer, a socket or a device is refused before anything reads from it. No
+// problem on success, else what is wrong (a FIFO, or "No such file or directory", ...).
+OpenProblem openRegularFile(QFile& file, const QString& path);
 
 // File names are bytes on Linux, and a name that is not valid UTF-8 ("caf\xe9.jpg") has no
 // QString of its own: QFile::decodeName turns each stray byte into U+FFFD, and the file can

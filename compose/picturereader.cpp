@@ -2,6 +2,7 @@
 #include "compose/jpegreader.h"
 #include "compose/picturefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -21,21 +22,86 @@ namespace Imaging {
 
 namespace {
 
-QString reasonFor(const QImageReader& reader) {
+[[noreturn]] void failRead(const QString& path, const QImageReader& reader) {
     switch (reader.error()) {
     case QImageReader::FileNotFoundError:
     case QImageReader::DeviceError:
-        return QStringLiteral("cannot be opened: %1").arg(reader.errorString());
+        throw PictureError(path, PictureProblem::OpenFailed, reader.errorString());
     case QImageReader::UnsupportedFormatError:
-        return QStringLiteral("not a picture");
+        throw PictureError(path, PictureProblem::NotAPicture);
     case QImageReader::InvalidDataError:
         if (reader.errorString().contains(QLatin1String("limit"), Qt::CaseInsensitive))
-            return QStringLiteral("too large");
-        return QStringLiteral("damaged");
+            throw PictureError(path, PictureProblem::TooLarge);
+        break;
     case QImageReader::UnknownError:
         break;
     }
-    return QStringLiteral("damaged");
+    throw PictureError(path, PictureProblem::Damaged);
+}
+
+struct ProblemWords {
+    PictureProblem problem;
+    const char* reason;   // English, as reason() gives it; %1: the system's words
+    const char* sentence; // for the user; %1: the file's path, %2: the system's words
+};
+
+// Each problem's whole sentence, as the window's message box and --export show it.
+constexpr ProblemWords ProblemTable[] = {
+    {PictureProblem::OpenFailed, "cannot be opened: %1",
+     //: Load Image's and --export's message. %1: the picture's path; %2: the
+     //: system's reason.
+     QT_TRANSLATE_NOOP("Picture", "The picture could not be loaded: %1 (cannot be opened: %2)")},
+    {PictureProblem::Folder, "cannot be opened: it is a folder",
+     //: Load Image's and --export's message. %1: the picture's path.
+     QT_TRANSLATE_NOOP("Picture",
+                       "The picture could not be loaded: %1 (cannot be opened: it is a folder)")},
+    {PictureProblem::Fifo, "cannot be opened: it is a FIFO, not a file",
+     //: Load Image's and --export's message. %1: the picture's path.
+     QT_TRANSLATE_NOOP("Picture", "The picture could not be loaded: %1 (cannot be opened: it is "
+                                  "a FIFO, not a file)")},
+    {PictureProblem::Socket, "cannot be opened: it is a socket, not a file",
+     //: Load Image's and --export's message. %1: the picture's path.
+     QT_TRANSLATE_NOOP("Picture", "The picture could not be loaded: %1 (cannot be opened: it is "
+                                  "a socket, not a file)")},
+    {PictureProblem::Device, "cannot be opened: it is a device, not a file",
+     //: Load Image's and --export's message. %1: the picture's path.
+     QT_TRANSLATE_NOOP("Picture", "The picture could not be loaded: %1 (cannot be opened: it is "
+                                  "a device, not a file)")},
+    {PictureProblem::NotRegular, "cannot be opened: it is not a regular file",
+     //: Load Image's and --export's message. %1: the picture's path.
+     QT_TRANSLATE_NOOP("Picture", "The picture could not be loaded: %1 (cannot be opened: it is "
+                                  "not a regular file)")},
+    {PictureProblem::Empty, "the file is empty",
+     //: Load Image's and --export's message. %1: the picture's path.
+     QT_TRANSLATE_NOOP("Picture", "The picture could not be loaded: %1 (the file is empty)")},
+    {PictureProblem::NotAPicture, "not a picture",
+     //: Load Image's and --export's message. %1: the picture's path.
+     QT_TRANSLATE_NOOP("Picture", "The picture could not be loaded: %1 (not a picture)")},
+    {PictureProblem::TooLarge, "too large",
+     //: Load Image's and --export's message. %1: the picture's path.
+     QT_TRANSLATE_NOOP("Picture", "The picture could not be loaded: %1 (too large)")},
+    {PictureProblem::Damaged, "damaged",
+     //: Load Image's and --export's message. %1: the picture's path.
+     QT_TRANSLATE_NOOP("Picture", "The picture could not be loaded: %1 (damaged)")},
+    {PictureProblem::CutShort, "damaged: the file ends before the picture does",
+     //: Load Image's and --export's message. %1: the picture's path.
+     QT_TRANSLATE_NOOP("Picture", "The picture could not be loaded: %1 (damaged: the file ends "
+                                  "before the picture does)")},
+};
+
+const ProblemWords& wordsFor(PictureProblem problem) {
+    for (const ProblemWords& words : ProblemTable)
+        if (words.problem == problem)
+            return words;
+    Q_UNREACHABLE();
+}
+
+QString sentence(const QString& path, PictureProblem problem, const QString& systemReason) {
+    const QString text = QCoreApplication::translate("Picture", wordsFor(problem).sentence);
+    const QString native = QDir::toNativeSeparators(path);
+    // In one pass: a "%1" in the path stays as it is.
+    return problem == PictureProblem::OpenFailed ? text.arg(native, systemReason)
+                                                 : text.arg(native);
 }
 
 // What a Windows bitmap's headers say, as far as the workarounds below need it.
@@ -96,11 +162,11 @@ struct BitmapHeader {
     // The bitmap reader fills rows missing from a cut file with black and refuses huge
     // headers without saying why; the header tells both before any pixel is read. Can go
     // when the reader fails on a cut file by itself (Qt 6.4 does not).
-    QString problem(qint64 fileSize) const {
+    std::optional<PictureProblem> problem(qint64 fileSize) const {
         if (width <= 0 || height <= 0)
-            return QString(); // the reader itself refuses these
+            return std::nullopt; // the reader itself refuses these
         if (exceedsAllocationLimit(width, height))
-            return QStringLiteral("too large");
+            return PictureProblem::TooLarge;
         const bool uncompressed = compression == 0 || compression == 3;
         if (uncompressed &&
             (bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32)) {
@@ -108,9 +174,9 @@ struct BitmapHeader {
             // The last row's padding may be missing: some writers leave it out.
             const qint64 needed = offset + stride * (height - 1) + (width * bits + 7) / 8;
             if (fileSize < needed)
-                return QStringLiteral("damaged: the file ends before the picture does");
+                return PictureProblem::CutShort;
         }
-        return QString();
+        return std::nullopt;
     }
 };
 
@@ -187,12 +253,16 @@ QImage opaqueWhenAlphaIsUnset(QImage image) {
 
 } // namespace
 
-PictureError::PictureError(const QString& path, const QString& reason)
-    : std::runtime_error(QStringLiteral("The picture could not be loaded: %1 (%2)")
-                             .arg(QDir::toNativeSeparators(path), reason)
-                             .toStdString())
+PictureError::PictureError(const QString& path, PictureProblem problem, const QString& systemReason)
+    : std::runtime_error(sentence(path, problem, systemReason).toStdString())
     , m_path(path)
-    , m_reason(reason) {}
+    , m_problem(problem)
+    , m_systemReason(systemReason) {}
+
+QString PictureError::reason() const {
+    const QString words = QString::fromLatin1(wordsFor(m_problem).reason);
+    return m_problem == PictureProblem::OpenFailed ? words.arg(m_systemReason) : words;
+}
 
 QString PictureError::message() const {
     return QString::fromStdString(what());
@@ -200,15 +270,15 @@ QString PictureError::message() const {
 
 QImage readPicture(const QString& path, QSize cover) {
     QFile file;
-    if (const QString reason = openRegularFile(file, path); !reason.isEmpty())
-        throw PictureError(path, QStringLiteral("cannot be opened: %1").arg(reason));
+    if (const OpenProblem opened = openRegularFile(file, path); opened.problem)
+        throw PictureError(path, *opened.problem, opened.systemReason);
     if (file.size() == 0)
-        throw PictureError(path, QStringLiteral("the file is empty"));
+        throw PictureError(path, PictureProblem::Empty);
     const QByteArray head = file.peek(BitmapHeader::PeekSize);
     const std::optional<BitmapHeader> bitmap = BitmapHeader::parse(head);
     if (bitmap) {
-        if (const QString problem = bitmap->problem(file.size()); !problem.isEmpty())
-            throw PictureError(path, problem);
+        if (const std::optional<PictureProblem> problem = bitmap->problem(file.size()))
+            throw PictureError(path, *problem);
     }
     // A JPEG starts with its start-of-image marker, which is all Qt's reader checks too.
     if (head.size() >= 2 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8)
@@ -219,16 +289,16 @@ QImage readPicture(const QString& path, QSize cover) {
     reader.setAutoTransform(true);
     reader.setAllocationLimit(AllocationLimitMiB);
     if (!reader.canRead())
-        throw PictureError(path, QStringLiteral("not a picture"));
+        throw PictureError(path, PictureProblem::NotAPicture);
 
     const QByteArray format = reader.format();
     if (const QSize size = reader.size();
         size.isValid() && exceedsAllocationLimit(size.width(), size.height()))
-        throw PictureError(path, QStringLiteral("too large"));
+        throw PictureError(path, PictureProblem::TooLarge);
 
     QImage image = reader.read();
     if (image.isNull())
-        throw PictureError(path, reasonFor(reader));
+        failRead(path, reader);
     if (format == "bmp" && bitmap)
         image = opaqueWhenAlphaIsUnset(expandNarrowChannels(std::move(image), *bitmap));
     // A bitmap always names its resolution; other formats may leave Qt's default.

@@ -2,6 +2,8 @@
 
 #include "compose/imaging.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 SkinWorkspace::SkinWorkspace()
@@ -69,14 +71,22 @@ void loadDecodedPicture(SkinWorkspace& ws, const QImage& picture, MenuTint tint)
 
 void refitSurfaces(SkinWorkspace& ws, MenuTint tint) {
     if (!ws.hasSkin() || ws.LoadedPicture.Picture.isNull())
-        throw std::logic_error("There is no picture to fit yet. Load an image first.");
+        //: A message in the window when a picture is needed first.
+        throw std::logic_error(
+            QCoreApplication::translate("Compose",
+                                        "There is no picture to fit yet. Load an image first.")
+                .toStdString());
     ws.keepSurfaces(
         composeSkin(scaleToSurfaces(ws.LoadedPicture.Picture, ws.framing), tint, ws.templates()));
 }
 
 void ComposeTintedSurfaces(SkinWorkspace& ws, MenuTint tint) {
     if (!ws.hasSkin())
-        throw std::logic_error("There is no picture to compose yet. Load an image first.");
+        //: A message in the window when a picture is needed first.
+        throw std::logic_error(
+            QCoreApplication::translate("Compose",
+                                        "There is no picture to compose yet. Load an image first.")
+                .toStdString());
     ws.keepSurfaces(composeSkin(ws.scaledPictures(), tint, ws.templates()));
 }
 

@@ -3,6 +3,8 @@
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -215,7 +217,10 @@ TintSuggestion::Suggestion suggestMenuTint(const QImage& mainPicture, const QIma
 
 TintSuggestion::Suggestion suggestMenuTint(const SkinWorkspace& ws) {
     if (!ws.hasSkin())
-        throw std::logic_error("There is no picture to suggest a tint from yet. Load an image "
-                               "first.");
+        //: Suggest Tint's message when no picture is loaded.
+        throw std::logic_error(QCoreApplication::translate("Compose",
+                                                           "There is no picture to suggest a tint "
+                                                           "from yet. Load an image first.")
+                                   .toStdString());
     return suggestMenuTint(ws.MainPic.Picture, ws.MainMerge.Picture);
 }

@@ -11,6 +11,7 @@
 #include "export/stagedfile.h"
 #include "export/stagemarks.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,20 +70,30 @@ QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+// For texts marked with QT_TRANSLATE_NOOP("SkinExport", ...).
+QString translated(const char* sourceText, int n = -1) {
+    return QCoreApplication::translate("SkinExport", sourceText, nullptr, n);
+}
+
 QByteArray readTemplate(const QString& path) {
     if (QFileInfo(path).isDir())
-        throw ExportError(QStringLiteral("The skin could not be saved: the description template "
-                                         "%1 is a folder, not a file.")
+        //: Save Skin's or --export's message. %1: the template file's path.
+        throw ExportError(QCoreApplication::translate("SkinExport",
+                                                      "The skin could not be saved: the "
+                                                      "description template %1 is a folder, "
+                                                      "not a file.")
                               .arg(native(path)));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ExportError(QStringLiteral("The skin could not be saved: the description template "
-                                         "%1 cannot be read (%2).")
-                              .arg(native(path), file.errorString()));
-    QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw ExportError(QStringLiteral("The skin could not be saved: the description template "
-                                         "%1 cannot be read (%2).")
+    QByteArray text;
+    if (file.open(QIODevice::ReadOnly))
+        text = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError)
+        //: Save Skin's or --export's message. %1: the template file's path; %2: the
+        //: system's reason.
+        throw ExportError(QCoreApplication::translate("SkinExport",
+                                                      "The skin could not be saved: the "
+                                                      "description template %1 cannot be read "
+                                                      "(%2).")
                               .arg(native(path), file.errorString()));
     return text;
 }
@@ -205,19 +216,25 @@ private:
     }
 
     // `replaced`: how many files stay replaced (the earlier ones already let go); else the
-    // ones replaced are put back first. The message is made first: the path may belong to
-    // a file dropped here.
+    // ones replaced are put back first. The path is copied first: it may belong to a file
+    // dropped here.
     [[noreturn]] void fail(const QString& path, const QString& reason, std::size_t replaced = 0) {
-        const QString what =
-            QStringLiteral("The skin could not be saved: %1 could not be written (%2). ")
-                .arg(native(path), reason);
+        const QString where = native(path);
         if (replaced == 0)
             replaced = putBack();
-        throw ExportError(what + (replaced == 0 ? QStringLiteral("No file was changed.")
-                                                : QStringLiteral("The %1 files before it were "
-                                                                 "already replaced; save the "
-                                                                 "skin again.")
-                                                      .arg(replaced)));
+        //: Save Skin's or --export's message when nothing changed. %1: the file's path;
+        //: %2: the system's reason.
+        const char* const noneChanged = QT_TRANSLATE_NOOP(
+            "SkinExport", "The skin could not be saved: %1 could not be written (%2). No file "
+                          "was changed.");
+        //: Save Skin's or --export's message when some files were already replaced. %1: the
+        //: file's path; %2: the system's reason; %n: how many files were replaced (1 to 4).
+        const char* const someReplaced = QT_TRANSLATE_N_NOOP(
+            "SkinExport", "The skin could not be saved: %1 could not be written (%2). The %n "
+                          "files before it were already replaced; save the skin again.");
+        throw ExportError(
+            (replaced == 0 ? translated(noneChanged) : translated(someReplaced, int(replaced)))
+                .arg(where, reason));
     }
 
     std::vector<std::unique_ptr<StagedFile>> m_files;
@@ -287,7 +304,9 @@ QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolde
         throw ExportError(problem);
     if (std::any_of(surfaces.pictures.begin(), surfaces.pictures.end(),
                     [](const QImage& picture) { return picture.isNull(); }))
-        throw ExportError(QStringLiteral("There is no skin to save yet. Load an image first."));
+        //: Save Skin's message before any picture was loaded.
+        throw ExportError(QCoreApplication::translate(
+            "SkinExport", "There is no skin to save yet. Load an image first."));
 
     SkinPaths paths = skinPaths(hostFolder, name);
     if (!QFileInfo(paths.skinsFolder).isDir())
@@ -298,18 +317,25 @@ QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolde
 
     if (!QFileInfo(paths.skinsFolder).isDir()) {
         const bool isFile = QFileInfo(paths.skinsFolder.chopped(1)).isFile();
-        throw ExportError(
-            QStringLiteral("The skin could not be saved: the Skins folder %1 %2.")
-                .arg(native(paths.skinsFolder), isFile ? QStringLiteral("is a file, not a folder")
-                                                       : QStringLiteral("does not exist")));
+        //: Save Skin's or --export's message. %1: the Skins folder's path.
+        const char* const isAFile = QT_TRANSLATE_NOOP(
+            "SkinExport",
+            "The skin could not be saved: the Skins folder %1 is a file, not a folder.");
+        //: Save Skin's or --export's message. %1: the Skins folder's path.
+        const char* const missing = QT_TRANSLATE_NOOP(
+            "SkinExport", "The skin could not be saved: the Skins folder %1 does not exist.");
+        throw ExportError(translated(isFile ? isAFile : missing).arg(native(paths.skinsFolder)));
     }
 
     // Two saves of one name at once would mix their files; the second waits for the first.
     // The lock's name ignores letter case, as the host does.
     SaveLock lock(paths.skinsFolder + name.toLower() + QStringLiteral(".skn.lock"));
     if (lock.lock(SaveLockWaitMs) == SaveLock::Outcome::Busy)
-        throw ExportError(QStringLiteral("The skin could not be saved: another save of the skin "
-                                         "\"%1\" is still running. Try again when it has ended.")
+        //: Save Skin's or --export's message. %1: the skin's name.
+        throw ExportError(QCoreApplication::translate(
+                              "SkinExport",
+                              "The skin could not be saved: another save of the skin \"%1\" is "
+                              "still running. Try again when it has ended.")
                               .arg(name));
     // Without a lock (a folder that cannot be written to) the writes below say why.
     removeLeftovers(paths);
@@ -331,7 +357,9 @@ void writeTemplateSnapshot(const SkinWorkspace& ws) {
     for (const auto& [box, path] : shots) {
         if (const QString reason = saveWhole(path, Imaging::encodeBmp24(box->Picture));
             !reason.isEmpty())
-            throw ExportError(QStringLiteral("The template could not be written to %1 (%2).")
+            //: Command3's message. %1: the file's path; %2: the system's reason.
+            throw ExportError(QCoreApplication::translate(
+                                  "SkinExport", "The template could not be written to %1 (%2).")
                                   .arg(native(path), reason));
     }
 }

@@ -51,4 +51,6 @@ QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolde
 // first fails.
 void writeTemplateSnapshot(const SkinWorkspace& ws);
 
-inline const char* const SkinExportedMessage = "Your skin has been exported to Norvo.";
+//: Save Skin's and --export's message when the skin was saved.
+inline const char* const SkinExportedMessage =
+    QT_TRANSLATE_NOOP("Messages", "Your skin has been exported to Norvo.");

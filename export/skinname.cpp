@@ -3,6 +3,7 @@
 #include "compose/skinworkspace.h"
 #include "export/codepage.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -12,15 +13,21 @@ QString skinNameProblem(const QString& name) {
     // Only blanks and dots make files that show no name (" .skn") or hidden ones (".skn").
     static const QRegularExpression blanksAndDots(QStringLiteral("^[ .]*$"));
     if (blanksAndDots.match(name).hasMatch())
-        return QString::fromLatin1(EnterNameMessage);
+        return QCoreApplication::translate("Messages", EnterNameMessage);
     for (const QChar ch : name) {
         if (ch == u'\\' || ch == u'/')
-            return QStringLiteral("A skin name cannot contain \\ or /, since the skin must stay "
-                                  "in the Skins folder.");
+            //: Save Skin's or --export's message about the skin name.
+            return QCoreApplication::translate("SkinName",
+                                               "A skin name cannot contain \\ or /, since the "
+                                               "skin must stay in the Skins folder.");
         if (QStringLiteral(":*?\"<>|").contains(ch))
-            return QStringLiteral("A skin name cannot contain any of : * ? \" < > |.");
+            //: Save Skin's or --export's message about the skin name.
+            return QCoreApplication::translate("SkinName",
+                                               "A skin name cannot contain any of : * ? \" < > |.");
         if (ch.unicode() < 0x20 || ch.unicode() == 0x7F)
-            return QStringLiteral("A skin name cannot contain control characters.");
+            //: Save Skin's or --export's message about the skin name.
+            return QCoreApplication::translate("SkinName",
+                                               "A skin name cannot contain control characters.");
     }
     // Windows opens the device also with an extension after the name ("NUL.txt", "con.")
     // and with blanks before that extension, and knows COM and LPT with superscript digits.
@@ -30,12 +37,16 @@ QString skinNameProblem(const QString& name) {
         QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9\u00B9\u00B2\u00B3]|LPT[1-9\u00B9\u00B2\u00B3])$"),
         QRegularExpression::CaseInsensitiveOption);
     if (device.match(name.section(u'.', 0, 0).trimmed()).hasMatch())
-        return QStringLiteral("\"%1\" is reserved for a device on Windows; choose another "
-                              "skin name.")
+        //: Save Skin's or --export's message. %1: the skin name typed (CON, NUL.txt, ...).
+        return QCoreApplication::translate("SkinName",
+                                           "\"%1\" is reserved for a device on Windows; choose "
+                                           "another skin name.")
             .arg(name);
     if (!encodeForHost(name))
-        return QStringLiteral("The skin name has characters that Norvo cannot read; use "
-                              "Western European letters only.");
+        //: Save Skin's or --export's message where Norvo reads Western European letters.
+        return QCoreApplication::translate("SkinName",
+                                           "The skin name has characters that Norvo cannot read; "
+                                           "use Western European letters only.");
     return QString();
 }
 
@@ -51,11 +62,17 @@ QString skinPathProblem(const QString& windowsHostFolder, const QString& name) {
     if (name.size() <= fits)
         return QString();
     if (fits <= 0)
-        return QStringLiteral("Norvo's folder %1 is too deep: Windows cannot open a skin of any "
-                              "name there.")
+        //: Save Skin's or --export's message. %1: Norvo's folder as Windows names it.
+        return QCoreApplication::translate("SkinName",
+                                           "Norvo's folder %1 is too deep: Windows cannot open a "
+                                           "skin of any name there.")
             .arg(windowsHostFolder);
-    return QStringLiteral("The skin name is too long: with Norvo in %1, Windows can open the "
-                          "skin's files only when its name has at most %2 characters.")
-        .arg(windowsHostFolder)
-        .arg(fits);
+    //: Save Skin's or --export's message. %1: Norvo's folder as Windows names it; %n: how
+    //: many characters a name may have there.
+    return QCoreApplication::translate("SkinName",
+                                       "The skin name is too long: with Norvo in %1, Windows can "
+                                       "open the skin's files only when its name has at most %n "
+                                       "characters.",
+                                       nullptr, int(fits))
+        .arg(windowsHostFolder);
 }

@@ -8,8 +8,11 @@
 // blanks are allowed and kept; a name of only blanks and dots is no name.
 QString skinNameProblem(const QString& name);
 
-// The problem of a missing name: what Save Skin says when the name box is empty.
-inline const char* const EnterNameMessage = "Enter a name for your Skin.";
+// The problem of a missing name: what Save Skin says when the name box is empty. The
+// fixed messages are translated in the context "Messages".
+//: Save Skin's message when the name box is empty (or holds only blanks and dots).
+inline const char* const EnterNameMessage =
+    QT_TRANSLATE_NOOP("Messages", "Enter a name for your Skin.");
 
 // Windows opens no file whose full path, with its terminating character, is longer.
 inline constexpr qsizetype WindowsPathLimit = 260;

@@ -2,6 +2,7 @@
 
 #include "host/registryvalue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,13 +22,20 @@ const QString HostApp = QStringLiteral("NORVO7");
 const QString HostSubKey = HostOrg + u'\\' + HostApp;
 const QString HostValue = QStringLiteral("Directory");
 
+// One line of the places looked at: %1 the place, %2 why it gave no folder.
+QString placeLine(const QString& place, const QString& why) {
+    //: A line of the list of places Varnel looked at for Norvo's folder (the start-up
+    //: message's details, --where). %1: the place; %2: why it gave no folder.
+    return QCoreApplication::translate("HostFolder", "%1: %2").arg(place, why);
+}
+
 // Why a value read as the host-folder setting gives no folder.
 QString settingProblem(const QVariant& value) {
     if (!value.isValid())
-        return QStringLiteral("no Directory value");
+        return QCoreApplication::translate("HostFolder", "no Directory value");
     if (value.typeId() == QMetaType::QString)
-        return QStringLiteral("Directory is empty");
-    return QStringLiteral("Directory is neither text nor a number");
+        return QCoreApplication::translate("HostFolder", "Directory is empty");
+    return QCoreApplication::translate("HostFolder", "Directory is neither text nor a number");
 }
 
 #ifdef Q_OS_WIN
@@ -36,13 +44,14 @@ const QString HostKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\") + HostS
 
 bool searchSettings(HostFolderSearch& search) {
     const QVariant value = Module2::ReadRegistryValue(HostKey, HostValue);
-    const QString where = QStringLiteral("registry %1, value Directory").arg(HostKey.chopped(1));
+    const QString where = QCoreApplication::translate("HostFolder", "registry %1, value Directory")
+                              .arg(HostKey.chopped(1));
     search.folder = Module2::registryValueText(value);
     if (search.found()) {
         search.source = where;
         return true;
     }
-    search.misses.append(where + QStringLiteral(": ") + settingProblem(value));
+    search.misses.append(placeLine(where, settingProblem(value)));
     return false;
 }
 
@@ -52,15 +61,18 @@ bool searchSettings(HostFolderSearch& search) {
     const Module2::SettingsValue read = Module2::readSettingsValue(HostOrg, HostApp, HostValue);
     search.folder = Module2::registryValueText(read.value);
     if (search.found()) {
-        search.source = QStringLiteral("settings file %1").arg(read.file);
+        search.source =
+            QCoreApplication::translate("HostFolder", "settings file %1").arg(read.file);
         return true;
     }
     const bool anyFile = std::any_of(read.files.begin(), read.files.end(),
                                      [](const QString& f) { return QFileInfo(f).isFile(); });
-    search.misses.append(
-        QStringLiteral("settings file %1: %2")
-            .arg(read.files.join(QStringLiteral(", then ")),
-                 anyFile ? settingProblem(read.value) : QStringLiteral("no such file")));
+    //: Joins the settings files looked at, in order: "file1, then file2".
+    const QString then = QCoreApplication::translate("HostFolder", ", then ");
+    search.misses.append(placeLine(
+        QCoreApplication::translate("HostFolder", "settings file %1").arg(read.files.join(then)),
+        anyFile ? settingProblem(read.value)
+                : QCoreApplication::translate("HostFolder", "no such file")));
     return false;
 }
 
@@ -70,15 +82,17 @@ constexpr qint64 MaxHiveSize = qint64(256) << 20;
 QString valueProblem(WineRegistry::Status status) {
     switch (status) {
     case WineRegistry::Status::NoKey:
-        return QStringLiteral("no such key");
+        return QCoreApplication::translate("HostFolder", "no such key");
     case WineRegistry::Status::NoValue:
-        return QStringLiteral("no Directory value");
+        return QCoreApplication::translate("HostFolder", "no Directory value");
     case WineRegistry::Status::Malformed:
-        return QStringLiteral("the Directory value's line cannot be read");
+        return QCoreApplication::translate("HostFolder",
+                                           "the Directory value's line cannot be read");
     case WineRegistry::Status::NotText:
-        return QStringLiteral("Directory is neither text nor a number");
+        return QCoreApplication::translate("HostFolder", "Directory is neither text nor a number");
     case WineRegistry::Status::Unexpanded:
-        return QStringLiteral("Directory is an expandable string holding %");
+        return QCoreApplication::translate("HostFolder",
+                                           "Directory is an expandable string holding %");
     case WineRegistry::Status::NotARegistry:
     case WineRegistry::Status::Found:
         break;
@@ -91,19 +105,25 @@ QString valueProblem(WineRegistry::Status status) {
 } // namespace
 
 QString noHostFolderDetails(const HostFolderSearch& search) {
-    QStringList lines{QStringLiteral("Varnel looked for the Norvo 7 folder here:")};
+    QStringList lines{
+        QCoreApplication::translate("HostFolder", "Varnel looked for the Norvo 7 folder here:")};
     for (const QString& miss : search.misses)
         lines.append(QStringLiteral("  ") + miss);
     lines.append(QString());
 #ifdef Q_OS_WIN
-    lines.append(QStringLiteral("Install Norvo 7: its installer writes its folder into the "
-                                "registry value %1 of %2.")
+    //: The start-up message's details, after the places looked at. %1: the value's name
+    //: (Directory); %2: the registry key.
+    lines.append(QCoreApplication::translate("HostFolder",
+                                             "Install Norvo 7: its installer writes its folder "
+                                             "into the registry value %1 of %2.")
                      .arg(HostValue, HostKey.chopped(1)));
 #else
-    lines.append(
-        QStringLiteral("Install Norvo 7 in a Wine prefix, or name its folder in the settings "
-                       "file %1 with one line:")
-            .arg(Module2::settingsFiles(HostOrg, HostApp).constFirst()));
+    //: The start-up message's details, after the places looked at; a line to copy follows.
+    //: %1: the settings file's path.
+    lines.append(QCoreApplication::translate("HostFolder",
+                                             "Install Norvo 7 in a Wine prefix, or name its "
+                                             "folder in the settings file %1 with one line:")
+                     .arg(Module2::settingsFiles(HostOrg, HostApp).constFirst()));
     lines.append(QStringLiteral("Directory=\"/path/to/Norvo 7\""));
 #endif
     return lines.join(u'\n');
@@ -112,25 +132,28 @@ QString noHostFolderDetails(const HostFolderSearch& search) {
 QString folderProblem(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir())
-        return info.isReadable() && info.isExecutable() ? QString()
-                                                        : QStringLiteral("permission denied");
+        return info.isReadable() && info.isExecutable()
+                   ? QString()
+                   : QCoreApplication::translate("HostFolder", "permission denied");
     if (info.exists())
-        return QStringLiteral("not a folder");
+        return QCoreApplication::translate("HostFolder", "not a folder");
     // A folder on the way that may not be entered hides whether the rest is there.
     for (QFileInfo up(info.absolutePath());; up = QFileInfo(up.absolutePath())) {
         if (up.exists())
-            return up.isDir() && !up.isExecutable() ? QStringLiteral("permission denied")
-                                                    : QStringLiteral("no such folder");
+            return up.isDir() && !up.isExecutable()
+                       ? QCoreApplication::translate("HostFolder", "permission denied")
+                       : QCoreApplication::translate("HostFolder", "no such folder");
         if (up.isRoot() || up.absolutePath() == up.absoluteFilePath())
-            return QStringLiteral("no such folder");
+            return QCoreApplication::translate("HostFolder", "no such folder");
     }
 }
 
 QString hostFolderProblem(const QString& folder) {
     if (folder.startsWith(u'~'))
-        return QStringLiteral("not an absolute path (~ is not expanded: write the whole path)");
+        return QCoreApplication::translate(
+            "HostFolder", "not an absolute path (~ is not expanded: write the whole path)");
     if (QDir::isRelativePath(folder))
-        return QStringLiteral("not an absolute path");
+        return QCoreApplication::translate("HostFolder", "not an absolute path");
     return folderProblem(folder);
 }
 
@@ -154,31 +177,44 @@ HostFolderSearch findHostFolder(const WinePrefix::Environment& env) {
         return search;
     for (const WinePrefix::Place& place : WinePrefix::placesToSearch(env)) {
         if (!place.problem.isEmpty())
-            search.misses.append(place.description + QStringLiteral(": ") + place.problem);
+            search.misses.append(placeLine(place.description, place.problem));
         else if (searchWinePrefix(place, search))
             return search;
     }
     return search;
 }
 
+namespace {
+
+// A key's line within a Wine prefix: %1 the prefix, %2 the key's own line.
+QString inPlace(const QString& place, const QString& keyLine) {
+    //: A line of the places looked at: a registry key inside a Wine prefix. %1: the prefix
+    //: ("Wine prefix /home/me/.wine"); %2: the key and why it gave no folder.
+    return QCoreApplication::translate("HostFolder", "%1, %2").arg(place, keyLine);
+}
+
+} // namespace
+
 bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) {
     const auto miss = [&](const QString& why) {
-        search.misses.append(place.description + QStringLiteral(": ") + why);
+        search.misses.append(placeLine(place.description, why));
         return false;
     };
     if (const QString problem = folderProblem(place.prefix); !problem.isEmpty())
         return miss(problem);
     const QFileInfo hiveInfo(place.prefix + QStringLiteral("/system.reg"));
     if (!hiveInfo.exists())
-        return miss(QStringLiteral("no system.reg"));
+        return miss(QCoreApplication::translate("HostFolder", "no system.reg"));
     // Only a plain file: opening a pipe or a device could block start-up.
     if (!hiveInfo.isFile())
-        return miss(QStringLiteral("system.reg is not a file"));
+        return miss(QCoreApplication::translate("HostFolder", "system.reg is not a file"));
     if (hiveInfo.size() > MaxHiveSize)
-        return miss(QStringLiteral("system.reg is too large (%1 bytes)").arg(hiveInfo.size()));
+        return miss(QCoreApplication::translate("HostFolder", "system.reg is too large (%1 bytes)")
+                        .arg(hiveInfo.size()));
     QFile file(hiveInfo.filePath());
     if (!file.open(QIODevice::ReadOnly))
-        return miss(QStringLiteral("system.reg cannot be read: %1").arg(file.errorString()));
+        return miss(QCoreApplication::translate("HostFolder", "system.reg cannot be read: %1")
+                        .arg(file.errorString()));
     // Read into memory rather than mapped: Wine may rewrite the file in place while we read.
     const QByteArray hive = file.readAll();
 
@@ -190,36 +226,39 @@ bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
         const QString keyName = QStringLiteral("HKEY_LOCAL_MACHINE\\") + key;
         const WineRegistry::Value value = WineRegistry::readValue(hive, key, HostValue);
         if (value.status == WineRegistry::Status::NotARegistry)
-            return miss(QStringLiteral("system.reg is not a Wine registry file"));
+            return miss(QCoreApplication::translate("HostFolder",
+                                                    "system.reg is not a Wine registry file"));
         anyKey = anyKey || value.status != WineRegistry::Status::NoKey;
         if (value.status != WineRegistry::Status::Found) {
-            keyMisses.append(keyName + QStringLiteral(": ") + valueProblem(value.status));
+            keyMisses.append(placeLine(keyName, valueProblem(value.status)));
             continue;
         }
         const QString windowsPath = Module2::registryValueText(value.data);
         if (windowsPath.isEmpty()) {
-            keyMisses.append(keyName + QStringLiteral(": Directory is empty"));
+            keyMisses.append(placeLine(
+                keyName, QCoreApplication::translate("HostFolder", "Directory is empty")));
             continue;
         }
         const WinePrefix::Mapped mapped = WinePrefix::mapWindowsPath(place.prefix, windowsPath);
         if (mapped.folder.isEmpty()) {
-            keyMisses.append(QStringLiteral("%1: Directory \"%2\": %3")
+            keyMisses.append(QCoreApplication::translate("HostFolder", "%1: Directory \"%2\": %3")
                                  .arg(keyName, windowsPath, mapped.problem));
             continue;
         }
         for (const QString& keyMiss : keyMisses)
-            search.misses.append(place.description + QStringLiteral(", ") + keyMiss);
+            search.misses.append(inPlace(place.description, keyMiss));
         search.folder = mapped.folder;
         search.windowsFolder = windowsPath;
-        search.source = QStringLiteral("%1: %2, value Directory \"%3\"")
+        search.source = QCoreApplication::translate("HostFolder", "%1: %2, value Directory \"%3\"")
                             .arg(place.description, keyName, windowsPath);
         return true;
     }
     if (!anyKey)
-        return miss(QStringLiteral("no key HKEY_LOCAL_MACHINE\\%1 nor HKEY_LOCAL_MACHINE\\%2")
+        return miss(QCoreApplication::translate(
+                        "HostFolder", "no key HKEY_LOCAL_MACHINE\\%1 nor HKEY_LOCAL_MACHINE\\%2")
                         .arg(keys[0], keys[1]));
     for (const QString& keyMiss : keyMisses)
-        search.misses.append(place.description + QStringLiteral(", ") + keyMiss);
+        search.misses.append(inPlace(place.description, keyMiss));
     return false;
 }
 

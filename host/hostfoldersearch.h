@@ -18,7 +18,9 @@ struct HostFolderSearch {
 };
 
 // What the user is told when no place gives a host folder.
-inline const char* const NoHostFolderMessage = "Please install a valid copy of Norvo 7.";
+//: The message when no host folder was found: at start-up, and from --export and --where.
+inline const char* const NoHostFolderMessage =
+    QT_TRANSLATE_NOOP("Messages", "Please install a valid copy of Norvo 7.");
 
 // The details behind NoHostFolderMessage in the window: each place looked at and why it gave
 // no folder (as varnel --where prints them), then how to name the folder.

@@ -2,6 +2,7 @@
 
 #include "host/hostfoldersearch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,16 +63,18 @@ QList<Place> placesToSearch(const Environment& env) {
     };
 
     if (env.winePrefix.isEmpty())
-        miss(QStringLiteral("WINEPREFIX"), QStringLiteral("not set"));
+        miss(QStringLiteral("WINEPREFIX"), QCoreApplication::translate("HostFolder", "not set"));
     else if (QDir::isRelativePath(env.winePrefix))
         // Wine refuses such a prefix.
-        miss(QStringLiteral("WINEPREFIX %1").arg(env.winePrefix),
-             QStringLiteral("not an absolute path"));
+        miss(QCoreApplication::translate("HostFolder", "WINEPREFIX %1").arg(env.winePrefix),
+             QCoreApplication::translate("HostFolder", "not an absolute path"));
     else
-        add(env.winePrefix, QStringLiteral("Wine prefix %1 (WINEPREFIX)").arg(env.winePrefix));
+        add(env.winePrefix, QCoreApplication::translate("HostFolder", "Wine prefix %1 (WINEPREFIX)")
+                                .arg(env.winePrefix));
 
     const QString defaultPrefix = env.home + QStringLiteral("/.wine");
-    add(defaultPrefix, QStringLiteral("Wine prefix %1").arg(defaultPrefix));
+    add(defaultPrefix,
+        QCoreApplication::translate("HostFolder", "Wine prefix %1").arg(defaultPrefix));
 
     const FrontEnd frontEnds[] = {
         {QStringLiteral("Bottles"), env.dataHome + QStringLiteral("/bottles/bottles")},
@@ -81,18 +84,19 @@ QList<Place> placesToSearch(const Environment& env) {
         {QStringLiteral("CrossOver"), env.home + QStringLiteral("/.cxoffice")},
     };
     for (const FrontEnd& frontEnd : frontEnds) {
-        const QString description =
-            QStringLiteral("%1 prefixes in %2").arg(frontEnd.name, frontEnd.folder);
+        const QString description = QCoreApplication::translate("HostFolder", "%1 prefixes in %2")
+                                        .arg(frontEnd.name, frontEnd.folder);
         if (const QString problem = folderProblem(frontEnd.folder); !problem.isEmpty()) {
             miss(description, problem);
             continue;
         }
         const QStringList names = sortedByBytes(entries(frontEnd.folder, QDir::Dirs));
         if (names.isEmpty())
-            miss(description, QStringLiteral("none"));
+            miss(description, QCoreApplication::translate("HostFolder", "none"));
         for (const QString& name : names) {
             const QString prefix = frontEnd.folder + u'/' + name;
-            add(prefix, QStringLiteral("%1 prefix %2").arg(frontEnd.name, prefix));
+            add(prefix, QCoreApplication::translate("HostFolder", "%1 prefix %2")
+                            .arg(frontEnd.name, prefix));
         }
     }
     return places;
@@ -108,7 +112,7 @@ Mapped mapWindowsPath(const QString& prefix, const QString& windowsPath) {
                            windowsPath[0].unicode() < 128 && windowsPath[1] == u':' &&
                            (windowsPath[2] == u'\\' || windowsPath[2] == u'/');
     if (!drivePath)
-        return fail(QStringLiteral("not an absolute path on a drive"));
+        return fail(QCoreApplication::translate("HostFolder", "not an absolute path on a drive"));
 
     // As Windows does before any lookup: "." names are dropped and ".." goes up, never
     // above the drive's root.
@@ -131,12 +135,15 @@ Mapped mapWindowsPath(const QString& prefix, const QString& windowsPath) {
     const QString drive = windowsPath.left(2).toUpper();
     if (!deviceInfo.exists()) {
         if (deviceInfo.isSymLink())
-            return fail(QStringLiteral("drive %1 links to %2, which does not exist")
+            return fail(QCoreApplication::translate("HostFolder",
+                                                    "drive %1 links to %2, which does not exist")
                             .arg(drive, deviceInfo.symLinkTarget()));
-        return fail(QStringLiteral("no drive %1 (no %2)").arg(drive, device));
+        return fail(
+            QCoreApplication::translate("HostFolder", "no drive %1 (no %2)").arg(drive, device));
     }
     if (!deviceInfo.isDir())
-        return fail(QStringLiteral("drive %1 (%2) is not a folder").arg(drive, device));
+        return fail(QCoreApplication::translate("HostFolder", "drive %1 (%2) is not a folder")
+                        .arg(drive, device));
 
     QString folder = deviceInfo.canonicalFilePath();
     for (const QString& name : names) {
@@ -148,13 +155,14 @@ Mapped mapWindowsPath(const QString& prefix, const QString& windowsPath) {
                 if (entry.compare(name, Qt::CaseInsensitive) == 0)
                     matches.append(entry);
             if (matches.isEmpty())
-                return fail(QStringLiteral("no folder \"%1\" in %2").arg(name, folder));
+                return fail(QCoreApplication::translate("HostFolder", "no folder \"%1\" in %2")
+                                .arg(name, folder));
             // Two names that differ only in case: the first in byte order, so that the
             // choice does not depend on the order the folder lists them in.
             next = folder + u'/' + sortedByBytes(matches).constFirst();
         }
         if (!QFileInfo(next).isDir())
-            return fail(QStringLiteral("%1 is not a folder").arg(next));
+            return fail(QCoreApplication::translate("HostFolder", "%1 is not a folder").arg(next));
         folder = next;
     }
     return {folder, QString()};

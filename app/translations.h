@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The user's language. Varnel's catalogue and Qt's own (the standard dialogs, the command
+// line's parser) are built into the program and chosen from the system's locale; English,
+// the source language, needs none.
+
+// Installs the catalogues for the system's locale into the application object that exists
+// now. Each new application object needs this again; the catalogues are read once.
+void installTranslations();
+
+// The catalogues for `locale` instead, replacing any installed before (tests).
+void installTranslations(const QLocale& locale);
+
+// The catalogue's text while no application object exists (a message Qt's start-up may need
+// after it). Empty without catalogues loaded: then the source text is the text.
+QString translatedWithoutApplication(const char* context, const char* sourceText);
