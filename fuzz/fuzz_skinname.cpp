@@ -57,7 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     require(!name.isEmpty());
     require(encoded.has_value());
-    require(encoded->size() == name.size()); // one byte a character in an 8-bit code page
+    // One byte a character in an 8-bit code page, one or two in an East Asian one.
+    if (const int codePage = hostCodePage();
+        codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950)
+        require(encoded->size() >= name.size() && encoded->size() <= 2 * name.size());
+    else
+        require(encoded->size() == name.size());
     for (const QChar ch : name)
         require(ch.unicode() >= 0x20 && ch.unicode() != 0x7F &&
                 !QStringLiteral("\\/:*?\"<>|").contains(ch));

@@ -1,6 +1,7 @@
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 #include "compose/tintsuggestion.h"
+#include "export/skindescription.h"
 #include "export/skinexport.h"
 #include "tests/host/wineprefixfixture.h"
 
@@ -13,6 +14,8 @@
 #include <QtTest>
 
 #include <unistd.h>
+
+#include <optional>
 
 namespace {
 
@@ -29,8 +32,10 @@ struct Run {
 
 // A real varnel process with no display at all, its own settings folder and a home
 // folder of its own (configHome/home), so no Wine prefix of the machine's user is seen.
+// `locale`, when given, replaces the locale variables of this process ("LANG=ru_RU.UTF-8").
 Run runVarnel(const QStringList& arguments, const QString& configHome,
-              const QString& winePrefix = QString()) {
+              const QString& winePrefix = QString(),
+              const std::optional<QStringList>& locale = std::nullopt) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
@@ -43,6 +48,12 @@ Run runVarnel(const QStringList& arguments, const QString& configHome,
     env.insert("HOME", configHome + "/home");
     env.insert("XDG_CONFIG_HOME", configHome);
     env.insert("XDG_CONFIG_DIRS", configHome + "/none");
+    if (locale) {
+        for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"})
+            env.remove(name);
+        for (const QString& setting : *locale)
+            env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    }
     process.setProcessEnvironment(env);
     // Text mode: the program's lines end in CRLF on Windows.
     process.start(QStringLiteral(VARNEL_EXECUTABLE), arguments,
@@ -197,6 +208,79 @@ private slots:
         for (const QString& name : skinFiles())
             QVERIFY2(readAll(skins() + name) == readAll(other + "/Skins/" + name),
                      qPrintable(name));
+    }
+
+    // On Linux the name is written in the code page Wine takes from the locale; the files
+    // are named in UTF-8, which is how Wine shows them to the host.
+    void theLocaleChoosesTheCodePage_data() {
+        QTest::addColumn<QStringList>("locale");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("encoded"); // null: the name is refused
+        QTest::newRow("Russian UTF-8, Cyrillic name")
+            << QStringList{"LANG=ru_RU.UTF-8"} << QString::fromUtf8("Зима")
+            << QByteArray("\xC7\xE8\xEC\xE0");
+        QTest::newRow("Japanese LC_CTYPE over a Russian LANG")
+            << QStringList{"LANG=ru_RU.UTF-8", "LC_CTYPE=ja_JP.UTF-8"}
+            << QString::fromUtf8("雪の日") << QByteArray("\x90\xE1\x82\xCC\x93\xFA");
+        QTest::newRow("Russian UTF-8, a name 1251 cannot hold")
+            << QStringList{"LANG=ru_RU.UTF-8"} << QString::fromUtf8("Été海") << QByteArray();
+        QTest::newRow("no locale, Cyrillic name")
+            << QStringList{} << QString::fromUtf8("Зима") << QByteArray();
+    }
+    void theLocaleChoosesTheCodePage() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows takes the code page from the system, not from the environment");
+#endif
+        QFETCH(QStringList, locale);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, encoded);
+        const Run run =
+            runVarnel({"--export", name, "--host-folder", m_host, m_picture}, m_config, {}, locale);
+        if (encoded.isNull()) {
+            QCOMPARE(run.status, 1);
+            QVERIFY(!run.err.isEmpty());
+            QCOMPARE(run.out, QString());
+            QCOMPARE(skinFiles(), QStringList());
+            return;
+        }
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QStringList expected;
+        for (const QString& path : skinPaths(m_host, name).all())
+            expected << QFileInfo(path).fileName();
+        expected.sort();
+        QCOMPARE(skinFiles(), expected);
+        const QByteArray templ =
+            readAll(QFileInfo(QStringLiteral(VARNEL_EXECUTABLE)).dir().filePath("DefaultSkin.txt"));
+        QVERIFY(!templ.isEmpty());
+        QCOMPARE(readAll(skins() + name + ".skn"), buildSkinDescription(encoded, templ));
+    }
+
+    // A locale of code page 1252 writes what a machine without locale settings writes.
+    void westernLocalesWriteTheSameSkin_data() {
+        QTest::addColumn<QStringList>("locale");
+        QTest::newRow("C.UTF-8 in LC_ALL over a Russian LANG")
+            << QStringList{"LC_ALL=C.UTF-8", "LANG=ru_RU.UTF-8"};
+        QTest::newRow("German UTF-8") << QStringList{"LANG=de_DE.UTF-8"};
+    }
+    void westernLocalesWriteTheSameSkin() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows takes the code page from the system, not from the environment");
+#endif
+        QFETCH(QStringList, locale);
+        const QString name = QString::fromUtf8("Été €");
+        const Run run =
+            runVarnel({"--export", name, "--host-folder", m_host, m_picture}, m_config, {}, locale);
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        const QString other = m_dir.filePath("Other");
+        QDir().mkpath(other + "/Skins");
+        const Run plain = runVarnel({"--export", name, "--host-folder", other, m_picture}, m_config,
+                                    {}, QStringList{});
+        QVERIFY2(plain.status == 0, qPrintable(plain.err));
+        QCOMPARE(skinFiles().size(), 5);
+        QCOMPARE(skinFiles(), QDir(other + "/Skins").entryList(QDir::Files));
+        for (const QString& file : skinFiles())
+            QVERIFY2(readAll(skins() + file) == readAll(other + "/Skins/" + file),
+                     qPrintable(file));
     }
 
     void theHostFolderComesFromTheSetting() {
