@@ -42,11 +42,22 @@ QString skinNameProblem(const QString& name) {
                                            "\"%1\" is reserved for a device on Windows; choose "
                                            "another skin name.")
             .arg(name);
-    if (!encodeForHost(name))
-        //: Save Skin's or --export's message where Norvo reads Western European letters.
+    if (!encodeForHost(name)) {
+        const int codePage = hostCodePage();
+        if (codePage == 1252)
+            //: Save Skin's or --export's message where Norvo reads Western European letters.
+            return QCoreApplication::translate("SkinName",
+                                               "The skin name has characters that Norvo cannot "
+                                               "read; use Western European letters only.");
+        //: Save Skin's or --export's message where Norvo reads another code page than the
+        //: Western European one. %1: the code page's number (1251 for Cyrillic, 932 for
+        //: Japanese, ...).
         return QCoreApplication::translate("SkinName",
-                                           "The skin name has characters that Norvo cannot read; "
-                                           "use Western European letters only.");
+                                           "The skin name has characters that Norvo cannot read "
+                                           "in this system's code page (Windows-%1); use the "
+                                           "letters of the system's language.")
+            .arg(codePage);
+    }
     return QString();
 }
 

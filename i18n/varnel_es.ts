@@ -7,7 +7,8 @@
         <source>varnel: %1
 Try &apos;varnel --help&apos; for more information.</source>
         <extracomment>The command line&apos;s error. %1: what is wrong, one of the usage messages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>varnel: %1
+Pruebe &apos;varnel --help&apos; para obtener más información.</translation>
     </message>
     <message>
         <source>Turns one picture into a skin for Norvo 7.
@@ -15,104 +16,113 @@ Try &apos;varnel --help&apos; for more information.</source>
 Without --export, opens the window (with PICTURE already loaded when given); the picture options then set the window up as if chosen there, and --tint auto presses Suggest Tint once the picture is loaded.
 With --export, makes the skin NAME from PICTURE and writes it into the host&apos;s Skins folder, as Load Image and Save Skin do.
 With --where, prints the host folder and where it was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte una imagen en un skin para Norvo 7.
+
+Sin --export, abre la ventana (con PICTURE ya cargada, si se indica); las opciones de imagen configuran entonces la ventana como si se hubieran elegido en ella, y --tint auto pulsa Sugerir tinte en cuanto se carga la imagen.
+Con --export, crea el skin NAME a partir de PICTURE y lo escribe en la carpeta Skins de Norvo, como hacen los botones Abrir y Guardar.
+Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     </message>
     <message>
         <source>Make the skin &lt;name&gt; and save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear el skin &lt;name&gt; y guardarlo.</translation>
     </message>
     <message>
         <source>Menu hue, -100 to 100 (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono del menú, de -100 a 100 (predeterminado: 0).</translation>
     </message>
     <message>
         <source>Menu saturation, -100 to 100 (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación del menú, de -100 a 100 (predeterminado: 0).</translation>
     </message>
     <message>
         <source>Menu lightness, -100 to 100 (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosidad del menú, de -100 a 100 (predeterminado: 0).</translation>
     </message>
     <message>
         <source>With the value auto: a tint suggested from the picture, instead of --hue, --saturation and --lightness; the tint is printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el valor auto: un tinte sugerido a partir de la imagen, en lugar de --hue, --saturation y --lightness; el tinte se muestra en la salida.</translation>
     </message>
     <message>
         <source>How the picture meets each window: stretch (the whole picture, distorted to the window&apos;s shape; the default) or fill (cropped to the window&apos;s shape, undistorted).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se adapta la imagen a cada ventana: stretch (la imagen completa, deformada para tomar la forma de la ventana; es el valor predeterminado) o fill (recortada con la forma de la ventana, sin deformar).</translation>
     </message>
     <message>
         <source>With --fit fill: the picture point every crop is centred on, as fractions of its width and height, 0 to 1 each (default 0.5,0.5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --fit fill: el punto de la imagen en el que se centra cada recorte, como fracciones de su ancho y su alto, de 0 a 1 cada una (predeterminado: 0.5,0.5).</translation>
     </message>
     <message>
         <source>The host&apos;s folder (holding Skins); default: the one --where shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de Norvo (la que contiene Skins); predeterminada: la que muestra --where.</translation>
     </message>
     <message>
         <source>Print the host folder and where it was found (the settings file or a Wine prefix), or where it was looked for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la carpeta de Norvo y dónde se encontró (el archivo de configuración o un prefijo de Wine), o dónde se buscó.</translation>
     </message>
     <message>
         <source>A BMP or JPEG picture (any format Qt reads).</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen BMP o JPEG (cualquier formato que Qt pueda leer).</translation>
     </message>
     <message>
         <source>--where takes no other options or arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>--where no admite otras opciones ni argumentos.</translation>
     </message>
     <message>
         <source>--%1 must be a whole number from -100 to 100, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 debe ser un número entero de -100 a 100, no &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>--tint accepts only &quot;auto&quot;, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--tint solo admite &quot;auto&quot;, no &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--tint auto cannot be combined with --hue, --saturation or --lightness.</source>
-        <translation type="unfinished"></translation>
+        <translation>--tint auto no se puede combinar con --hue, --saturation ni --lightness.</translation>
     </message>
     <message>
         <source>--fit must be stretch or fill, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--fit debe ser stretch o fill, no &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--focus works only with --fit fill.</source>
-        <translation type="unfinished"></translation>
+        <translation>--focus solo funciona con --fit fill.</translation>
     </message>
     <message>
         <source>--focus must be two numbers from 0 to 1 as X,Y, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--focus debe ser dos números de 0 a 1 con la forma X,Y, no &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--host-folder needs a folder, not an empty text.</source>
-        <translation type="unfinished"></translation>
+        <translation>--host-folder necesita una carpeta, no un texto vacío.</translation>
     </message>
     <message>
         <source>only one PICTURE can be given.</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se puede indicar una imagen PICTURE.</translation>
     </message>
     <message>
         <source>--tint auto needs a PICTURE to suggest the tint from.</source>
-        <translation type="unfinished"></translation>
+        <translation>--tint auto necesita una imagen PICTURE a partir de la cual sugerir el tinte.</translation>
     </message>
     <message>
         <source>--focus needs a PICTURE to centre on.</source>
-        <translation type="unfinished"></translation>
+        <translation>--focus necesita una imagen PICTURE en la que centrar los recortes.</translation>
     </message>
     <message>
         <source>--export needs a PICTURE to make the skin from.</source>
-        <translation type="unfinished"></translation>
+        <translation>--export necesita una imagen PICTURE a partir de la cual crear el skin.</translation>
     </message>
     <message>
         <source>Tint: hue %1, saturation %2, lightness %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinte: tono %1, saturación %2, luminosidad %3</translation>
     </message>
     <message>
         <source>from %1</source>
         <extracomment>--where&apos;s second line. %1: where the folder was found (the settings file, a Wine prefix&apos;s registry value).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>obtenida de %1</translation>
+    </message>
+    <message>
+        <source>varnel: the window cannot open: no display can be used (is DISPLAY or WAYLAND_DISPLAY set?). varnel --export and varnel --where need none.</source>
+        <extracomment>The command line&apos;s message when the window cannot open.</extracomment>
+        <translation>varnel: la ventana no puede abrirse: no hay ninguna pantalla disponible (¿está definida DISPLAY o WAYLAND_DISPLAY?). varnel --export y varnel --where no necesitan ninguna.</translation>
     </message>
 </context>
 <context>
@@ -120,17 +130,17 @@ With --where, prints the host folder and where it was found.</source>
     <message>
         <source>There is no picture to fit yet. Load an image first.</source>
         <extracomment>A message in the window when a picture is needed first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ninguna imagen que ajustar. Primero abra una imagen.</translation>
     </message>
     <message>
         <source>There is no picture to compose yet. Load an image first.</source>
         <extracomment>A message in the window when a picture is needed first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ninguna imagen con la que componer el skin. Primero abra una imagen.</translation>
     </message>
     <message>
         <source>There is no picture to suggest a tint from yet. Load an image first.</source>
         <extracomment>Suggest Tint&apos;s message when no picture is loaded.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ninguna imagen a partir de la cual sugerir un tinte. Primero abra una imagen.</translation>
     </message>
 </context>
 <context>
@@ -138,172 +148,172 @@ With --where, prints the host folder and where it was found.</source>
     <message>
         <source>%1: Directory &quot;%2&quot;: %3</source>
         <extracomment>A line of the places looked at. %1: where the folder was named; %2: the folder; %3: why it cannot hold the skins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Directory &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A line of the list of places Varnel looked at for Norvo&apos;s folder (the start-up message&apos;s details, --where). %1: the place; %2: why it gave no folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>no Directory value</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el valor Directory</translation>
     </message>
     <message>
         <source>Directory is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Directory está vacío</translation>
     </message>
     <message>
         <source>Directory is neither text nor a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Directory no es ni texto ni un número</translation>
     </message>
     <message>
         <source>registry %1, value Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>registro %1, valor Directory</translation>
     </message>
     <message>
         <source>settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo de configuración %1</translation>
     </message>
     <message>
         <source>, then </source>
         <extracomment>Joins the settings files looked at, in order: &quot;file1, then file2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, después </translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el archivo</translation>
     </message>
     <message>
         <source>no such key</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la clave</translation>
     </message>
     <message>
         <source>the Directory value&apos;s line cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la línea del valor Directory</translation>
     </message>
     <message>
         <source>Directory is an expandable string holding %</source>
-        <translation type="unfinished"></translation>
+        <translation>Directory es una cadena expandible que contiene %</translation>
     </message>
     <message>
         <source>Varnel looked for the Norvo 7 folder here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnel buscó la carpeta de Norvo 7 en estos lugares:</translation>
     </message>
     <message>
         <source>Install Norvo 7: its installer writes its folder into the registry value %1 of %2.</source>
         <extracomment>The start-up message&apos;s details, after the places looked at. %1: the value&apos;s name (Directory); %2: the registry key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instale Norvo 7: su instalador escribe la carpeta de Norvo en el valor del registro %1 de %2.</translation>
     </message>
     <message>
         <source>Install Norvo 7 in a Wine prefix, or name its folder in the settings file %1 with one line:</source>
         <extracomment>The start-up message&apos;s details, after the places looked at; a line to copy follows. %1: the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instale Norvo 7 en un prefijo de Wine o indique su carpeta en el archivo de configuración %1 con esta línea:</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>permiso denegado</translation>
     </message>
     <message>
         <source>not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una carpeta</translation>
     </message>
     <message>
         <source>no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la carpeta</translation>
     </message>
     <message>
         <source>not an absolute path (~ is not expanded: write the whole path)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una ruta absoluta (~ no se expande: escriba la ruta completa)</translation>
     </message>
     <message>
         <source>not an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una ruta absoluta</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A line of the places looked at: a registry key inside a Wine prefix. %1: the prefix (&quot;Wine prefix /home/me/.wine&quot;); %2: the key and why it gave no folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>no system.reg</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe system.reg</translation>
     </message>
     <message>
         <source>system.reg is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>system.reg no es un archivo</translation>
     </message>
     <message>
         <source>system.reg is too large (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>system.reg es demasiado grande (%1 bytes)</translation>
     </message>
     <message>
         <source>system.reg cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer system.reg: %1</translation>
     </message>
     <message>
         <source>system.reg is not a Wine registry file</source>
-        <translation type="unfinished"></translation>
+        <translation>system.reg no es un archivo de registro de Wine</translation>
     </message>
     <message>
         <source>%1: %2, value Directory &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, valor Directory &quot;%3&quot;</translation>
     </message>
     <message>
         <source>no key HKEY_LOCAL_MACHINE\%1 nor HKEY_LOCAL_MACHINE\%2</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la clave HKEY_LOCAL_MACHINE\%1 ni la clave HKEY_LOCAL_MACHINE\%2</translation>
     </message>
     <message>
         <source>not set</source>
-        <translation type="unfinished"></translation>
+        <translation>no está definida</translation>
     </message>
     <message>
         <source>WINEPREFIX %1</source>
-        <translation type="unfinished"></translation>
+        <translation>WINEPREFIX %1</translation>
     </message>
     <message>
         <source>Wine prefix %1 (WINEPREFIX)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo de Wine %1 (WINEPREFIX)</translation>
     </message>
     <message>
         <source>Wine prefix %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo de Wine %1</translation>
     </message>
     <message>
         <source>%1 prefixes in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijos de %1 en %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>%1 prefix %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo de %1 %2</translation>
     </message>
     <message>
         <source>not an absolute path on a drive</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una ruta absoluta en una unidad</translation>
     </message>
     <message>
         <source>drive %1 links to %2, which does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la unidad %1 apunta a %2, que no existe</translation>
     </message>
     <message>
         <source>no drive %1 (no %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la unidad %1 (no existe %2)</translation>
     </message>
     <message>
         <source>drive %1 (%2) is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>la unidad %1 (%2) no es una carpeta</translation>
     </message>
     <message>
         <source>no folder &quot;%1&quot; in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la carpeta &quot;%1&quot; en %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta</translation>
     </message>
 </context>
 <context>
@@ -311,17 +321,17 @@ With --where, prints the host folder and where it was found.</source>
     <message>
         <source>Your skin has been exported to Norvo.</source>
         <extracomment>Save Skin&apos;s and --export&apos;s message when the skin was saved.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su skin se ha exportado a Norvo.</translation>
     </message>
     <message>
         <source>Enter a name for your Skin.</source>
         <extracomment>Save Skin&apos;s message when the name box is empty (or holds only blanks and dots).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un nombre para su skin.</translation>
     </message>
     <message>
         <source>Please install a valid copy of Norvo 7.</source>
         <extracomment>The message when no host folder was found: at start-up, and from --export and --where.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instale una copia válida de Norvo 7.</translation>
     </message>
 </context>
 <context>
@@ -329,57 +339,57 @@ With --where, prints the host folder and where it was found.</source>
     <message>
         <source>The picture could not be loaded: %1 (cannot be opened: %2)</source>
         <extracomment>Load Image&apos;s and --export&apos;s message. %1: the picture&apos;s path; %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen: %1 (no se puede abrir: %2)</translation>
     </message>
     <message>
         <source>The picture could not be loaded: %1 (cannot be opened: it is a folder)</source>
         <extracomment>Load Image&apos;s and --export&apos;s message. %1: the picture&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen: %1 (no se puede abrir: es una carpeta)</translation>
     </message>
     <message>
         <source>The picture could not be loaded: %1 (cannot be opened: it is a FIFO, not a file)</source>
         <extracomment>Load Image&apos;s and --export&apos;s message. %1: the picture&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen: %1 (no se puede abrir: es un FIFO, no un archivo)</translation>
     </message>
     <message>
         <source>The picture could not be loaded: %1 (cannot be opened: it is a socket, not a file)</source>
         <extracomment>Load Image&apos;s and --export&apos;s message. %1: the picture&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen: %1 (no se puede abrir: es un socket, no un archivo)</translation>
     </message>
     <message>
         <source>The picture could not be loaded: %1 (cannot be opened: it is a device, not a file)</source>
         <extracomment>Load Image&apos;s and --export&apos;s message. %1: the picture&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen: %1 (no se puede abrir: es un dispositivo, no un archivo)</translation>
     </message>
     <message>
         <source>The picture could not be loaded: %1 (cannot be opened: it is not a regular file)</source>
         <extracomment>Load Image&apos;s and --export&apos;s message. %1: the picture&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen: %1 (no se puede abrir: no es un archivo normal)</translation>
     </message>
     <message>
         <source>The picture could not be loaded: %1 (the file is empty)</source>
         <extracomment>Load Image&apos;s and --export&apos;s message. %1: the picture&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen: %1 (el archivo está vacío)</translation>
     </message>
     <message>
         <source>The picture could not be loaded: %1 (not a picture)</source>
         <extracomment>Load Image&apos;s and --export&apos;s message. %1: the picture&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen: %1 (no es una imagen)</translation>
     </message>
     <message>
         <source>The picture could not be loaded: %1 (too large)</source>
         <extracomment>Load Image&apos;s and --export&apos;s message. %1: the picture&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen: %1 (es demasiado grande)</translation>
     </message>
     <message>
         <source>The picture could not be loaded: %1 (damaged)</source>
         <extracomment>Load Image&apos;s and --export&apos;s message. %1: the picture&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen: %1 (está dañada)</translation>
     </message>
     <message>
         <source>The picture could not be loaded: %1 (damaged: the file ends before the picture does)</source>
         <extracomment>Load Image&apos;s and --export&apos;s message. %1: the picture&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen: %1 (está dañada: el archivo termina antes que la imagen)</translation>
     </message>
 </context>
 <context>
@@ -398,47 +408,50 @@ With --where, prints the host folder and where it was found.</source>
     <message>
         <source>The skin could not be saved: the description template %1 is a folder, not a file.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message. %1: the template file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el skin: la plantilla de descripción %1 es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>The skin could not be saved: the description template %1 cannot be read (%2).</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message. %1: the template file&apos;s path; %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el skin: no se puede leer la plantilla de descripción %1 (%2).</translation>
     </message>
     <message>
         <source>The skin could not be saved: %1 could not be written (%2). No file was changed.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message when nothing changed. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el skin: no se pudo escribir %1 (%2). No se ha modificado ningún archivo.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The skin could not be saved: %1 could not be written (%2). The %n files before it were already replaced; save the skin again.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message when some files were already replaced. %1: the file&apos;s path; %2: the system&apos;s reason; %n: how many files were replaced (1 to 4).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>No se pudo guardar el skin: no se pudo escribir %1 (%2). Ya se había reemplazado %n archivo anterior; guarde el skin de nuevo.</numerusform>
+            <numerusform>No se pudo guardar el skin: no se pudo escribir %1 (%2). Ya se habían reemplazado %n archivos anteriores; guarde el skin de nuevo.</numerusform>
+        </translation>
     </message>
     <message>
         <source>There is no skin to save yet. Load an image first.</source>
         <extracomment>Save Skin&apos;s message before any picture was loaded.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ningún skin que guardar. Primero abra una imagen.</translation>
     </message>
     <message>
         <source>The skin could not be saved: the Skins folder %1 is a file, not a folder.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message. %1: the Skins folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el skin: la carpeta Skins %1 es un archivo, no una carpeta.</translation>
     </message>
     <message>
         <source>The skin could not be saved: the Skins folder %1 does not exist.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message. %1: the Skins folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el skin: la carpeta Skins %1 no existe.</translation>
     </message>
     <message>
         <source>The skin could not be saved: another save of the skin &quot;%1&quot; is still running. Try again when it has ended.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message. %1: the skin&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el skin: todavía hay otra operación guardando el skin &quot;%1&quot;. Vuelva a intentarlo cuando haya terminado.</translation>
     </message>
     <message>
         <source>The template could not be written to %1 (%2).</source>
         <extracomment>Command3&apos;s message. %1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la plantilla en %1 (%2).</translation>
     </message>
 </context>
 <context>
@@ -446,174 +459,179 @@ With --where, prints the host folder and where it was found.</source>
     <message>
         <source>A skin name cannot contain \ or /, since the skin must stay in the Skins folder.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message about the skin name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un skin no puede contener \ ni /, ya que el skin debe quedar dentro de la carpeta Skins.</translation>
     </message>
     <message>
         <source>A skin name cannot contain any of : * ? &quot; &lt; &gt; |.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message about the skin name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un skin no puede contener ninguno de estos caracteres: : * ? &quot; &lt; &gt; |.</translation>
     </message>
     <message>
         <source>A skin name cannot contain control characters.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message about the skin name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un skin no puede contener caracteres de control.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is reserved for a device on Windows; choose another skin name.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message. %1: the skin name typed (CON, NUL.txt, ...).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está reservado para un dispositivo en Windows; elija otro nombre para el skin.</translation>
     </message>
     <message>
         <source>The skin name has characters that Norvo cannot read; use Western European letters only.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message where Norvo reads Western European letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del skin tiene caracteres que Norvo no puede leer; use solo letras de Europa occidental.</translation>
     </message>
     <message>
         <source>Norvo&apos;s folder %1 is too deep: Windows cannot open a skin of any name there.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message. %1: Norvo&apos;s folder as Windows names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La ruta de la carpeta de Norvo %1 es demasiado larga: Windows no puede abrir allí ningún skin, sea cual sea su nombre.</translation>
     </message>
     <message numerus="yes">
         <source>The skin name is too long: with Norvo in %1, Windows can open the skin&apos;s files only when its name has at most %n characters.</source>
         <extracomment>Save Skin&apos;s or --export&apos;s message. %1: Norvo&apos;s folder as Windows names it; %n: how many characters a name may have there.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El nombre del skin es demasiado largo: con Norvo en %1, Windows solo puede abrir los archivos del skin si su nombre tiene como máximo %n carácter.</numerusform>
+            <numerusform>El nombre del skin es demasiado largo: con Norvo en %1, Windows solo puede abrir los archivos del skin si su nombre tiene como máximo %n caracteres.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The skin name has characters that Norvo cannot read in this system&apos;s code page (Windows-%1); use the letters of the system&apos;s language.</source>
+        <extracomment>Save Skin&apos;s or --export&apos;s message where Norvo reads another code page than the Western European one. %1: the code page&apos;s number (1251 for Cyrillic, 932 for Japanese, ...).</extracomment>
+        <translation>El nombre del skin tiene caracteres que Norvo no puede leer en la página de códigos de este sistema (Windows-%1); use las letras del idioma del sistema.</translation>
     </message>
 </context>
 <context>
     <name>Varnel</name>
     <message>
         <source>Norvo 7 Varnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Norvo 7 Varnel</translation>
     </message>
     <message>
         <source>Load Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>MENU strip picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de la franja MENU</translation>
     </message>
     <message>
         <source>Name Your Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del skin</translation>
     </message>
     <message>
         <source>Save Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Command3</source>
-        <translation type="unfinished"></translation>
+        <translation>Command3</translation>
     </message>
     <message>
         <source>Saves the untinted Console and Chat button artwork as the files d:/p2.bmp and d:/p3.bmp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda los gráficos sin teñir de los botones Consola y Chat como los archivos d:/p2.bmp y d:/p3.bmp.</translation>
     </message>
     <message>
         <source>Scene window picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de la ventana de escena</translation>
     </message>
     <message>
         <source>Main window picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de la ventana principal</translation>
     </message>
     <message>
         <source>Console border picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del borde de la consola</translation>
     </message>
     <message>
         <source>Chat window picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de la ventana de chat</translation>
     </message>
     <message>
         <source>STEP 1: Load an image by clicking the Load Image Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>PASO 1: Abra una imagen con el botón Abrir.</translation>
     </message>
     <message>
         <source>STEP 2: Adjust your menus color and hue by using the sliders.</source>
-        <translation type="unfinished"></translation>
+        <translation>PASO 2: Ajuste el color y el tono del menú con los controles deslizantes.</translation>
     </message>
     <message>
         <source>STEP 3: Type a name for your skin and click Save Skin. Run Norvo and a new Skin will be available for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>PASO 3: Escriba un nombre para su skin y haga clic en Guardar. Inicie Norvo y el nuevo skin estará disponible.</translation>
     </message>
     <message>
         <source>Suggest Tint</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir tinte</translation>
     </message>
     <message>
         <source>Sets the three sliders to a tint in the picture&apos;s colour that keeps the MENU button readable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta los tres controles deslizantes a un tinte del color de la imagen que mantiene legible el botón MENU.</translation>
     </message>
     <message>
         <source>Menu Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>Menu Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación</translation>
     </message>
     <message>
         <source>Menu Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosidad</translation>
     </message>
     <message>
         <source>Picture fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de imagen</translation>
     </message>
     <message>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Estirar</translation>
     </message>
     <message>
         <source>Picture fit: Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de imagen: Estirar</translation>
     </message>
     <message>
         <source>Each window shows the whole picture, stretched to its shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada ventana muestra la imagen completa, estirada para tomar su forma.</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar</translation>
     </message>
     <message>
         <source>Picture fit: Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de imagen: Rellenar</translation>
     </message>
     <message>
         <source>Each window shows the part of the picture that has its shape, undistorted. Press or drag on a preview to choose the point the parts are centred on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada ventana muestra, sin deformar, la parte de la imagen que tiene su forma. Haga clic o arrastre sobre una vista previa para elegir el punto en el que se centran las partes.</translation>
     </message>
     <message>
         <source>Focus point %1% across, %2% down; arrow keys move it</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto focal al %1% desde la izquierda y al %2% desde arriba; se mueve con las teclas de flecha</translation>
     </message>
     <message>
         <source>The skin pictures could not be rebuilt around the focus: %1</source>
         <extracomment>A message after moving the focus point failed. %1: the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron regenerar las imágenes del skin alrededor del punto focal: %1</translation>
     </message>
     <message>
         <source>The menu preview could not be tinted: %1</source>
         <extracomment>A message after a slider moved. %1: the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo teñir la vista previa del menú: %1</translation>
     </message>
     <message>
         <source>The skin pictures could not be rebuilt with the tint: %1</source>
         <extracomment>A message after a slider was let go. %1: the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron regenerar las imágenes del skin con el tinte: %1</translation>
     </message>
     <message>
         <source>Images Files (*.bmp;*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de imagen (*.bmp;*.jpg)</translation>
     </message>
     <message>
         <source>The five files went to the folder %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cinco archivos se guardaron en la carpeta %1:</translation>
     </message>
 </context>
 </TS>

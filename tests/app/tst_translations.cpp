@@ -524,11 +524,14 @@ void TestTranslations::germanWindowAndMessages() {
     QCOMPARE(w.control<QPushButton>("Command1")->text(), QStringLiteral("Bild laden"));
     QCOMPARE(w.control<QPushButton>("Command2")->text(), QStringLiteral("Speichern"));
     w.load(w.dir.filePath(QStringLiteral("fehlt.jpg")));
-    QCOMPARE(w.dialogs.messages,
-             QStringList{QStringLiteral("Das Bild konnte nicht geladen werden: %1 (kann nicht "
-                                        "geöffnet werden: %2)")
-                             .arg(QDir::toNativeSeparators(w.dir.filePath("fehlt.jpg")),
-                                  w.dialogs.messages.constFirst().section(u'(', -1).chopped(1))});
+    // The system's reason follows, in Qt's German words.
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    const QString shown = w.dialogs.messages.constFirst();
+    QVERIFY2(shown.startsWith(QStringLiteral("Das Bild konnte nicht geladen werden: %1 (kann nicht "
+                                             "geöffnet werden: ")
+                                  .arg(QDir::toNativeSeparators(w.dir.filePath("fehlt.jpg")))),
+             qPrintable(shown));
+    QVERIFY2(!shown.contains(QLatin1String("No such file")), qPrintable(shown));
     w.load(w.place(QStringLiteral("p.bmp"), picture()));
     w.save(QString());
     QCOMPARE(w.dialogs.messages.constLast(),
