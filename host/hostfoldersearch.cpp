@@ -32,9 +32,12 @@ QString placeLine(const QString& place, const QString& why) {
 // Why a value read as the host-folder setting gives no folder.
 QString settingProblem(const QVariant& value) {
     if (!value.isValid())
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return QCoreApplication::translate("HostFolder", "no Directory value");
     if (value.typeId() == QMetaType::QString)
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return QCoreApplication::translate("HostFolder", "Directory is empty");
+    //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
     return QCoreApplication::translate("HostFolder", "Directory is neither text nor a number");
 }
 
@@ -44,6 +47,8 @@ const QString HostKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\") + HostS
 
 bool searchSettings(HostFolderSearch& search) {
     const QVariant value = Module2::ReadRegistryValue(HostKey, HostValue);
+    //: A place in the list of places looked at for Norvo's folder (start-up details, --where). %1:
+    //: the registry key.
     const QString where = QCoreApplication::translate("HostFolder", "registry %1, value Directory")
                               .arg(HostKey.chopped(1));
     search.folder = Module2::registryValueText(value);
@@ -62,6 +67,8 @@ bool searchSettings(HostFolderSearch& search) {
     search.folder = Module2::registryValueText(read.value);
     if (search.found()) {
         search.source =
+            //: A place in the list of places looked at for Norvo's folder (start-up details,
+            //: --where). %1: the settings file's path (or paths, joined).
             QCoreApplication::translate("HostFolder", "settings file %1").arg(read.file);
         return true;
     }
@@ -70,8 +77,12 @@ bool searchSettings(HostFolderSearch& search) {
     //: Joins the settings files looked at, in order: "file1, then file2".
     const QString then = QCoreApplication::translate("HostFolder", ", then ");
     search.misses.append(placeLine(
+        //: A place in the list of places looked at for Norvo's folder (start-up details, --where).
+        //: %1: the settings file's path (or paths, joined).
         QCoreApplication::translate("HostFolder", "settings file %1").arg(read.files.join(then)),
         anyFile ? settingProblem(read.value)
+                //: A reason in the list of places looked at for Norvo's folder (start-up details,
+                //: --where).
                 : QCoreApplication::translate("HostFolder", "no such file")));
     return false;
 }
@@ -82,15 +93,20 @@ constexpr qint64 MaxHiveSize = qint64(256) << 20;
 QString valueProblem(WineRegistry::Status status) {
     switch (status) {
     case WineRegistry::Status::NoKey:
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return QCoreApplication::translate("HostFolder", "no such key");
     case WineRegistry::Status::NoValue:
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return QCoreApplication::translate("HostFolder", "no Directory value");
     case WineRegistry::Status::Malformed:
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return QCoreApplication::translate("HostFolder",
                                            "the Directory value's line cannot be read");
     case WineRegistry::Status::NotText:
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return QCoreApplication::translate("HostFolder", "Directory is neither text nor a number");
     case WineRegistry::Status::Unexpanded:
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return QCoreApplication::translate("HostFolder",
                                            "Directory is an expandable string holding %");
     case WineRegistry::Status::NotARegistry:
@@ -106,6 +122,7 @@ QString valueProblem(WineRegistry::Status status) {
 
 QString noHostFolderDetails(const HostFolderSearch& search) {
     QStringList lines{
+        //: The first line of the start-up message's details; the places follow.
         QCoreApplication::translate("HostFolder", "Varnel looked for the Norvo 7 folder here:")};
     for (const QString& miss : search.misses)
         lines.append(QStringLiteral("  ") + miss);
@@ -134,16 +151,25 @@ QString folderProblem(const QString& path) {
     if (info.isDir())
         return info.isReadable() && info.isExecutable()
                    ? QString()
+                   //: A reason in the list of places looked at for Norvo's folder (start-up
+                   //: details, --where).
                    : QCoreApplication::translate("HostFolder", "permission denied");
     if (info.exists())
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return QCoreApplication::translate("HostFolder", "not a folder");
     // A folder on the way that may not be entered hides whether the rest is there.
     for (QFileInfo up(info.absolutePath());; up = QFileInfo(up.absolutePath())) {
         if (up.exists())
             return up.isDir() && !up.isExecutable()
+                       //: A reason in the list of places looked at for Norvo's folder (start-up
+                       //: details, --where).
                        ? QCoreApplication::translate("HostFolder", "permission denied")
+                       //: A reason in the list of places looked at for Norvo's folder (start-up
+                       //: details, --where).
                        : QCoreApplication::translate("HostFolder", "no such folder");
         if (up.isRoot() || up.absolutePath() == up.absoluteFilePath())
+            //: A reason in the list of places looked at for Norvo's folder (start-up details,
+            //: --where).
             return QCoreApplication::translate("HostFolder", "no such folder");
     }
 }
@@ -153,6 +179,7 @@ QString hostFolderProblem(const QString& folder) {
         return QCoreApplication::translate(
             "HostFolder", "not an absolute path (~ is not expanded: write the whole path)");
     if (QDir::isRelativePath(folder))
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return QCoreApplication::translate("HostFolder", "not an absolute path");
     return folderProblem(folder);
 }
@@ -204,15 +231,21 @@ bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
         return miss(problem);
     const QFileInfo hiveInfo(place.prefix + QStringLiteral("/system.reg"));
     if (!hiveInfo.exists())
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return miss(QCoreApplication::translate("HostFolder", "no system.reg"));
     // Only a plain file: opening a pipe or a device could block start-up.
     if (!hiveInfo.isFile())
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return miss(QCoreApplication::translate("HostFolder", "system.reg is not a file"));
     if (hiveInfo.size() > MaxHiveSize)
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
+        //: %1: the file's size.
         return miss(QCoreApplication::translate("HostFolder", "system.reg is too large (%1 bytes)")
                         .arg(hiveInfo.size()));
     QFile file(hiveInfo.filePath());
     if (!file.open(QIODevice::ReadOnly))
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
+        //: %1: the system's reason.
         return miss(QCoreApplication::translate("HostFolder", "system.reg cannot be read: %1")
                         .arg(file.errorString()));
     // Read into memory rather than mapped: Wine may rewrite the file in place while we read.
@@ -226,6 +259,8 @@ bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
         const QString keyName = QStringLiteral("HKEY_LOCAL_MACHINE\\") + key;
         const WineRegistry::Value value = WineRegistry::readValue(hive, key, HostValue);
         if (value.status == WineRegistry::Status::NotARegistry)
+            //: A reason in the list of places looked at for Norvo's folder (start-up details,
+            //: --where).
             return miss(QCoreApplication::translate("HostFolder",
                                                     "system.reg is not a Wine registry file"));
         anyKey = anyKey || value.status != WineRegistry::Status::NoKey;
@@ -236,6 +271,8 @@ bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
         const QString windowsPath = Module2::registryValueText(value.data);
         if (windowsPath.isEmpty()) {
             keyMisses.append(placeLine(
+                //: A reason in the list of places looked at for Norvo's folder (start-up details,
+                //: --where).
                 keyName, QCoreApplication::translate("HostFolder", "Directory is empty")));
             continue;
         }
@@ -249,6 +286,8 @@ bool searchWinePrefix(const WinePrefix::Place& place, HostFolderSearch& search) 
             search.misses.append(inPlace(place.description, keyMiss));
         search.folder = mapped.folder;
         search.windowsFolder = windowsPath;
+        //: --where's source of the folder. %1: the Wine prefix; %2: the registry key; %3: the
+        //: value's Windows path.
         search.source = QCoreApplication::translate("HostFolder", "%1: %2, value Directory \"%3\"")
                             .arg(place.description, keyName, windowsPath);
         return true;

@@ -63,17 +63,27 @@ QList<Place> placesToSearch(const Environment& env) {
     };
 
     if (env.winePrefix.isEmpty())
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
+        //: Said of WINEPREFIX.
         miss(QStringLiteral("WINEPREFIX"), QCoreApplication::translate("HostFolder", "not set"));
     else if (QDir::isRelativePath(env.winePrefix))
         // Wine refuses such a prefix.
+        //: A place in the list of places looked at for Norvo's folder (start-up details, --where).
+        //: %1: the variable's value.
         miss(QCoreApplication::translate("HostFolder", "WINEPREFIX %1").arg(env.winePrefix),
+             //: A reason in the list of places looked at for Norvo's folder (start-up details,
+             //: --where).
              QCoreApplication::translate("HostFolder", "not an absolute path"));
     else
+        //: A place in the list of places looked at for Norvo's folder (start-up details, --where).
+        //: %1: the prefix's folder.
         add(env.winePrefix, QCoreApplication::translate("HostFolder", "Wine prefix %1 (WINEPREFIX)")
                                 .arg(env.winePrefix));
 
     const QString defaultPrefix = env.home + QStringLiteral("/.wine");
     add(defaultPrefix,
+        //: A place in the list of places looked at for Norvo's folder (start-up details, --where).
+        //: %1: the prefix's folder.
         QCoreApplication::translate("HostFolder", "Wine prefix %1").arg(defaultPrefix));
 
     const FrontEnd frontEnds[] = {
@@ -84,6 +94,8 @@ QList<Place> placesToSearch(const Environment& env) {
         {QStringLiteral("CrossOver"), env.home + QStringLiteral("/.cxoffice")},
     };
     for (const FrontEnd& frontEnd : frontEnds) {
+        //: A place in the list of places looked at for Norvo's folder (start-up details, --where).
+        //: %1: a Wine front end (Bottles, PlayOnLinux, ...); %2: its folder.
         const QString description = QCoreApplication::translate("HostFolder", "%1 prefixes in %2")
                                         .arg(frontEnd.name, frontEnd.folder);
         if (const QString problem = folderProblem(frontEnd.folder); !problem.isEmpty()) {
@@ -92,9 +104,13 @@ QList<Place> placesToSearch(const Environment& env) {
         }
         const QStringList names = sortedByBytes(entries(frontEnd.folder, QDir::Dirs));
         if (names.isEmpty())
+            //: A reason in the list of places looked at for Norvo's folder (start-up details,
+            //: --where). Said of a front end's prefixes.
             miss(description, QCoreApplication::translate("HostFolder", "none"));
         for (const QString& name : names) {
             const QString prefix = frontEnd.folder + u'/' + name;
+            //: A place in the list of places looked at for Norvo's folder (start-up details,
+            //: --where). %1: a Wine front end (Bottles, ...); %2: the prefix's folder.
             add(prefix, QCoreApplication::translate("HostFolder", "%1 prefix %2")
                             .arg(frontEnd.name, prefix));
         }
@@ -112,6 +128,8 @@ Mapped mapWindowsPath(const QString& prefix, const QString& windowsPath) {
                            windowsPath[0].unicode() < 128 && windowsPath[1] == u':' &&
                            (windowsPath[2] == u'\\' || windowsPath[2] == u'/');
     if (!drivePath)
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
+        //: Said of the registry value's Windows path.
         return fail(QCoreApplication::translate("HostFolder", "not an absolute path on a drive"));
 
     // As Windows does before any lookup: "." names are dropped and ".." goes up, never
@@ -135,13 +153,19 @@ Mapped mapWindowsPath(const QString& prefix, const QString& windowsPath) {
     const QString drive = windowsPath.left(2).toUpper();
     if (!deviceInfo.exists()) {
         if (deviceInfo.isSymLink())
+            //: A reason in the list of places looked at for Norvo's folder (start-up details,
+            //: --where). %1: the drive (C:); %2: where its link points.
             return fail(QCoreApplication::translate("HostFolder",
                                                     "drive %1 links to %2, which does not exist")
                             .arg(drive, deviceInfo.symLinkTarget()));
         return fail(
+            //: A reason in the list of places looked at for Norvo's folder (start-up details,
+            //: --where). %1: the drive (C:); %2: the link the prefix lacks.
             QCoreApplication::translate("HostFolder", "no drive %1 (no %2)").arg(drive, device));
     }
     if (!deviceInfo.isDir())
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
+        //: %1: the drive (C:); %2: its link.
         return fail(QCoreApplication::translate("HostFolder", "drive %1 (%2) is not a folder")
                         .arg(drive, device));
 
@@ -155,6 +179,8 @@ Mapped mapWindowsPath(const QString& prefix, const QString& windowsPath) {
                 if (entry.compare(name, Qt::CaseInsensitive) == 0)
                     matches.append(entry);
             if (matches.isEmpty())
+                //: A reason in the list of places looked at for Norvo's folder (start-up details,
+                //: --where). %1: a folder's name; %2: the folder it is missing from.
                 return fail(QCoreApplication::translate("HostFolder", "no folder \"%1\" in %2")
                                 .arg(name, folder));
             // Two names that differ only in case: the first in byte order, so that the
@@ -162,6 +188,8 @@ Mapped mapWindowsPath(const QString& prefix, const QString& windowsPath) {
             next = folder + u'/' + sortedByBytes(matches).constFirst();
         }
         if (!QFileInfo(next).isDir())
+            //: A reason in the list of places looked at for Norvo's folder (start-up details,
+            //: --where). %1: the path.
             return fail(QCoreApplication::translate("HostFolder", "%1 is not a folder").arg(next));
         folder = next;
     }

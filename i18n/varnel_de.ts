@@ -157,22 +157,27 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     </message>
     <message>
         <source>no Directory value</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>kein Wert Directory</translation>
     </message>
     <message>
         <source>Directory is empty</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory ist leer</translation>
     </message>
     <message>
         <source>Directory is neither text nor a number</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory ist weder Text noch eine Zahl</translation>
     </message>
     <message>
         <source>registry %1, value Directory</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the registry key.</extracomment>
         <translation>Registrierung %1, Wert Directory</translation>
     </message>
     <message>
         <source>settings file %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the settings file&apos;s path (or paths, joined).</extracomment>
         <translation>Einstellungsdatei %1</translation>
     </message>
     <message>
@@ -186,18 +191,22 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     </message>
     <message>
         <source>no such key</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Schlüssel nicht vorhanden</translation>
     </message>
     <message>
         <source>the Directory value&apos;s line cannot be read</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>die Zeile des Werts Directory ist nicht lesbar</translation>
     </message>
     <message>
         <source>Directory is an expandable string holding %</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory ist eine erweiterbare Zeichenfolge mit %</translation>
     </message>
     <message>
         <source>Varnel looked for the Norvo 7 folder here:</source>
+        <extracomment>The first line of the start-up message&apos;s details; the places follow.</extracomment>
         <translation>Varnel hat an diesen Orten nach dem Ordner von Norvo 7 gesucht:</translation>
     </message>
     <message>
@@ -212,14 +221,17 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     </message>
     <message>
         <source>permission denied</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Zugriff verweigert</translation>
     </message>
     <message>
         <source>not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>kein Ordner</translation>
     </message>
     <message>
         <source>no such folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Ordner nicht vorhanden</translation>
     </message>
     <message>
@@ -228,6 +240,7 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     </message>
     <message>
         <source>not an absolute path</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>kein absoluter Pfad</translation>
     </message>
     <message>
@@ -237,26 +250,32 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     </message>
     <message>
         <source>no system.reg</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>keine system.reg</translation>
     </message>
     <message>
         <source>system.reg is not a file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>system.reg ist keine Datei</translation>
     </message>
     <message>
         <source>system.reg is too large (%1 bytes)</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the file&apos;s size.</extracomment>
         <translation>system.reg ist zu groß (%1 Bytes)</translation>
     </message>
     <message>
         <source>system.reg cannot be read: %1</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the system&apos;s reason.</extracomment>
         <translation>system.reg kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>system.reg is not a Wine registry file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>system.reg ist keine Registrierungsdatei von Wine</translation>
     </message>
     <message>
         <source>%1: %2, value Directory &quot;%3&quot;</source>
+        <extracomment>--where&apos;s source of the folder. %1: the Wine prefix; %2: the registry key; %3: the value&apos;s Windows path.</extracomment>
         <translation>%1: %2, Wert Directory „%3“</translation>
     </message>
     <message>
@@ -265,54 +284,67 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     </message>
     <message>
         <source>not set</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of WINEPREFIX.</extracomment>
         <translation>nicht gesetzt</translation>
     </message>
     <message>
         <source>WINEPREFIX %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the variable&apos;s value.</extracomment>
         <translation>WINEPREFIX %1</translation>
     </message>
     <message>
         <source>Wine prefix %1 (WINEPREFIX)</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the prefix&apos;s folder.</extracomment>
         <translation>Wine-Präfix %1 (WINEPREFIX)</translation>
     </message>
     <message>
         <source>Wine prefix %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the prefix&apos;s folder.</extracomment>
         <translation>Wine-Präfix %1</translation>
     </message>
     <message>
         <source>%1 prefixes in %2</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a Wine front end (Bottles, PlayOnLinux, ...); %2: its folder.</extracomment>
         <translation>Präfixe von %1 in %2</translation>
     </message>
     <message>
         <source>none</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of a front end&apos;s prefixes.</extracomment>
         <translation>keine</translation>
     </message>
     <message>
         <source>%1 prefix %2</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a Wine front end (Bottles, ...); %2: the prefix&apos;s folder.</extracomment>
         <translation>Präfix %2 (%1)</translation>
     </message>
     <message>
         <source>not an absolute path on a drive</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of the registry value&apos;s Windows path.</extracomment>
         <translation>kein absoluter Pfad auf einem Laufwerk</translation>
     </message>
     <message>
         <source>drive %1 links to %2, which does not exist</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: where its link points.</extracomment>
         <translation>Laufwerk %1 verweist auf %2, das nicht existiert</translation>
     </message>
     <message>
         <source>no drive %1 (no %2)</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: the link the prefix lacks.</extracomment>
         <translation>kein Laufwerk %1 (kein %2)</translation>
     </message>
     <message>
         <source>drive %1 (%2) is not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: its link.</extracomment>
         <translation>Laufwerk %1 (%2) ist kein Ordner</translation>
     </message>
     <message>
         <source>no folder &quot;%1&quot; in %2</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a folder&apos;s name; %2: the folder it is missing from.</extracomment>
         <translation>kein Ordner „%1“ in %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the path.</extracomment>
         <translation>%1 ist kein Ordner</translation>
     </message>
 </context>

@@ -157,22 +157,27 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     </message>
     <message>
         <source>no Directory value</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>no existe el valor Directory</translation>
     </message>
     <message>
         <source>Directory is empty</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory está vacío</translation>
     </message>
     <message>
         <source>Directory is neither text nor a number</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory no es ni texto ni un número</translation>
     </message>
     <message>
         <source>registry %1, value Directory</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the registry key.</extracomment>
         <translation>registro %1, valor Directory</translation>
     </message>
     <message>
         <source>settings file %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the settings file&apos;s path (or paths, joined).</extracomment>
         <translation>archivo de configuración %1</translation>
     </message>
     <message>
@@ -186,18 +191,22 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     </message>
     <message>
         <source>no such key</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>no existe la clave</translation>
     </message>
     <message>
         <source>the Directory value&apos;s line cannot be read</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>no se puede leer la línea del valor Directory</translation>
     </message>
     <message>
         <source>Directory is an expandable string holding %</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory es una cadena expandible que contiene %</translation>
     </message>
     <message>
         <source>Varnel looked for the Norvo 7 folder here:</source>
+        <extracomment>The first line of the start-up message&apos;s details; the places follow.</extracomment>
         <translation>Varnel buscó la carpeta de Norvo 7 en estos lugares:</translation>
     </message>
     <message>
@@ -212,14 +221,17 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     </message>
     <message>
         <source>permission denied</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>permiso denegado</translation>
     </message>
     <message>
         <source>not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>no es una carpeta</translation>
     </message>
     <message>
         <source>no such folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>no existe la carpeta</translation>
     </message>
     <message>
@@ -228,6 +240,7 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     </message>
     <message>
         <source>not an absolute path</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>no es una ruta absoluta</translation>
     </message>
     <message>
@@ -237,26 +250,32 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     </message>
     <message>
         <source>no system.reg</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>no existe system.reg</translation>
     </message>
     <message>
         <source>system.reg is not a file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>system.reg no es un archivo</translation>
     </message>
     <message>
         <source>system.reg is too large (%1 bytes)</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the file&apos;s size.</extracomment>
         <translation>system.reg es demasiado grande (%1 bytes)</translation>
     </message>
     <message>
         <source>system.reg cannot be read: %1</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the system&apos;s reason.</extracomment>
         <translation>no se puede leer system.reg: %1</translation>
     </message>
     <message>
         <source>system.reg is not a Wine registry file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>system.reg no es un archivo de registro de Wine</translation>
     </message>
     <message>
         <source>%1: %2, value Directory &quot;%3&quot;</source>
+        <extracomment>--where&apos;s source of the folder. %1: the Wine prefix; %2: the registry key; %3: the value&apos;s Windows path.</extracomment>
         <translation>%1: %2, valor Directory &quot;%3&quot;</translation>
     </message>
     <message>
@@ -265,54 +284,67 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     </message>
     <message>
         <source>not set</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of WINEPREFIX.</extracomment>
         <translation>no está definida</translation>
     </message>
     <message>
         <source>WINEPREFIX %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the variable&apos;s value.</extracomment>
         <translation>WINEPREFIX %1</translation>
     </message>
     <message>
         <source>Wine prefix %1 (WINEPREFIX)</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the prefix&apos;s folder.</extracomment>
         <translation>Prefijo de Wine %1 (WINEPREFIX)</translation>
     </message>
     <message>
         <source>Wine prefix %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the prefix&apos;s folder.</extracomment>
         <translation>Prefijo de Wine %1</translation>
     </message>
     <message>
         <source>%1 prefixes in %2</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a Wine front end (Bottles, PlayOnLinux, ...); %2: its folder.</extracomment>
         <translation>Prefijos de %1 en %2</translation>
     </message>
     <message>
         <source>none</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of a front end&apos;s prefixes.</extracomment>
         <translation>ninguno</translation>
     </message>
     <message>
         <source>%1 prefix %2</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a Wine front end (Bottles, ...); %2: the prefix&apos;s folder.</extracomment>
         <translation>Prefijo de %1 %2</translation>
     </message>
     <message>
         <source>not an absolute path on a drive</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of the registry value&apos;s Windows path.</extracomment>
         <translation>no es una ruta absoluta en una unidad</translation>
     </message>
     <message>
         <source>drive %1 links to %2, which does not exist</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: where its link points.</extracomment>
         <translation>la unidad %1 apunta a %2, que no existe</translation>
     </message>
     <message>
         <source>no drive %1 (no %2)</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: the link the prefix lacks.</extracomment>
         <translation>no existe la unidad %1 (no existe %2)</translation>
     </message>
     <message>
         <source>drive %1 (%2) is not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: its link.</extracomment>
         <translation>la unidad %1 (%2) no es una carpeta</translation>
     </message>
     <message>
         <source>no folder &quot;%1&quot; in %2</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a folder&apos;s name; %2: the folder it is missing from.</extracomment>
         <translation>no existe la carpeta &quot;%1&quot; en %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the path.</extracomment>
         <translation>%1 no es una carpeta</translation>
     </message>
 </context>

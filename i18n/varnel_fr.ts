@@ -157,22 +157,27 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
     </message>
     <message>
         <source>no Directory value</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>pas de valeur Directory</translation>
     </message>
     <message>
         <source>Directory is empty</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory est vide</translation>
     </message>
     <message>
         <source>Directory is neither text nor a number</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory n&apos;est ni du texte ni un nombre</translation>
     </message>
     <message>
         <source>registry %1, value Directory</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the registry key.</extracomment>
         <translation>registre %1, valeur Directory</translation>
     </message>
     <message>
         <source>settings file %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the settings file&apos;s path (or paths, joined).</extracomment>
         <translation>fichier de paramètres %1</translation>
     </message>
     <message>
@@ -186,18 +191,22 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
     </message>
     <message>
         <source>no such key</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>clé introuvable</translation>
     </message>
     <message>
         <source>the Directory value&apos;s line cannot be read</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>la ligne de la valeur Directory est illisible</translation>
     </message>
     <message>
         <source>Directory is an expandable string holding %</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory est une chaîne extensible contenant %</translation>
     </message>
     <message>
         <source>Varnel looked for the Norvo 7 folder here:</source>
+        <extracomment>The first line of the start-up message&apos;s details; the places follow.</extracomment>
         <translation>Varnel a cherché le dossier de Norvo 7 aux endroits suivants :</translation>
     </message>
     <message>
@@ -212,14 +221,17 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
     </message>
     <message>
         <source>permission denied</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>permission refusée</translation>
     </message>
     <message>
         <source>not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>pas un dossier</translation>
     </message>
     <message>
         <source>no such folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>dossier introuvable</translation>
     </message>
     <message>
@@ -228,6 +240,7 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
     </message>
     <message>
         <source>not an absolute path</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>pas un chemin absolu</translation>
     </message>
     <message>
@@ -237,26 +250,32 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
     </message>
     <message>
         <source>no system.reg</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>pas de system.reg</translation>
     </message>
     <message>
         <source>system.reg is not a file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>system.reg n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>system.reg is too large (%1 bytes)</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the file&apos;s size.</extracomment>
         <translation>system.reg est trop volumineux (%1 octets)</translation>
     </message>
     <message>
         <source>system.reg cannot be read: %1</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the system&apos;s reason.</extracomment>
         <translation>system.reg ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>system.reg is not a Wine registry file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>system.reg n&apos;est pas un fichier de registre Wine</translation>
     </message>
     <message>
         <source>%1: %2, value Directory &quot;%3&quot;</source>
+        <extracomment>--where&apos;s source of the folder. %1: the Wine prefix; %2: the registry key; %3: the value&apos;s Windows path.</extracomment>
         <translation>%1 : %2, valeur Directory « %3 »</translation>
     </message>
     <message>
@@ -265,54 +284,67 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
     </message>
     <message>
         <source>not set</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of WINEPREFIX.</extracomment>
         <translation>non définie</translation>
     </message>
     <message>
         <source>WINEPREFIX %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the variable&apos;s value.</extracomment>
         <translation>WINEPREFIX %1</translation>
     </message>
     <message>
         <source>Wine prefix %1 (WINEPREFIX)</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the prefix&apos;s folder.</extracomment>
         <translation>préfixe Wine %1 (WINEPREFIX)</translation>
     </message>
     <message>
         <source>Wine prefix %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the prefix&apos;s folder.</extracomment>
         <translation>préfixe Wine %1</translation>
     </message>
     <message>
         <source>%1 prefixes in %2</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a Wine front end (Bottles, PlayOnLinux, ...); %2: its folder.</extracomment>
         <translation>préfixes de %1 dans %2</translation>
     </message>
     <message>
         <source>none</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of a front end&apos;s prefixes.</extracomment>
         <translation>aucun</translation>
     </message>
     <message>
         <source>%1 prefix %2</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a Wine front end (Bottles, ...); %2: the prefix&apos;s folder.</extracomment>
         <translation>préfixe %2 (%1)</translation>
     </message>
     <message>
         <source>not an absolute path on a drive</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of the registry value&apos;s Windows path.</extracomment>
         <translation>pas un chemin absolu sur un lecteur</translation>
     </message>
     <message>
         <source>drive %1 links to %2, which does not exist</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: where its link points.</extracomment>
         <translation>le lecteur %1 pointe vers %2, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>no drive %1 (no %2)</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: the link the prefix lacks.</extracomment>
         <translation>pas de lecteur %1 (pas de %2)</translation>
     </message>
     <message>
         <source>drive %1 (%2) is not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: its link.</extracomment>
         <translation>le lecteur %1 (%2) n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>no folder &quot;%1&quot; in %2</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a folder&apos;s name; %2: the folder it is missing from.</extracomment>
         <translation>pas de dossier « %1 » dans %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the path.</extracomment>
         <translation>%1 n&apos;est pas un dossier</translation>
     </message>
 </context>

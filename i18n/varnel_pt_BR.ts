@@ -157,22 +157,27 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
     </message>
     <message>
         <source>no Directory value</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>o valor Directory não existe</translation>
     </message>
     <message>
         <source>Directory is empty</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory está vazio</translation>
     </message>
     <message>
         <source>Directory is neither text nor a number</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory não é texto nem número</translation>
     </message>
     <message>
         <source>registry %1, value Directory</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the registry key.</extracomment>
         <translation>registro %1, valor Directory</translation>
     </message>
     <message>
         <source>settings file %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the settings file&apos;s path (or paths, joined).</extracomment>
         <translation>arquivo de configurações %1</translation>
     </message>
     <message>
@@ -186,18 +191,22 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
     </message>
     <message>
         <source>no such key</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>a chave não existe</translation>
     </message>
     <message>
         <source>the Directory value&apos;s line cannot be read</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>não é possível ler a linha do valor Directory</translation>
     </message>
     <message>
         <source>Directory is an expandable string holding %</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Directory é uma cadeia expansível que contém %</translation>
     </message>
     <message>
         <source>Varnel looked for the Norvo 7 folder here:</source>
+        <extracomment>The first line of the start-up message&apos;s details; the places follow.</extracomment>
         <translation>O Varnel procurou a pasta do Norvo 7 nestes locais:</translation>
     </message>
     <message>
@@ -212,14 +221,17 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
     </message>
     <message>
         <source>permission denied</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>permissão negada</translation>
     </message>
     <message>
         <source>not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>não é uma pasta</translation>
     </message>
     <message>
         <source>no such folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>a pasta não existe</translation>
     </message>
     <message>
@@ -228,6 +240,7 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
     </message>
     <message>
         <source>not an absolute path</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>não é um caminho absoluto</translation>
     </message>
     <message>
@@ -237,26 +250,32 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
     </message>
     <message>
         <source>no system.reg</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>system.reg não existe</translation>
     </message>
     <message>
         <source>system.reg is not a file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>system.reg não é um arquivo</translation>
     </message>
     <message>
         <source>system.reg is too large (%1 bytes)</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the file&apos;s size.</extracomment>
         <translation>system.reg é grande demais (%1 bytes)</translation>
     </message>
     <message>
         <source>system.reg cannot be read: %1</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the system&apos;s reason.</extracomment>
         <translation>não é possível ler system.reg: %1</translation>
     </message>
     <message>
         <source>system.reg is not a Wine registry file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>system.reg não é um arquivo de registro do Wine</translation>
     </message>
     <message>
         <source>%1: %2, value Directory &quot;%3&quot;</source>
+        <extracomment>--where&apos;s source of the folder. %1: the Wine prefix; %2: the registry key; %3: the value&apos;s Windows path.</extracomment>
         <translation>%1: %2, valor Directory &quot;%3&quot;</translation>
     </message>
     <message>
@@ -265,54 +284,67 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
     </message>
     <message>
         <source>not set</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of WINEPREFIX.</extracomment>
         <translation>não definida</translation>
     </message>
     <message>
         <source>WINEPREFIX %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the variable&apos;s value.</extracomment>
         <translation>WINEPREFIX %1</translation>
     </message>
     <message>
         <source>Wine prefix %1 (WINEPREFIX)</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the prefix&apos;s folder.</extracomment>
         <translation>Prefixo do Wine %1 (WINEPREFIX)</translation>
     </message>
     <message>
         <source>Wine prefix %1</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the prefix&apos;s folder.</extracomment>
         <translation>Prefixo do Wine %1</translation>
     </message>
     <message>
         <source>%1 prefixes in %2</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a Wine front end (Bottles, PlayOnLinux, ...); %2: its folder.</extracomment>
         <translation>Prefixos de %1 em %2</translation>
     </message>
     <message>
         <source>none</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of a front end&apos;s prefixes.</extracomment>
         <translation>nenhum</translation>
     </message>
     <message>
         <source>%1 prefix %2</source>
+        <extracomment>A place in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a Wine front end (Bottles, ...); %2: the prefix&apos;s folder.</extracomment>
         <translation>Prefixo de %1 %2</translation>
     </message>
     <message>
         <source>not an absolute path on a drive</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). Said of the registry value&apos;s Windows path.</extracomment>
         <translation>não é um caminho absoluto em uma unidade</translation>
     </message>
     <message>
         <source>drive %1 links to %2, which does not exist</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: where its link points.</extracomment>
         <translation>a unidade %1 aponta para %2, que não existe</translation>
     </message>
     <message>
         <source>no drive %1 (no %2)</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: the link the prefix lacks.</extracomment>
         <translation>a unidade %1 não existe (%2 não existe)</translation>
     </message>
     <message>
         <source>drive %1 (%2) is not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the drive (C:); %2: its link.</extracomment>
         <translation>a unidade %1 (%2) não é uma pasta</translation>
     </message>
     <message>
         <source>no folder &quot;%1&quot; in %2</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: a folder&apos;s name; %2: the folder it is missing from.</extracomment>
         <translation>não existe a pasta &quot;%1&quot; em %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the path.</extracomment>
         <translation>%1 não é uma pasta</translation>
     </message>
 </context>
