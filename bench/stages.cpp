@@ -16,6 +16,7 @@
 
 #include "app/dialogs.h"
 #include "app/startup.h"
+#include "app/translations.h"
 #include "app/varnel.h"
 #include "host/hostfoldersearch.h"
 #include "host/wineregistry.h"
@@ -504,6 +505,18 @@ int runStages(const QString& inputDir, int warmup, int runs, bool quick, const Q
             if (!showWindowOnce())
                 throw std::runtime_error("the window was not shown");
         }));
+
+    // The user's language: what start-up adds to find and load the catalogues, and the
+    // window built with German captions (each caption measured, none set smaller).
+    add("catalogues, none to load", "C locale",
+        measure(warmup, runs * 4, [] { installTranslations(QLocale::c()); }));
+    add("catalogues loaded, installed", "German",
+        measure(warmup, runs * 4, [] { installTranslations(QLocale(QStringLiteral("de_DE"))); }));
+    add("window shown, German", "offscreen", measure(warmup, runs, [] {
+            if (!showWindowOnce())
+                throw std::runtime_error("the window was not shown");
+        }));
+    installTranslations(QLocale::c());
 
     std::printf("varnel_bench: %d runs per stage (%d for the >20 MP pictures, %d for the release "
                 "stages), %d warm-up; tint (%d, %d, %d)\n",
