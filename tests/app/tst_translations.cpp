@@ -244,7 +244,7 @@ struct Window {
         return window->findChild<T*>(QLatin1String(name));
     }
     QString place(const QString& name, const QByteArray& bytes) const {
-        const QString path = dir.filePath(name);
+        QString path = dir.filePath(name);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("Cannot write %s", qPrintable(path));
