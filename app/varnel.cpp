@@ -24,6 +24,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
@@ -125,6 +126,10 @@ bool captionFits(QWidget* widget) {
 // points, rather than cut off: the control keeps its designed place and size. English
 // fits as designed and keeps its font.
 void shrinkToFit(QWidget* widget) {
+    // Without any font (a bare offscreen platform) the boxes drawn for the letters say
+    // nothing of the caption's width.
+    if (QFontDatabase::families().isEmpty())
+        return;
     constexpr qreal Smallest = 7.0;
     constexpr qreal Step = 0.25;
     widget->ensurePolished();

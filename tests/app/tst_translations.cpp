@@ -12,6 +12,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -351,6 +352,8 @@ void TestTranslations::captionsFit_data() {
 
 void TestTranslations::captionsFit() {
     QFETCH(QString, language);
+    if (QFontDatabase::families().isEmpty())
+        QSKIP("this platform has no fonts: a caption's width cannot be measured");
     if (language.isEmpty())
         usePseudoLanguage();
     else
