@@ -47,9 +47,7 @@ int runVarnel(int argc, char* argv[]) {
     const char* const cannotOpen = QT_TRANSLATE_NOOP(
         "CommandLine", "varnel: the window cannot open: no display can be used (is DISPLAY or "
                        "WAYLAND_DISPLAY set?). varnel --export and varnel --where need none.");
-    const QString translated = translatedWithoutApplication("CommandLine", cannotOpen);
-    g_cannotOpen =
-        (translated.isEmpty() ? QString::fromLatin1(cannotOpen) : translated).toLocal8Bit() + '\n';
+    g_cannotOpen = translatedWithoutApplication("CommandLine", cannotOpen).toLocal8Bit() + '\n';
     g_qtMessages = qInstallMessageHandler(windowCannotOpen);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtMessages);

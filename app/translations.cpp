@@ -58,5 +58,6 @@ void installTranslations(const QLocale& locale) {
 
 QString translatedWithoutApplication(const char* context, const char* sourceText) {
     const Catalogues& c = catalogues();
-    return c.varnel ? c.varnel->translate(context, sourceText) : QString();
+    const QString translated = c.varnel ? c.varnel->translate(context, sourceText) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(sourceText) : translated;
 }

@@ -15,5 +15,5 @@ void installTranslations();
 void installTranslations(const QLocale& locale);
 
 // The catalogue's text while no application object exists (a message Qt's start-up may need
-// after it). Empty without catalogues loaded: then the source text is the text.
+// after it); the source text where the catalogue has none.
 QString translatedWithoutApplication(const char* context, const char* sourceText);

@@ -126,10 +126,6 @@ bool captionFits(QWidget* widget) {
 // points, rather than cut off: the control keeps its designed place and size. English
 // fits as designed and keeps its font.
 void shrinkToFit(QWidget* widget) {
-    // Without any font (a bare offscreen platform) the boxes drawn for the letters say
-    // nothing of the caption's width.
-    if (QFontDatabase::families().isEmpty())
-        return;
     constexpr qreal Smallest = 7.0;
     constexpr qreal Step = 0.25;
     widget->ensurePolished();
@@ -242,8 +238,11 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFo
            "the MENU button readable."));
     SuggestTint->setEnabled(false);
 
-    for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        shrinkToFit(widget);
+    // Without any font (a bare offscreen platform) the boxes drawn for the letters say
+    // nothing of a caption's width.
+    if (!QFontDatabase::families().isEmpty())
+        for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            shrinkToFit(widget);
 
     // The sliders follow Load Image, which enables them; the previews follow the fit
     // choice that lets them move the focus.

@@ -42,8 +42,7 @@ QString skinNameProblem(const QString& name) {
                                            "\"%1\" is reserved for a device on Windows; choose "
                                            "another skin name.")
             .arg(name);
-    if (!encodeForHost(name)) {
-        const int codePage = hostCodePage();
+    if (const int codePage = hostCodePage(); !encodeForCodePage(name, codePage)) {
         if (codePage == 1252)
             //: Save Skin's or --export's message where Norvo reads Western European letters.
             return QCoreApplication::translate("SkinName",

@@ -548,7 +548,9 @@ void TestTranslations::germanCommandLine() {
     const auto run = [](const QStringList& arguments) {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        // No display either: the window's start says it cannot open.
+        for (const char* name :
+             {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QLatin1String(name));
         env.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
         process.setProcessEnvironment(env);
@@ -567,6 +569,13 @@ void TestTranslations::germanCommandLine() {
     QCOMPARE(status, 2);
     QVERIFY2(error.startsWith(QStringLiteral("varnel: --fit muss stretch oder fill sein")),
              qPrintable(error));
+    // Worded before Qt, making the window's application object, ends the process.
+    const auto [windowStatus, cannotOpen] = run({});
+    QCOMPARE(windowStatus, 1);
+    QVERIFY2(cannotOpen.contains(
+                 QStringLiteral("varnel: Das Fenster kann nicht geöffnet werden: Es ist keine "
+                                "Anzeige verfügbar")),
+             qPrintable(cannotOpen));
 #endif
 }
 
