@@ -30,8 +30,10 @@ QString placeLine(const QString& place, const QString& why) {
 }
 
 // Why a value read as the host-folder setting gives no folder.
-QString settingProblem(const QVariant& value) {
-    if (!value.isValid())
+// A stored type ("@Variant(...)" and the like) is passed over as no folder: `storedType` says
+// one was, when no file gave a value.
+QString settingProblem(const QVariant& value, bool storedType = false) {
+    if (!value.isValid() && !storedType)
         //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
         return QCoreApplication::translate("HostFolder", "no Directory value");
     if (value.typeId() == QMetaType::QString)
@@ -80,7 +82,7 @@ bool searchSettings(HostFolderSearch& search) {
         //: A place in the list of places looked at for Norvo's folder (start-up details, --where).
         //: %1: the settings file's path (or paths, joined).
         QCoreApplication::translate("HostFolder", "settings file %1").arg(read.files.join(then)),
-        anyFile ? settingProblem(read.value)
+        anyFile ? settingProblem(read.value, read.file.isEmpty() && !read.storedTypeFiles.isEmpty())
                 //: A reason in the list of places looked at for Norvo's folder (start-up details,
                 //: --where).
                 : QCoreApplication::translate("HostFolder", "no such file")));

@@ -1,13 +1,13 @@
 #include "host/registryvalue.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
-#include <memory>
+#ifndef Q_OS_WIN
+#include "host/settingsfile.h"
+#endif
 
 namespace Module2 {
 
@@ -45,23 +45,8 @@ QVariant readValue(const QString& key, const QString& name) {
 
 #else
 
-// A copy of a settings file without the lines that hold a value stored as "@Variant(...)",
-// or nothing when no copy can be made.
-std::unique_ptr<QTemporaryFile> withoutStoredValues(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    auto copy = std::make_unique<QTemporaryFile>();
-    if (!copy->open())
-        return nullptr;
-    for (const QByteArray& line : file.readAll().split('\n'))
-        if (!line.contains("@Variant("))
-            copy->write(line + '\n');
-    if (!copy->flush())
-        return nullptr;
-    copy->close();
-    return copy;
-}
+// Far larger than any hand-written settings file; a larger one is passed over unread.
+constexpr qint64 MaxSettingsFileSize = qint64(16) << 20;
 
 SettingsValue readValue(const QString& key, const QString& name) {
     const QStringList parts = key.split(QLatin1Char('\\'));
@@ -90,23 +75,29 @@ SettingsValue readValue(const QString& key, const QString& name) {
 SettingsValue readSettingsValue(const QString& org, const QString& app, const QString& setting) {
     SettingsValue read;
     read.files = settingsFiles(org, app);
-    // The first file that holds the key decides.
-    for (const QString& file : std::as_const(read.files)) {
-        // Where the file cannot be read whole, the same file without its stored values is:
-        // the other keys read as the window reads them.
-        std::unique_ptr<QTemporaryFile> withoutStored;
-        if (!settingsFileSafeToRead(file)) {
-            withoutStored = withoutStoredValues(file);
-            if (!withoutStored)
-                continue;
+    // The first file that holds the key decides; a stored type never names a folder, so a file
+    // holding one is passed over.
+    for (const QString& path : std::as_const(read.files)) {
+        // Only a regular file: a pipe or a device would never end.
+        if (!QFileInfo(path).isFile())
+            continue;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray data = file.read(MaxSettingsFileSize + 1);
+        if (data.size() > MaxSettingsFileSize)
+            continue;
+        const SettingsFile::Values values = SettingsFile::parse(data);
+        const SettingsFile::Value* value = SettingsFile::find(values, setting);
+        if (!value)
+            continue;
+        if (value->kind == SettingsFile::Value::Kind::StoredType) {
+            read.storedTypeFiles.append(path);
+            continue;
         }
-        const QSettings settings(withoutStored ? withoutStored->fileName() : file,
-                                 QSettings::NativeFormat);
-        if (settings.contains(setting)) {
-            read.value = settings.value(setting);
-            read.file = file;
-            break;
-        }
+        read.value = value->toVariant();
+        read.file = path;
+        break;
     }
     return read;
 }
@@ -130,15 +121,6 @@ QStringList settingsFiles(const QString& org, const QString& app) {
 }
 
 #endif
-
-bool settingsFileSafeToRead(const QString& path) {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return true; // QSettings finds nothing in it either
-    return !file.readAll().contains("@Variant(");
-}
 
 QVariant ReadRegistryValue(const QVariant& keyPath, const QVariant& valueName) {
 #ifdef Q_OS_WIN

@@ -25,9 +25,10 @@ QStringList settingsFiles(const QString& org, const QString& app);
 
 // A value read as ReadRegistryValue reads it, with where it came from.
 struct SettingsValue {
-    QVariant value;    // invalid when no file holds it
-    QString file;      // the file that held it
-    QStringList files; // every file that was looked at, in order
+    QVariant value;              // invalid when no file holds it
+    QString file;                // the file that held it
+    QStringList files;           // every file that was looked at, in order
+    QStringList storedTypeFiles; // files passed over: their value is a stored type, not text
 };
 // The setting (groups and name joined by "/") of <Org>/<App>, from the first of
 // settingsFiles that holds it.
@@ -40,12 +41,5 @@ SettingsValue readSettingsValue(const QString& org, const QString& app, const QS
 // counts as a missing value. In a settings file an unquoted value containing a comma is read as a
 // list: quote it.
 QString registryValueText(const QVariant& value);
-
-// Whether Qt's settings reader may read this file in this process. It makes whatever type a
-// stored "@Variant(...)" value names, and a stored pixmap or bitmap can only be made inside
-// a GUI application: elsewhere (the command line) Qt would end the process. So without a GUI
-// application such a file is read without the lines that hold these values, which never
-// name a folder: its other values read as in the window.
-bool settingsFileSafeToRead(const QString& path);
 
 } // namespace Module2

@@ -200,15 +200,15 @@ private slots:
                                 << QStringLiteral("7");
         QTest::newRow("unquoted comma makes a list")
             << QByteArray("Directory=/srv/a, b\n") << none << false << QString();
-        // A serialised value whose length field claims tens of gigabytes: the value is
-        // refused and reads as missing.
+        // A serialised value whose length field claims tens of gigabytes: it is never
+        // deserialised, and names no folder.
         QTest::newRow("corrupt serialised value claiming a huge size")
             << QByteArray::fromBase64("Dz1AVmFyaWEPKAAAAAA9bgB0AHhAPVZhcmlhbnQoAQAABCkKDz1AVmFyaWF"
                                       "udCgAeDEpCjIpCg89QFZhcmlhbnQoAHgxcmlhbnQoAAB4MikKDz1AVmFy"
                                       "aWFudCgAeDEpCjIpCg89QFZhcmlhbnQoAAAAMXF4AHEALykK")
             << none << false << QString();
-        // A stored bitmap: Qt can only make one inside a GUI application and would end this
-        // one (the command line has none), so the file is passed over.
+        // A stored bitmap: Qt could only make one inside a GUI application and would end this
+        // one (the command line has none); it is never made, and the file is passed over.
         QTest::newRow("stored bitmap value, no GUI application")
             << QByteArray("Directory=@Variant(\\0\\0\\0I#01)\n") << none << false << QString();
         QTest::newRow("stored bitmap in the user file, system-wide file decides")
