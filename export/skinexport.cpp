@@ -146,7 +146,7 @@ public:
             if (!QFileInfo::exists(target->path))
                 continue;
             // The earlier file's second name while the new one takes its place.
-            const QString aside = besideName(target->path);
+            const QString aside = besideName(target->path, BesideKind::Aside);
             if (const QString reason = keepAside(target->path, aside); !reason.isEmpty())
                 fail(target->path, reason);
             target->aside = aside;
@@ -270,14 +270,13 @@ QStringList otherSpellings(const SkinPaths& paths) {
     return others;
 }
 
-// Temporaries and kept-aside files that a killed save of this skin left behind.
+// Temporaries and kept-aside files that a killed save of this skin left behind: only names
+// Varnel itself gives, never a user's own file beside the skin.
 void removeLeftovers(const SkinPaths& paths) {
     QStringList names;
     for (const QString& path : paths.all())
-        names.append(QRegularExpression::escape(QFileInfo(path).fileName()));
-    const QRegularExpression leftover(
-        QStringLiteral("^(%1)\\.[A-Za-z0-9]{6}$").arg(names.join(u'|')),
-        QRegularExpression::CaseInsensitiveOption);
+        names.append(QFileInfo(path).fileName());
+    const QRegularExpression leftover(besideNamePattern(names));
     QDir folder(paths.skinsFolder);
     const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& entry : entries)
@@ -328,8 +327,9 @@ QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolde
     }
 
     // Two saves of one name at once would mix their files; the second waits for the first.
-    // The lock's name ignores letter case, as the host does.
-    SaveLock lock(paths.skinsFolder + name.toLower() + QStringLiteral(".skn.lock"));
+    // The lock's name ignores letter case, as the host does, and is one no user gives a file:
+    // the lock is removed when it is let go.
+    SaveLock lock(paths.skinsFolder + name.toLower() + QStringLiteral(".skn.varnel-lock"));
     if (lock.lock(SaveLockWaitMs) == SaveLock::Outcome::Busy)
         //: Save Skin's or --export's message. %1: the skin's name.
         throw ExportError(QCoreApplication::translate(

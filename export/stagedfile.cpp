@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 namespace {
 
@@ -12,13 +13,21 @@ constexpr int NameAttempts = 100;
 
 } // namespace
 
-QString besideName(const QString& target) {
+QString besideName(const QString& target, BesideKind kind) {
     static constexpr char Letters[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QString name = target + u'.';
+    QString name = target + (kind == BesideKind::Staged ? QStringLiteral(".varnel-staged-")
+                                                        : QStringLiteral(".varnel-aside-"));
     for (int i = 0; i < 6; ++i)
         name += QLatin1Char(Letters[QRandomGenerator::global()->bounded(62)]);
     return name;
+}
+
+QString besideNamePattern(const QStringList& targets) {
+    QStringList names;
+    for (const QString& target : targets)
+        names.append(QRegularExpression::escape(target));
+    return QStringLiteral("^(?i:%1)\\.varnel-(staged|aside)-[A-Za-z0-9]{6}$").arg(names.join(u'|'));
 }
 
 StagedFile::StagedFile(QString target)
@@ -57,7 +66,7 @@ bool StagedFile::open() {
     // Else a name of its own, created only if nobody has it: a name taken by a save running
     // at the same moment is never opened twice.
     for (int attempt = 0; !opened && attempt < NameAttempts; ++attempt) {
-        m_stagedName = besideName(m_final);
+        m_stagedName = besideName(m_final, BesideKind::Staged);
         m_staged.setFileName(m_stagedName);
         opened = m_staged.open(QIODevice::WriteOnly | QIODevice::NewOnly);
         if (!opened && !QFileInfo::exists(m_stagedName))
@@ -70,7 +79,7 @@ bool StagedFile::open() {
 
 bool StagedFile::commit() {
     for (int attempt = 0; m_stagedName.isEmpty() && attempt < NameAttempts; ++attempt) {
-        const QString name = besideName(m_final);
+        const QString name = besideName(m_final, BesideKind::Staged);
         if (QString reason = nameUnnamedFile(m_staged, name); reason.isEmpty())
             m_stagedName = name;
         else if (!QFileInfo::exists(name)) {

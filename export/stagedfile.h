@@ -3,10 +3,20 @@
 #include <QFile>
 #include <QString>
 
-// `target` plus a dot and six random letters or digits: the name of a file beside the
-// target that the host, which reads only .bmp and .skn files, never takes for a skin, and
-// that the next save of the skin knows as its own leftover.
-QString besideName(const QString& target);
+// What a file of Varnel's own beside a skin file is there for.
+enum class BesideKind {
+    Staged, // a new file before it takes its target's place
+    Aside,  // an earlier file kept until every new one is in
+};
+
+// `target` plus ".varnel-staged-" or ".varnel-aside-" and six random letters or digits: a name
+// no user gives a file, which the host, reading only .bmp and .skn files, never takes for a
+// skin, and which the next save of the skin knows as its own leftover.
+QString besideName(const QString& target, BesideKind kind);
+
+// Matches the names besideName gives beside any of `targets` (file names, letter case
+// ignored as the host ignores it), and nothing else.
+QString besideNamePattern(const QStringList& targets);
 
 // One file of a set that replaces earlier files only once every one is written and on the
 // disk. Written beside its target as a file without a name where the platform has them (a

@@ -297,18 +297,50 @@ private slots:
     }
 
     // A save killed part way leaves its temporaries; the next save of the name removes
-    // them, and nothing else.
-    void leftoversOfAKilledSaveAreRemoved() {
+    // them, whether it then succeeds or fails, and never a file of the user's beside the skin.
+    void onlyVarnelsOwnLeftoversAreRemoved_data() {
+        QTest::addColumn<bool>("saveFails");
+        QTest::newRow("save succeeds") << false;
+        QTest::newRow("save fails") << true;
+    }
+    void onlyVarnelsOwnLeftoversAreRemoved() {
+        QFETCH(bool, saveFails);
         Fixture f;
-        const QStringList leftovers = {"OceanScene.bmp.Ab12Cd", "OceanMain.bmp.zzzzzz",
-                                       "oceanconsole.bmp.000000", "Ocean.skn.q1w2e3"};
-        const QStringList kept = {"OtherMain.bmp.abcdef", "OceanScene.bmp.keep",
-                                  "OceanScene.bmp.abcdefg", "OceanScene.bmp"};
-        for (const QString& name : leftovers + kept)
-            writeAll(f.skins() + name, "left");
-        exportSkin(f.ws.finishedSurfaces(), f.host, "Ocean", f.program);
-        QStringList expected =
-            kept + QStringList{"OceanMain.bmp", "OceanChat.bmp", "OceanConsole.bmp", "Ocean.skn"};
+        const QStringList leftovers = {
+            "OceanScene.bmp.varnel-staged-Ab12Cd", "OceanMain.bmp.varnel-aside-zzzzzz",
+            "oceanconsole.bmp.varnel-staged-000000", "Ocean.skn.varnel-aside-q1w2e3"};
+        // Names a user gives: backups, notes, and what a skin's own name plus a dot and six
+        // letters or digits looks like.
+        const QStringList users = {"Ocean.skn.backup",
+                                   "OceanMain.bmp.backup",
+                                   "OceanChat.bmp.notes1",
+                                   "ocean.skn.OLD",
+                                   "OceanMain.bmp.old123",
+                                   "ocean.skn.lock",
+                                   "OceanScene.bmp.varnel-staged-abcdefg",
+                                   "OtherMain.bmp.varnel-staged-abcdef",
+                                   "OceanScene.bmp.keep"};
+        for (const QString& name : leftovers + users)
+            writeAll(f.skins() + name, "mine: " + name.toUtf8());
+        if (saveFails)
+            QDir(f.skins()).mkdir("OceanChat.bmp");
+
+        bool failed = false;
+        try {
+            exportSkin(f.ws.finishedSurfaces(), f.host, "Ocean", f.program);
+        } catch (const ExportError& e) {
+            failed = true;
+            QVERIFY2(e.message().contains("No file was changed."), qPrintable(e.message()));
+        }
+        QCOMPARE(failed, saveFails);
+        for (const QString& name : users)
+            QCOMPARE(readAll(f.skins() + name), "mine: " + name.toUtf8());
+        for (const QString& name : leftovers)
+            QVERIFY2(!QFileInfo::exists(f.skins() + name), qPrintable(name));
+        QStringList expected = users;
+        if (!saveFails)
+            expected += QStringList{"OceanMain.bmp", "OceanScene.bmp", "OceanChat.bmp",
+                                    "OceanConsole.bmp", "Ocean.skn"};
         expected.sort();
         QCOMPARE(QDir(f.skins()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     }

@@ -548,12 +548,13 @@ void TestExportFaults::killedWhileWritingLeavesEveryFileWhole() {
         QStringList names;
         for (const QString& name : SkinFiles)
             names.append(QRegularExpression::escape(name));
-        const QRegularExpression temporary(QStringLiteral("^(%1)\\.\\w{6}$").arg(names.join(u'|')));
+        const QRegularExpression temporary(
+            QStringLiteral("^(%1)\\.varnel-(staged|aside)-\\w{6}$").arg(names.join(u'|')));
         for (const QString& other : state.others) {
             // The lock a killed save held; the next save takes it over.
-            if (other == SkinName.toLower() + QStringLiteral(".skn.lock"))
+            if (other == SkinName.toLower() + QStringLiteral(".skn.varnel-lock"))
                 continue;
-            // A temporary the kill left behind: one of the five names plus a suffix, so the
+            // A temporary the kill left behind: one of the five names plus Varnel's marker, so the
             // host, which looks for .skn and .bmp files, never reads it.
             QVERIFY2(temporary.match(other).hasMatch(), qPrintable(other));
             ++counts.leftovers;
