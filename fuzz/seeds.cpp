@@ -125,6 +125,35 @@ void registrySeeds() {
     put(t, "settings-file-bytes", QByteArray(1, '\17') + "Directory=@ByteArray(/opt)\n");
     put(t, "settings-file-variant",
         QByteArray(1, '\17') + "Directory=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1)\n");
+    put(t, "regression-escaped-at-stored-bitmap",
+        QByteArray(1, '\17') + "[General]\nDirectory=\\x40Variant(\\0\\0\\0I\\0)\n");
+}
+
+// The host's settings file as --where reads it.
+void whereSeeds() {
+    const QString t = QStringLiteral("fuzz_where");
+    put(t, "plain", "[General]\nDirectory=/opt/Norvo 7\n");
+    put(t, "quoted", "Directory=\"  C:\\\\Program Files, x86  \"\n");
+    put(t, "list", "Directory=/a, /b\n");
+    put(t, "continued", "; the host\nDirectory=/opt/\\\r\nNorvo;comment\n[Paths]\nDirectory=/x\n");
+    put(t, "escapes", "Dir%65ctory=\\x2fopt\\057n\\t7 @@\n");
+    put(t, "stored-type-beside",
+        "[Images]\nLogo=@Variant(\\0\\0\\0I#01)\n[General]\nDirectory=@@/opt\n");
+    put(t, "regression-escaped-at-stored-bitmap",
+        "[General]\nDirectory=\\x40Variant(\\0\\0\\0I\\0)\n");
+}
+
+// A picture as --export takes it: the first byte chooses the tint and the fit.
+void exportSeeds() {
+    const QImage small = stripedQuadrants(QSize(8, 6));
+    const QImage photo = noise(QSize(24, 16), 7);
+    const QString t = QStringLiteral("fuzz_export");
+    put(t, "stretch-bmp", QByteArray(1, '\0') + bmp(small, BmpLayout::Rgb24));
+    put(t, "stretch-suggest-rle8", QByteArray(1, '\1') + bmp(small, BmpLayout::Rle8));
+    put(t, "fill-jpeg", QByteArray(1, '\2') + jpeg(photo, JpegKind::Baseline, 75));
+    put(t, "fill-suggest-png", QByteArray(1, '\3') + png(photo));
+    const QByteArray rle = bmp(photo, BmpLayout::Rle8);
+    put(t, "truncated-rle8", QByteArray(1, '\0') + rle.left(rle.size() * 2 / 3));
 }
 
 // Each seed starts with the form byte: even for a whole file, odd for lines that follow a
@@ -177,6 +206,8 @@ int main(int argc, char** argv) {
     propertyBagSeeds();
     skinNameSeeds();
     registrySeeds();
+    whereSeeds();
+    exportSeeds();
     wineRegistrySeeds();
     return 0;
 }
