@@ -152,7 +152,7 @@ void exportSeeds() {
     put(t, "stretch-suggest-rle8", QByteArray(1, '\1') + bmp(small, BmpLayout::Rle8));
     put(t, "fill-jpeg", QByteArray(1, '\2') + jpeg(photo, JpegKind::Baseline, 75));
     put(t, "fill-suggest-png", QByteArray(1, '\3') + png(photo));
-    const QByteArray rle = bmp(photo, BmpLayout::Rle8);
+    const QByteArray rle = bmp(stripedQuadrants(QSize(40, 30)), BmpLayout::Rle8);
     put(t, "truncated-rle8", QByteArray(1, '\0') + rle.left(rle.size() * 2 / 3));
 }
 
