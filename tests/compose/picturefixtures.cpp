@@ -500,6 +500,75 @@ QByteArray png(const QImage& image) {
     return bytes;
 }
 
+QByteArray gif(const QImage& image) {
+    const Indexed picture = indexed(image, 256);
+    QByteArray out("GIF89a");
+    put16(out, quint32(image.width()));
+    put16(out, quint32(image.height()));
+    put8(out, 0xF7); // a global colour table of 256 entries
+    put8(out, 0);    // background colour
+    put8(out, 0);    // aspect ratio
+    for (int i = 0; i < 256; ++i) {
+        const QRgb colour = i < picture.palette.size() ? picture.palette[i] : 0;
+        put8(out, quint32(qRed(colour)));
+        put8(out, quint32(qGreen(colour)));
+        put8(out, quint32(qBlue(colour)));
+    }
+    put8(out, ',');
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, quint32(image.width()));
+    put16(out, quint32(image.height()));
+    put8(out, 0); // no local colour table, not interlaced
+    put8(out, 8); // the codes' starting size, less one
+
+    // Every pixel its own 9-bit code, and a clear code before the table would need a
+    // tenth bit: a valid stream no decoder can read as anything else.
+    constexpr quint32 Clear = 256;
+    constexpr quint32 End = 257;
+    constexpr int LiteralsPerClear = 254;
+    QByteArray codes;
+    quint32 pending = 0;
+    int pendingBits = 0;
+    const auto putCode = [&](quint32 code) {
+        pending |= code << pendingBits;
+        pendingBits += 9;
+        while (pendingBits >= 8) {
+            put8(codes, pending);
+            pending >>= 8;
+            pendingBits -= 8;
+        }
+    };
+    int literals = 0;
+    for (const QList<quint8>& row : picture.rows) {
+        for (const quint8 index : row) {
+            if (literals++ % LiteralsPerClear == 0)
+                putCode(Clear);
+            putCode(index);
+        }
+    }
+    putCode(End);
+    if (pendingBits > 0)
+        put8(codes, pending);
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        const QByteArray block = codes.mid(at, 255);
+        put8(out, quint32(block.size()));
+        out.append(block);
+    }
+    put8(out, 0);   // the image data's terminator
+    put8(out, ';'); // the trailer
+    return out;
+}
+
+QByteArray qtWritten(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        throw std::runtime_error(std::string("Qt cannot write ") + format);
+    return bytes;
+}
+
 QImage rotatedClockwise(const QImage& image) {
     QImage turned(image.height(), image.width(), QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {

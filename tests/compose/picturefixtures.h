@@ -90,6 +90,12 @@ qsizetype firstScanOffset(const QByteArray& jpeg);
 
 QByteArray png(const QImage& image);
 
+// A GIF of one frame; the image may hold at most 256 colours.
+QByteArray gif(const QImage& image);
+
+// As Qt's writer stores `image` in `format` ("xbm", "xpm", ...).
+QByteArray qtWritten(const QImage& image, const char* format);
+
 // `image` turned as EXIF orientation 6 displays it: 90 degrees clockwise.
 QImage rotatedClockwise(const QImage& image);
 
