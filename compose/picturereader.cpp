@@ -191,7 +191,7 @@ struct BitmapHeader {
     // Where the reader starts on the pixels: at the declared offset, unless that points
     // into the headers or the palette, which the reader reads first whatever it says.
     qint64 pixelStart() const {
-        const qint64 paletteEntries = colours != 0 ? colours : qint64(1) << bits;
+        const qint64 paletteEntries = colours != 0 ? colours : bits <= 8 ? qint64(1) << bits : 0;
         return std::max(offset, 14 + headerSize + 4 * paletteEntries);
     }
 };
