@@ -301,7 +301,8 @@ public:
 
 // What the walks in streamends.h find, for the formats Qt's reader leaves it unsaid: a
 // run-length bitmap or a GIF cut short reads as a partly filled picture, a cut or broken
-// PNG has libpng print its own line. The file is back at its start afterwards.
+// PNG (alone or inside an icon) has libpng print its own line. The file is back at its
+// start afterwards.
 std::optional<PictureProblem> streamProblem(QFile& file, const QByteArray& head,
                                             const std::optional<BitmapHeader>& bitmap) {
     std::optional<PictureProblem> problem;
@@ -313,6 +314,9 @@ std::optional<PictureProblem> streamProblem(QFile& file, const QByteArray& head,
         problem = pngProblem(file);
     } else if (head.startsWith("GIF87a") || head.startsWith("GIF89a")) {
         problem = gifProblem(file);
+    } else if (head.startsWith(QByteArrayView("\0\0\1\0", 4)) ||
+               head.startsWith(QByteArrayView("\0\0\2\0", 4))) {
+        problem = iconProblem(file); // an icon, or a cursor
     } else {
         return std::nullopt;
     }

@@ -208,6 +208,18 @@ std::optional<PictureProblem> gifProblem(QIODevice& device) {
     }
 }
 
+std::optional<PictureProblem> iconProblem(QIODevice& device) {
+    // The directory's header, then its first entry; the image's offset closes the entry.
+    const QByteArray directory = device.read(6 + 16);
+    if (directory.size() < 6 + 16)
+        return std::nullopt; // the icon reader refuses it
+    const auto* bytes = reinterpret_cast<const uchar*>(directory.constData());
+    if (!device.seek(qFromLittleEndian<quint32>(bytes + 6 + 12)) ||
+        !device.peek(8).startsWith("\x89PNG\r\n\x1A\n"))
+        return std::nullopt;
+    return pngProblem(device);
+}
+
 std::optional<PictureProblem> xbmProblem(const QByteArray& text, QSize size) {
     const qsizetype open = text.indexOf('{');
     const qsizetype close = text.indexOf('}', open + 1);

@@ -29,6 +29,10 @@ std::optional<PictureProblem> pngProblem(QIODevice& device);
 // Only the first frame is read as the picture.
 std::optional<PictureProblem> gifProblem(QIODevice& device);
 
+// A Windows icon or cursor whose first image, the one read, is a PNG: that PNG as above.
+// Qt's icon reader hands it to libpng; for its bitmaps the reader fails by itself.
+std::optional<PictureProblem> iconProblem(QIODevice& device);
+
 // An X bitmap's text: the data array holds a byte for every eight pixels of each row of a
 // `size` picture and is closed.
 std::optional<PictureProblem> xbmProblem(const QByteArray& text, QSize size);

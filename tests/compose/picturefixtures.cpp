@@ -560,6 +560,22 @@ QByteArray gif(const QImage& image) {
     return out;
 }
 
+QByteArray iconHolding(const QByteArray& png, QSize size) {
+    QByteArray out;
+    put16(out, 0);                           // reserved
+    put16(out, 1);                           // an icon
+    put16(out, 1);                           // one image
+    put8(out, quint32(size.width()) & 0xFF); // 0 stands for 256
+    put8(out, quint32(size.height()) & 0xFF);
+    put8(out, 0); // no palette
+    put8(out, 0);
+    put16(out, 1);  // planes
+    put16(out, 32); // bits a pixel
+    put32(out, quint32(png.size()));
+    put32(out, 6 + 16); // where the image starts: right after this entry
+    return out + png;
+}
+
 QByteArray qtWritten(const QImage& image, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

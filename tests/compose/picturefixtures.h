@@ -93,6 +93,9 @@ QByteArray png(const QImage& image);
 // A GIF of one frame; the image may hold at most 256 colours.
 QByteArray gif(const QImage& image);
 
+// A Windows icon of one image, stored as `png` (a PNG file) is.
+QByteArray iconHolding(const QByteArray& png, QSize size);
+
 // As Qt's writer stores `image` in `format` ("xbm", "xpm", ...).
 QByteArray qtWritten(const QImage& image, const char* format);
 

@@ -594,6 +594,9 @@ void TestLoader::rejectsWithReason_data() {
     flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x55);
     QTest::newRow("png with a changed byte in its image data")
         << Make::File << flipped << "bad.png" << QSize() << "damaged";
+    QTest::newRow("icon holding a truncated png")
+        << Make::File << iconHolding(wholePng.left(wholePng.size() / 2), QSize(64, 64)) << "cut.ico"
+        << QSize() << cut;
     QTest::newRow("gif without its image data's terminator")
         << Make::File << wholeGif.left(wholeGif.size() - 2) << "cut.gif" << QSize() << cut;
     QTest::newRow("gif cut inside its colour table")

@@ -136,6 +136,11 @@ void TestBadInput::badPicture_data() {
     changedPng[changedPng.size() / 2] = char(changedPng[changedPng.size() / 2] ^ 0x55);
     QTest::newRow("png with a changed byte in its image data")
         << changedPng << "bad.png" << Expect::Refused << "damaged" << QRgb(0) << 0;
+    QByteArray changedIconPng = png(uniform(QSize(32, 32), teal));
+    changedIconPng[20] = char(changedIconPng[20] ^ 1); // inside the header chunk
+    QTest::newRow("icon holding a png with a changed byte")
+        << iconHolding(changedIconPng, QSize(32, 32)) << "bad.ico" << Expect::Refused << "damaged"
+        << QRgb(0) << 0;
     QTest::newRow("bmp claiming 100000x100000") << bmpClaiming(100000, 100000) << "huge.bmp"
                                                 << Expect::Refused << "too large" << QRgb(0) << 0;
     QTest::newRow("bmp whose width times height overflows 64 bits")
@@ -167,6 +172,9 @@ void TestBadInput::badPicture_data() {
         << "palette.bmp" << Expect::Skin << QString() << QRgb(0) << 0;
     QTest::newRow("png renamed .jpg") << png(uniform(QSize(20, 10), teal)) << "renamed.jpg"
                                       << Expect::Skin << QString() << teal << 0;
+    QTest::newRow("icon holding a png")
+        << iconHolding(png(uniform(QSize(32, 32), teal)), QSize(32, 32)) << "flat.ico"
+        << Expect::Skin << QString() << teal << 0;
     QTest::newRow("gif") << gif(uniform(QSize(16, 16), teal)) << "flat.gif" << Expect::Skin
                          << QString() << teal << 0;
     QTest::newRow("bmp 1x1") << bmp(uniform(QSize(1, 1), teal), BmpLayout::Rgb24) << "dot.bmp"
