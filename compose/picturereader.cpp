@@ -302,7 +302,8 @@ public:
 // What the walks in streamends.h find, for the formats Qt's reader leaves it unsaid: a
 // run-length bitmap or a GIF cut short reads as a partly filled picture, a cut or broken
 // PNG (alone or inside an icon) has libpng print its own line. The file is back at its
-// start afterwards.
+// start afterwards. A format's walk can go when its Qt reader fails on such a file by
+// itself, without a line of its own (Qt 6.4 does not).
 std::optional<PictureProblem> streamProblem(QFile& file, const QByteArray& head,
                                             const std::optional<BitmapHeader>& bitmap) {
     std::optional<PictureProblem> problem;
