@@ -107,6 +107,36 @@ qint64 colourTableBytes(quint8 flags) {
     return (flags & 0x80) ? 3 * (qint64(2) << (flags & 7)) : 0;
 }
 
+// The header chunk's fields as the PNG format allows them: a size of at least 1x1 and
+// within libpng's default limit of a million pixels an axis, a bit depth the colour type
+// has, and the only compression, filtering and interlacing methods there are.
+bool validHeader(const QByteArray& header) {
+    const auto* h = reinterpret_cast<const uchar*>(header.constData());
+    const quint32 width = qFromBigEndian<quint32>(h);
+    const quint32 height = qFromBigEndian<quint32>(h + 4);
+    constexpr quint32 MaxSide = 1000000;
+    if (width == 0 || height == 0 || width > MaxSide || height > MaxSide)
+        return false;
+    const int depth = h[8];
+    bool depthFits = false;
+    switch (h[9]) {
+    case 0: // grey
+        depthFits = depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+        break;
+    case 3: // palette
+        depthFits = depth == 1 || depth == 2 || depth == 4 || depth == 8;
+        break;
+    case 2: // RGB
+    case 4: // grey and alpha
+    case 6: // RGBA
+        depthFits = depth == 8 || depth == 16;
+        break;
+    default:
+        break;
+    }
+    return depthFits && h[10] == 0 && h[11] == 0 && h[12] <= 1;
+}
+
 } // namespace
 
 std::optional<PictureProblem> runLengthProblem(QIODevice& device, qint64 height, bool nibbles) {
@@ -147,6 +177,7 @@ std::optional<PictureProblem> pngProblem(QIODevice& device) {
     Bytes bytes(device);
     if (!bytes.skip(8))
         return PictureProblem::CutShort;
+    bool first = true;
     for (;;) {
         const std::optional<quint32> length = bytes.bigEndian32();
         const std::optional<quint32> type = bytes.bigEndian32();
@@ -161,9 +192,12 @@ std::optional<PictureProblem> pngProblem(QIODevice& device) {
         std::array<uchar, 4> typeBytes{};
         qToBigEndian(*type, typeBytes.data());
         crc.add(typeBytes.data(), 4);
+        QByteArray header;
         if (!bytes.pass(*length, [&](const uchar* data, qsizetype n) {
                 if (critical)
                     crc.add(data, n);
+                if (first && header.size() < 13)
+                    header.append(reinterpret_cast<const char*>(data), std::min<qsizetype>(n, 13));
             }))
             return PictureProblem::CutShort;
         const std::optional<quint32> stored = bytes.bigEndian32();
@@ -171,8 +205,11 @@ std::optional<PictureProblem> pngProblem(QIODevice& device) {
             return PictureProblem::CutShort;
         if (critical && *stored != crc.value())
             return PictureProblem::Damaged;
+        if (first && (*type != 0x49484452u || *length != 13 || !validHeader(header))) // IHDR
+            return PictureProblem::Damaged;
         if (*type == 0x49454E44u) // IEND
             return std::nullopt;
+        first = false;
     }
 }
 

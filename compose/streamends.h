@@ -21,8 +21,8 @@ namespace Imaging {
 // end-of-bitmap escape, or an end of line after its last row, before the file ends.
 std::optional<PictureProblem> runLengthProblem(QIODevice& device, qint64 height, bool nibbles);
 
-// A PNG: every chunk whole up to IEND, and every critical chunk's CRC right (libpng fails
-// on a wrong one, printing to standard error on its own).
+// A PNG: every chunk whole up to IEND, every critical chunk's CRC right and the header
+// chunk first and valid (libpng fails on each, printing to standard error on its own).
 std::optional<PictureProblem> pngProblem(QIODevice& device);
 
 // A GIF: the blocks up to the first image, and that image's data up to its terminator.

@@ -560,6 +560,23 @@ QByteArray gif(const QImage& image) {
     return out;
 }
 
+QByteArray withPngDepth(const QByteArray& png, quint8 bitDepth, quint8 colourType) {
+    // The header chunk: length at 8, type at 12, 13 bytes of fields at 16, CRC at 29.
+    QByteArray out = png;
+    out[16 + 8] = char(bitDepth);
+    out[16 + 9] = char(colourType);
+    quint32 crc = 0xFFFFFFFFu;
+    for (qsizetype i = 12; i < 29; ++i) {
+        crc ^= quint8(out[i]);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+    }
+    crc ^= 0xFFFFFFFFu;
+    for (int i = 0; i < 4; ++i)
+        out[29 + i] = char(crc >> (24 - 8 * i));
+    return out;
+}
+
 QByteArray iconHolding(const QByteArray& png, QSize size) {
     QByteArray out;
     put16(out, 0);                           // reserved

@@ -331,6 +331,8 @@ void TestLoader::readsVariant_data() {
         << false << JpegTolerance;
 
     QTest::newRow("png renamed .jpg") << png(many) << "photo.jpg" << many << AllBits << true << 0;
+    QTest::newRow("png 16-bit grey") << png(mono.convertToFormat(QImage::Format_Grayscale16))
+                                     << "picture.png" << mono << AllBits << true << 0;
     QTest::newRow("gif") << gif(many) << "picture.gif" << many << AllBits << true << 0;
     QTest::newRow("png with a wrong crc on an ancillary chunk")
         << withBrokenAncillaryCrc(png(many)) << "picture.png" << many << AllBits << true << 0;
@@ -594,6 +596,8 @@ void TestLoader::rejectsWithReason_data() {
     flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x55);
     QTest::newRow("png with a changed byte in its image data")
         << Make::File << flipped << "bad.png" << QSize() << "damaged";
+    QTest::newRow("png claiming a bit depth its colour type lacks")
+        << Make::File << withPngDepth(wholePng, 3, 2) << "bad.png" << QSize() << "damaged";
     QTest::newRow("icon holding a truncated png")
         << Make::File << iconHolding(wholePng.left(wholePng.size() / 2), QSize(64, 64)) << "cut.ico"
         << QSize() << cut;

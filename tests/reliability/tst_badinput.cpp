@@ -136,6 +136,9 @@ void TestBadInput::badPicture_data() {
     changedPng[changedPng.size() / 2] = char(changedPng[changedPng.size() / 2] ^ 0x55);
     QTest::newRow("png with a changed byte in its image data")
         << changedPng << "bad.png" << Expect::Refused << "damaged" << QRgb(0) << 0;
+    QTest::newRow("png claiming a bit depth its colour type lacks")
+        << withPngDepth(wholePng, 3, 2) << "bad.png" << Expect::Refused << "damaged" << QRgb(0)
+        << 0;
     QByteArray changedIconPng = png(uniform(QSize(32, 32), teal));
     changedIconPng[20] = char(changedIconPng[20] ^ 1); // inside the header chunk
     QTest::newRow("icon holding a png with a changed byte")
