@@ -1,6 +1,7 @@
 #include "compose/imaging.h"
 #include "compose/jpegreader.h"
 #include "compose/picturefile.h"
+#include "compose/streamends.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -111,6 +112,8 @@ struct BitmapHeader {
     static constexpr int PeekSize = 14 + 40 + 16;
 
     qint64 offset = 0;
+    qint64 headerSize = 0;
+    qint64 colours = 0; // the palette's declared size; 0: as many as the depth allows
     qint64 width = 0;
     qint64 height = 0;
     qint64 bits = 0;
@@ -137,6 +140,7 @@ struct BitmapHeader {
         BitmapHeader h;
         h.offset = u32(10);
         const qint64 headerSize = u32(14);
+        h.headerSize = headerSize;
         if (headerSize == 12) {
             h.width = u16(18);
             h.height = u16(20);
@@ -149,6 +153,7 @@ struct BitmapHeader {
         h.height = std::abs(qint64(i32(22)));
         h.bits = u16(28);
         h.compression = u32(30);
+        h.colours = u32(46);
         if (h.compression == 3) {
             // BI_BITFIELDS: the masks follow a 40-byte header or open a longer one; an
             // alpha mask exists only inside a V4 or V5 header.
@@ -177,6 +182,17 @@ struct BitmapHeader {
                 return PictureProblem::CutShort;
         }
         return std::nullopt;
+    }
+
+    bool runLengthEncoded() const {
+        return (compression == 1 && bits == 8) || (compression == 2 && bits == 4);
+    }
+
+    // Where the reader starts on the pixels: at the declared offset, unless that points
+    // into the headers or the palette, which the reader reads first whatever it says.
+    qint64 pixelStart() const {
+        const qint64 paletteEntries = colours != 0 ? colours : bits <= 8 ? qint64(1) << bits : 0;
+        return std::max(offset, 14 + headerSize + 4 * paletteEntries);
     }
 };
 
@@ -251,6 +267,64 @@ QImage opaqueWhenAlphaIsUnset(QImage image) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+// Qt's image plugins and the libraries under them log what they find wrong with a file
+// (libpng's warnings, "XPM pixels missing ...") on their own; the loader's one sentence
+// says it instead. Only the reading thread's messages are dropped, and only during a
+// read; the rest go on to the handler that was there before.
+thread_local int t_reading = 0;
+
+void dropWhileReading(QtMsgType type, const QMessageLogContext& context, const QString& text);
+
+QtMessageHandler passOn() {
+    // Installed on first use; a message another thread logs meanwhile waits for it here.
+    static const QtMessageHandler next = qInstallMessageHandler(dropWhileReading);
+    return next;
+}
+
+void dropWhileReading(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (t_reading > 0 && type != QtFatalMsg)
+        return;
+    if (const QtMessageHandler next = passOn())
+        next(type, context, text);
+}
+
+class QuietRead {
+public:
+    QuietRead() {
+        passOn();
+        ++t_reading;
+    }
+    ~QuietRead() { --t_reading; }
+    QuietRead(const QuietRead&) = delete;
+    QuietRead& operator=(const QuietRead&) = delete;
+};
+
+// What the walks in streamends.h find, for the formats Qt's reader leaves it unsaid: a
+// run-length bitmap or a GIF cut short reads as a partly filled picture, a cut or broken
+// PNG (alone or inside an icon) has libpng print its own line. The file is back at its
+// start afterwards. A format's walk can go when its Qt reader fails on such a file by
+// itself, without a line of its own (Qt 6.4 does not).
+std::optional<PictureProblem> streamProblem(QFile& file, const QByteArray& head,
+                                            const std::optional<BitmapHeader>& bitmap) {
+    std::optional<PictureProblem> problem;
+    if (bitmap && bitmap->runLengthEncoded() && bitmap->width > 0 && bitmap->height > 0) {
+        if (!file.seek(bitmap->pixelStart()))
+            return PictureProblem::CutShort;
+        problem = runLengthProblem(file, bitmap->height, bitmap->compression == 2);
+    } else if (head.startsWith("\x89PNG\r\n\x1A\n")) {
+        problem = pngProblem(file);
+    } else if (head.startsWith("GIF87a") || head.startsWith("GIF89a")) {
+        problem = gifProblem(file);
+    } else if (head.startsWith(QByteArrayView("\0\0\1\0", 4)) ||
+               head.startsWith(QByteArrayView("\0\0\2\0", 4))) {
+        problem = iconProblem(file); // an icon, or a cursor
+    } else {
+        return std::nullopt;
+    }
+    file.seek(0);
+    return problem;
+}
+
 } // namespace
 
 PictureError::PictureError(const QString& path, PictureProblem problem, const QString& systemReason)
@@ -269,6 +343,7 @@ QString PictureError::message() const {
 }
 
 QImage readPicture(const QString& path, QSize cover) {
+    const QuietRead quiet;
     QFile file;
     if (const OpenProblem opened = openRegularFile(file, path); opened.problem)
         throw PictureError(path, *opened.problem, opened.systemReason);
@@ -280,6 +355,8 @@ QImage readPicture(const QString& path, QSize cover) {
         if (const std::optional<PictureProblem> problem = bitmap->problem(file.size()))
             throw PictureError(path, *problem);
     }
+    if (const std::optional<PictureProblem> problem = streamProblem(file, head, bitmap))
+        throw PictureError(path, *problem);
     // A JPEG starts with its start-of-image marker, which is all Qt's reader checks too.
     if (head.size() >= 2 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8)
         return toInternal(readJpeg(file, path, cover));
@@ -299,6 +376,11 @@ QImage readPicture(const QString& path, QSize cover) {
     QImage image = reader.read();
     if (image.isNull())
         failRead(path, reader);
+    // The X bitmap reader leaves the rows a cut file lacks blank.
+    if (format == "xbm" && file.seek(0)) {
+        if (const std::optional<PictureProblem> problem = xbmProblem(file.readAll(), image.size()))
+            throw PictureError(path, *problem);
+    }
     if (format == "bmp" && bitmap)
         image = opaqueWhenAlphaIsUnset(expandNarrowChannels(std::move(image), *bitmap));
     // A bitmap always names its resolution; other formats may leave Qt's default.

@@ -52,6 +52,10 @@ void pictureSeeds() {
     put(t, "jpeg-progressive-truncated.jpg", cut.left(cut.size() * 2 / 3));
     put(t, "jpeg-claims-2000x1500.jpg", withClaimedSize(jpeg(small), QSize(2000, 1500)));
     put(t, "png-renamed.jpg", png(small));
+    put(t, "gif.gif", gif(small));
+    put(t, "xbm.xbm",
+        qtWritten(quadrants(QSize(8, 6), {0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000}), "xbm"));
+    put(t, "xpm.xpm", qtWritten(small, "xpm"));
 }
 
 void propertyBagSeeds() {

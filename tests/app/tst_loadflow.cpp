@@ -1,4 +1,5 @@
 #include "tests/app/windowflowtest.h"
+#include "tests/compose/picturefixtures.h"
 
 // Load Image: the dialog, cancelling, damaged files, dropped files, and what the four surfaces
 // show.
@@ -125,6 +126,9 @@ void TestLoadFlow::damagedFileChangesNothing_data() {
         buffer.open(QIODevice::WriteOnly);
         photoPicture({120, 90}).save(&buffer, "JPEG");
     }
+    const QImage few = PictureFixtures::stripedQuadrants({64, 64});
+    const QByteArray gif = PictureFixtures::gif(few);
+    const QByteArray rle = PictureFixtures::bmp(few, PictureFixtures::BmpLayout::Rle8);
     const QByteArray missing; // null: the file is not written at all
     const struct {
         const char* name;
@@ -134,6 +138,8 @@ void TestLoadFlow::damagedFileChangesNothing_data() {
         {"text saved as .jpg", "notes.jpg", "Shopping: milk, bread\n"},
         {"zero-byte bitmap", "empty.bmp", QByteArray("")},
         {"JPEG cut off after its header", "cut.jpg", jpeg.left(jpeg.size() / 3)},
+        {"GIF cut off in its image data", "cut.gif", gif.left(gif.size() / 2)},
+        {"run-length bitmap cut off", "cut.bmp", rle.left(rle.size() / 2)},
         {"file gone after it was chosen", "gone.bmp", missing},
 #ifdef Q_OS_UNIX
         // Opening it would wait for a writer for ever: the window would hang.

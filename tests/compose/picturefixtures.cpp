@@ -500,6 +500,108 @@ QByteArray png(const QImage& image) {
     return bytes;
 }
 
+QByteArray gif(const QImage& image) {
+    const Indexed picture = indexed(image, 256);
+    QByteArray out("GIF89a");
+    put16(out, quint32(image.width()));
+    put16(out, quint32(image.height()));
+    put8(out, 0xF7); // a global colour table of 256 entries
+    put8(out, 0);    // background colour
+    put8(out, 0);    // aspect ratio
+    for (int i = 0; i < 256; ++i) {
+        const QRgb colour = i < picture.palette.size() ? picture.palette[i] : 0;
+        put8(out, quint32(qRed(colour)));
+        put8(out, quint32(qGreen(colour)));
+        put8(out, quint32(qBlue(colour)));
+    }
+    put8(out, ',');
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, quint32(image.width()));
+    put16(out, quint32(image.height()));
+    put8(out, 0); // no local colour table, not interlaced
+    put8(out, 8); // the codes' starting size, less one
+
+    // Every pixel its own 9-bit code, and a clear code before the table would need a
+    // tenth bit: a valid stream no decoder can read as anything else.
+    constexpr quint32 Clear = 256;
+    constexpr quint32 End = 257;
+    constexpr int LiteralsPerClear = 254;
+    QByteArray codes;
+    quint32 pending = 0;
+    int pendingBits = 0;
+    const auto putCode = [&](quint32 code) {
+        pending |= code << pendingBits;
+        pendingBits += 9;
+        while (pendingBits >= 8) {
+            put8(codes, pending);
+            pending >>= 8;
+            pendingBits -= 8;
+        }
+    };
+    int literals = 0;
+    for (const QList<quint8>& row : picture.rows) {
+        for (const quint8 index : row) {
+            if (literals++ % LiteralsPerClear == 0)
+                putCode(Clear);
+            putCode(index);
+        }
+    }
+    putCode(End);
+    if (pendingBits > 0)
+        put8(codes, pending);
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        const QByteArray block = codes.mid(at, 255);
+        put8(out, quint32(block.size()));
+        out.append(block);
+    }
+    put8(out, 0);   // the image data's terminator
+    put8(out, ';'); // the trailer
+    return out;
+}
+
+QByteArray withPngDepth(const QByteArray& png, quint8 bitDepth, quint8 colourType) {
+    // The header chunk: length at 8, type at 12, 13 bytes of fields at 16, CRC at 29.
+    QByteArray out = png;
+    out[16 + 8] = char(bitDepth);
+    out[16 + 9] = char(colourType);
+    quint32 crc = 0xFFFFFFFFu;
+    for (qsizetype i = 12; i < 29; ++i) {
+        crc ^= quint8(out[i]);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+    }
+    crc ^= 0xFFFFFFFFu;
+    for (int i = 0; i < 4; ++i)
+        out[29 + i] = char(crc >> (24 - 8 * i));
+    return out;
+}
+
+QByteArray iconHolding(const QByteArray& png, QSize size) {
+    QByteArray out;
+    put16(out, 0);                           // reserved
+    put16(out, 1);                           // an icon
+    put16(out, 1);                           // one image
+    put8(out, quint32(size.width()) & 0xFF); // 0 stands for 256
+    put8(out, quint32(size.height()) & 0xFF);
+    put8(out, 0); // no palette
+    put8(out, 0);
+    put16(out, 1);  // planes
+    put16(out, 32); // bits a pixel
+    put32(out, quint32(png.size()));
+    put32(out, 6 + 16); // where the image starts: right after this entry
+    return out + png;
+}
+
+QByteArray qtWritten(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        throw std::runtime_error(std::string("Qt cannot write ") + format);
+    return bytes;
+}
+
 QImage rotatedClockwise(const QImage& image) {
     QImage turned(image.height(), image.width(), QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {

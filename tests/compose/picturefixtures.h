@@ -90,6 +90,18 @@ qsizetype firstScanOffset(const QByteArray& jpeg);
 
 QByteArray png(const QImage& image);
 
+// A GIF of one frame; the image may hold at most 256 colours.
+QByteArray gif(const QImage& image);
+
+// `png` with its header chunk's bit depth and colour type replaced, its CRC made right.
+QByteArray withPngDepth(const QByteArray& png, quint8 bitDepth, quint8 colourType);
+
+// A Windows icon of one image, stored as `png` (a PNG file) is.
+QByteArray iconHolding(const QByteArray& png, QSize size);
+
+// As Qt's writer stores `image` in `format` ("xbm", "xpm", ...).
+QByteArray qtWritten(const QImage& image, const char* format);
+
 // `image` turned as EXIF orientation 6 displays it: 90 degrees clockwise.
 QImage rotatedClockwise(const QImage& image);
 

@@ -133,6 +133,17 @@ QByteArray argb1555(const QList<QRgb>& colours) {
     return assembleBmp(info, pixels);
 }
 
+// A comment chunk with a wrong CRC right after the header chunk: libpng drops such an
+// ancillary chunk and reads on.
+QByteArray withBrokenAncillaryCrc(QByteArray png) {
+    const QByteArray text("Comment\0made by hand", 20);
+    QByteArray chunk;
+    chunk.append(char(0)).append(char(0)).append(char(0)).append(char(text.size()));
+    chunk.append("tEXt").append(text).append(QByteArray(4, '\0'));
+    constexpr qsizetype AfterHeaderChunk = 8 + 4 + 4 + 13 + 4;
+    return png.insert(AfterHeaderChunk, chunk);
+}
+
 QImage translucentOverWhite() {
     QImage image = translucent().convertToFormat(QImage::Format_RGB32);
     image.setPixel(2, 3, qRgb(255, 255, 255));
@@ -320,6 +331,12 @@ void TestLoader::readsVariant_data() {
         << false << JpegTolerance;
 
     QTest::newRow("png renamed .jpg") << png(many) << "photo.jpg" << many << AllBits << true << 0;
+    QTest::newRow("png 16-bit grey") << png(mono.convertToFormat(QImage::Format_Grayscale16))
+                                     << "picture.png" << mono << AllBits << true << 0;
+    QTest::newRow("gif") << gif(many) << "picture.gif" << many << AllBits << true << 0;
+    QTest::newRow("png with a wrong crc on an ancillary chunk")
+        << withBrokenAncillaryCrc(png(many)) << "picture.png" << many << AllBits << true << 0;
+    QTest::newRow("xbm") << qtWritten(mono, "xbm") << "picture.xbm" << mono << AllBits << true << 0;
 
     const QImage dot = quadrants(QSize(1, 1));
     QTest::newRow("bmp 1x1") << bmp(dot, BmpLayout::Rgb24) << "dot.bmp" << dot << AllBits << true
@@ -550,6 +567,44 @@ void TestLoader::rejectsWithReason_data() {
     const QByteArray wholeBitmap = bmp(noise(QSize(64, 64)), BmpLayout::Rgb24);
     QTest::newRow("truncated bmp") << Make::File << wholeBitmap.left(wholeBitmap.size() / 2)
                                    << "cut.bmp" << QSize() << "damaged";
+    // The readers of these fill what a cut file lacks with one colour, or fail with the
+    // library's own words; the loader finds the end missing first.
+    const QString cut = QStringLiteral("damaged: the file ends before the picture does");
+    const QImage few = stripedQuadrants(QSize(64, 64));
+    const QByteArray wholeRle8 = bmp(few, BmpLayout::Rle8);
+    const QByteArray wholeRle4 = bmp(few, BmpLayout::Rle4);
+    const QByteArray wholeGif = gif(few);
+    const QByteArray wholePng = png(noise(QSize(64, 64)));
+    const QByteArray wholeXbm = qtWritten(few, "xbm");
+    QTest::newRow("truncated rle8 bmp")
+        << Make::File << wholeRle8.left(wholeRle8.size() / 2) << "cut.bmp" << QSize() << cut;
+    QTest::newRow("truncated rle4 bmp")
+        << Make::File << wholeRle4.left(wholeRle4.size() / 2) << "cut.bmp" << QSize() << cut;
+    QTest::newRow("truncated gif")
+        << Make::File << wholeGif.left(wholeGif.size() / 2) << "cut.gif" << QSize() << cut;
+    QTest::newRow("truncated png")
+        << Make::File << wholePng.left(wholePng.size() / 2) << "cut.png" << QSize() << cut;
+    QTest::newRow("truncated xbm")
+        << Make::File << wholeXbm.left(wholeXbm.size() / 2) << "cut.xbm" << QSize() << cut;
+    QTest::newRow("rle8 bmp without its end-of-bitmap escape")
+        << Make::File << wholeRle8.left(wholeRle8.size() - 2) << "cut.bmp" << QSize() << cut;
+    QTest::newRow("rle8 bmp cut inside an escape")
+        << Make::File << wholeRle8.left(wholeRle8.size() - 1) << "cut.bmp" << QSize() << cut;
+    QTest::newRow("png without its end chunk")
+        << Make::File << wholePng.left(wholePng.size() - 12) << "cut.png" << QSize() << cut;
+    QByteArray flipped = wholePng;
+    flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x55);
+    QTest::newRow("png with a changed byte in its image data")
+        << Make::File << flipped << "bad.png" << QSize() << "damaged";
+    QTest::newRow("png claiming a bit depth its colour type lacks")
+        << Make::File << withPngDepth(wholePng, 3, 2) << "bad.png" << QSize() << "damaged";
+    QTest::newRow("icon holding a truncated png")
+        << Make::File << iconHolding(wholePng.left(wholePng.size() / 2), QSize(64, 64)) << "cut.ico"
+        << QSize() << cut;
+    QTest::newRow("gif without its image data's terminator")
+        << Make::File << wholeGif.left(wholeGif.size() - 2) << "cut.gif" << QSize() << cut;
+    QTest::newRow("gif cut inside its colour table")
+        << Make::File << wholeGif.left(100) << "cut.gif" << QSize() << cut;
 
     BmpInfo huge;
     huge.width = 100000;

@@ -111,6 +111,39 @@ void TestBadInput::badPicture_data() {
     QTest::newRow("truncated progressive jpeg")
         << progressive.left(progressive.size() / 2) << "cut.jpg" << Expect::Refused << cut
         << QRgb(0) << 0;
+    // These readers fill what a cut file lacks with one colour, or fail with their
+    // library's own line on standard error; only the loader's line may show.
+    const QImage few = stripedQuadrants(QSize(64, 64));
+    const QByteArray rle8 = bmp(few, BmpLayout::Rle8);
+    const QByteArray rle4 = bmp(few, BmpLayout::Rle4);
+    const QByteArray wholeGif = gif(few);
+    const QByteArray wholePng = png(busy);
+    const QByteArray wholeXbm = qtWritten(few, "xbm");
+    QTest::newRow("truncated rle8 bmp")
+        << rle8.left(rle8.size() / 2) << "cut.bmp" << Expect::Refused << cut << QRgb(0) << 0;
+    QTest::newRow("truncated rle4 bmp")
+        << rle4.left(rle4.size() / 2) << "cut.bmp" << Expect::Refused << cut << QRgb(0) << 0;
+    QTest::newRow("truncated gif") << wholeGif.left(wholeGif.size() / 2) << "cut.gif"
+                                   << Expect::Refused << cut << QRgb(0) << 0;
+    QTest::newRow("truncated png") << wholePng.left(wholePng.size() / 2) << "cut.png"
+                                   << Expect::Refused << cut << QRgb(0) << 0;
+    QTest::newRow("truncated xbm") << wholeXbm.left(wholeXbm.size() / 2) << "cut.xbm"
+                                   << Expect::Refused << cut << QRgb(0) << 0;
+    const QByteArray wholeXpm = qtWritten(few, "xpm");
+    QTest::newRow("truncated xpm") << wholeXpm.left(wholeXpm.size() / 2) << "cut.xpm"
+                                   << Expect::Refused << "damaged" << QRgb(0) << 0;
+    QByteArray changedPng = wholePng;
+    changedPng[changedPng.size() / 2] = char(changedPng[changedPng.size() / 2] ^ 0x55);
+    QTest::newRow("png with a changed byte in its image data")
+        << changedPng << "bad.png" << Expect::Refused << "damaged" << QRgb(0) << 0;
+    QTest::newRow("png claiming a bit depth its colour type lacks")
+        << withPngDepth(wholePng, 3, 2) << "bad.png" << Expect::Refused << "damaged" << QRgb(0)
+        << 0;
+    QByteArray changedIconPng = png(uniform(QSize(32, 32), teal));
+    changedIconPng[20] = char(changedIconPng[20] ^ 1); // inside the header chunk
+    QTest::newRow("icon holding a png with a changed byte")
+        << iconHolding(changedIconPng, QSize(32, 32)) << "bad.ico" << Expect::Refused << "damaged"
+        << QRgb(0) << 0;
     QTest::newRow("bmp claiming 100000x100000") << bmpClaiming(100000, 100000) << "huge.bmp"
                                                 << Expect::Refused << "too large" << QRgb(0) << 0;
     QTest::newRow("bmp whose width times height overflows 64 bits")
@@ -142,6 +175,11 @@ void TestBadInput::badPicture_data() {
         << "palette.bmp" << Expect::Skin << QString() << QRgb(0) << 0;
     QTest::newRow("png renamed .jpg") << png(uniform(QSize(20, 10), teal)) << "renamed.jpg"
                                       << Expect::Skin << QString() << teal << 0;
+    QTest::newRow("icon holding a png")
+        << iconHolding(png(uniform(QSize(32, 32), teal)), QSize(32, 32)) << "flat.ico"
+        << Expect::Skin << QString() << teal << 0;
+    QTest::newRow("gif") << gif(uniform(QSize(16, 16), teal)) << "flat.gif" << Expect::Skin
+                         << QString() << teal << 0;
     QTest::newRow("bmp 1x1") << bmp(uniform(QSize(1, 1), teal), BmpLayout::Rgb24) << "dot.bmp"
                              << Expect::Skin << QString() << teal << 0;
     QTest::newRow("jpeg 1x1") << jpeg(uniform(QSize(1, 1), teal)) << "dot.jpg" << Expect::Skin
