@@ -466,6 +466,19 @@ void TestTranslations::pseudoLanguageReachesEveryMessage() {
                      qPrintable(line));
     }
 
+    // The question before a skin is replaced, and its button.
+    {
+        Window w;
+        w.window->setProgramFolder(w.dir.path());
+        w.place(QStringLiteral("DefaultSkin.txt"), "Font=Tahoma\r\n");
+        w.place(QStringLiteral("Host/Skins/Lake.skn"), "an earlier skin");
+        w.load(w.place(QStringLiteral("p.bmp"), picture()));
+        w.save(QStringLiteral("Lake"));
+        QCOMPARE(w.dialogs.questions.size(), 1);
+        for (const QString& part : w.dialogs.questions.constFirst().split(u'|'))
+            QVERIFY2(part.startsWith(u'⟦') && escapedEnglish(part).isEmpty(), qPrintable(part));
+    }
+
     // The start-up message's details: every place looked at and why.
     HostFolderSearch search;
 #ifdef Q_OS_WIN

@@ -84,6 +84,7 @@ private slots:
 
     void accessibleNames_data();
     void accessibleNames();
+    void command3SaysWhatItDoesToEveryone();
     void tabChain_data();
     void tabChain();
     void enterInTheNameBoxSaves();
@@ -206,6 +207,13 @@ void TestWindowAccess::accessibleNames() {
     QCOMPARE(iface->text(QAccessible::Name), accessibleName);
     QVERIFY2(iface->text(QAccessible::Description).contains(descriptionHas),
              qPrintable(iface->text(QAccessible::Description)));
+}
+
+void TestWindowAccess::command3SaysWhatItDoesToEveryone() {
+    // The caption says nothing; the tooltip says what the screen reader reads.
+    QWidget* command3 = control("Command3");
+    QVERIFY(command3->toolTip().contains(QLatin1String("d:/p2.bmp and d:/p3.bmp")));
+    QCOMPARE(command3->toolTip(), command3->accessibleDescription());
 }
 
 void TestWindowAccess::tabChain_data() {
