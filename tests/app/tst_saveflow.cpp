@@ -207,8 +207,15 @@ void TestSaveFlow::replacingASkinAsksFirst() {
     for (const char* word : {"Main.bmp", "Scene.bmp", "Chat.bmp", "Console.bmp"})
         expected.append(name + QLatin1String(word));
     expected.append(name + QStringLiteral(".skn"));
+    QStringList left = QDir(skins).entryList(QDir::Files | QDir::Hidden);
+#ifdef Q_OS_WIN
+    // Windows may keep the earlier spelling of a file it replaced.
+    left = left.join(u'/').toLower().split(u'/');
+    expected = expected.join(u'/').toLower().split(u'/');
+#endif
+    left.sort();
     expected.sort();
-    QCOMPARE(QDir(skins).entryList(QDir::Files | QDir::Hidden), expected);
+    QCOMPARE(left, expected);
     QCOMPARE(QImage(skins + name + "Main.bmp").convertToFormat(QImage::Format_RGB32),
              shownPicture("Xpress1"));
 }
