@@ -361,6 +361,10 @@ void TestSaveFlow::snapshotFailureIsReported() {
     QVERIFY2(m_dialogs->messages.constFirst().startsWith(
                  QStringLiteral("The template could not be written to d:/p2.bmp (")),
              qPrintable(m_dialogs->messages.constFirst()));
+    // The system's reason, whole, in the brackets.
+    QVERIFY2(m_dialogs->messages.constFirst().endsWith(QLatin1String(").")) &&
+                 !m_dialogs->messages.constFirst().endsWith(QLatin1String("().")),
+             qPrintable(m_dialogs->messages.constFirst()));
     QVERIFY(!QFileInfo(QStringLiteral("d:/p2.bmp")).isFile());
     QVERIFY(!QFileInfo::exists(QStringLiteral("d:/p3.bmp")));
 }
