@@ -15,5 +15,8 @@ public:
     virtual void detailedMessage(const QString& text, const QString& details) = 0;
     // The file-open dialog: description is the filter's caption, patterns such as "*.jpg"
     // match in any letter case. Returns the chosen path, or "" on cancel.
+    // A question with two buttons: `acceptButton` and Cancel, which is the default and
+    // answers Esc. True when the user chose `acceptButton`.
+    virtual bool confirm(const QString& text, const QString& acceptButton) = 0;
     virtual QString openFile(const QString& description, const QStringList& patterns) = 0;
 };

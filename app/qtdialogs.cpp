@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -41,6 +42,18 @@ void QtDialogs::detailedMessage(const QString& text, const QString& details) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnel"), text, QMessageBox::Ok, m_parent);
     box.setDetailedText(details);
     box.exec();
+}
+
+bool QtDialogs::confirm(const QString& text, const QString& acceptButton) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnel"), text, QMessageBox::NoButton,
+                    m_parent);
+    const QAbstractButton* accept = box.addButton(acceptButton, QMessageBox::AcceptRole);
+    // Qt's own Cancel, in Qt's own words for the language.
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 QString QtDialogs::openFile(const QString& description, const QStringList& patterns) {

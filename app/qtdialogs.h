@@ -16,6 +16,7 @@ public:
 
     void message(const QString& text) override;
     void detailedMessage(const QString& text, const QString& details) override;
+    bool confirm(const QString& text, const QString& acceptButton) override;
     QString openFile(const QString& description, const QStringList& patterns) override;
 
 private:

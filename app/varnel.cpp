@@ -8,12 +8,14 @@
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
 #include "compose/tintsuggestion.h"
+#include "export/filereplace.h"
 #include "export/skinexport.h"
 #include "export/skinname.h"
 #include "slider/propertybag.h"
 #include "slider/ucslider.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -35,6 +37,7 @@
 #include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -136,6 +139,14 @@ void shrinkToFit(QWidget* widget) {
     }
 }
 
+// How often a waiting save asks for the lock again.
+constexpr int SaveLockPollMs = 100;
+
+QString replaceButton() {
+    //: The button of a question before a file or a skin is replaced.
+    return QCoreApplication::translate("Varnel", "Replace");
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
@@ -147,13 +158,23 @@ QLabel* makeLabel(QWidget* parent, const QString& text) {
 
 } // namespace
 
+// A save that waits for another save of the same skin: what it writes, as the window showed
+// it when Save Skin was pressed.
+struct Varnel::PendingSave {
+    PreparedSkin skin;
+    SurfacePictures surfaces;
+    std::unique_ptr<SaveLock> lock;
+    QDeadlineTimer deadline;
+};
+
 Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFolder,
                const QString& windowsHostFolder, QWidget* parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
     , m_workspace(workspace)
     , m_hostFolder(hostFolder)
-    , m_windowsHostFolder(windowsHostFolder) {
+    , m_windowsHostFolder(windowsHostFolder)
+    , m_saveWaitLimitMs(SaveLockWaitMs) {
     installAccessibleRoles();
     setObjectName(QStringLiteral("Varnel"));
     setWindowTitle(tr("Norvo 7 Varnel"));
@@ -186,9 +207,11 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFo
 
     Command3 = new QPushButton(tr("Command3"), this);
     place(Command3, "Command3", 13800, 360, 1215, 495);
-    Command3->setAccessibleDescription(
-        tr("Saves the untinted Console and Chat button artwork as the files "
-           "d:/p2.bmp and d:/p3.bmp."));
+    //: Command3's tooltip and what a screen reader says of it.
+    const QString snapshot = tr("Saves the untinted Console and Chat button artwork as the files "
+                                "d:/p2.bmp and d:/p3.bmp.");
+    Command3->setAccessibleDescription(snapshot);
+    Command3->setToolTip(snapshot);
 
     Xpress3 = new ImagePreview(this);
     place(Xpress3, "Xpress3", 480, 1200, 4740, 7995);
@@ -238,6 +261,21 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFo
            "the MENU button readable."));
     SuggestTint->setEnabled(false);
 
+    // Below it, shown only while Save Skin waits for another save of the same skin.
+    lblSaveWait = makeLabel(this, QString());
+    lblSaveWait->setObjectName(QStringLiteral("lblSaveWait"));
+    lblSaveWait->setGeometry(1228, 245, 148, 160);
+    lblSaveWait->hide();
+    //: The button below the text that Save Skin waits for another save; it stops the wait,
+    //: and nothing is saved.
+    CancelSave = new QPushButton(tr("Cancel Save"), this);
+    CancelSave->setObjectName(QStringLiteral("CancelSave"));
+    CancelSave->setGeometry(1228, 410, 148, 33);
+    CancelSave->setShortcut(QKeySequence::Cancel);
+    CancelSave->hide();
+    m_saveWaitTimer = new QTimer(this);
+    m_saveWaitTimer->setInterval(SaveLockPollMs);
+
     // Without any font (a bare offscreen platform) the boxes drawn for the letters say
     // nothing of a caption's width.
     if (!QFontDatabase::families().isEmpty())
@@ -247,7 +285,7 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFo
     // The sliders follow Load Image, which enables them; the previews follow the fit
     // choice that lets them move the focus.
     linkTabChain({Command1, ucSlider1, ucSlider2, ucSlider3, Command2, Text1, Command3, optStretch,
-                  optFill, Xpress1, Xpress3, Xpress4, Xpress5, SuggestTint});
+                  optFill, Xpress1, Xpress3, Xpress4, Xpress5, SuggestTint, CancelSave});
     Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Varnel::Command1_Click);
@@ -255,10 +293,16 @@ Varnel::Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFo
     connect(Text1, &QLineEdit::returnPressed, this, &Varnel::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Varnel::Command3_Click);
     connect(SuggestTint, &QPushButton::clicked, this, &Varnel::SuggestTint_Click);
+    // Cancelled, the save writes nothing and says nothing: the user asked for it, and the
+    // waiting text going away shows it was done.
+    connect(CancelSave, &QPushButton::clicked, this, [this] { endSaveWait(); });
+    connect(m_saveWaitTimer, &QTimer::timeout, this, &Varnel::pollSaveLock);
 
     m_programFolder = QCoreApplication::applicationDirPath();
     setAcceptDrops(true);
 }
+
+Varnel::~Varnel() = default;
 
 void Varnel::createTintSliders() {
     // The three sliders share one set of stored settings, kept with the window. Their rail
@@ -537,27 +581,116 @@ void Varnel::Command1_Click() {
 }
 
 void Varnel::Command2_Click() {
+    // A save waiting for another is under way; its text says how to cancel it.
+    if (m_pendingSave)
+        return;
     guarded([this] {
         const QString name = Text1->text();
         if (name.isEmpty()) {
             m_dialogs.message(QCoreApplication::translate("Messages", EnterNameMessage));
             return;
         }
-        const QStringList written = exportSkin(m_workspace.finishedSurfaces(), m_hostFolder, name,
-                                               m_programFolder, m_windowsHostFolder);
-        Text1->clear();
-        QStringList details{
-            tr("The five files went to the folder %1:")
-                .arg(QDir::toNativeSeparators(QFileInfo(written.constFirst()).path()))};
-        for (const QString& path : written)
-            details.append(QStringLiteral("  ") + QFileInfo(path).fileName());
-        m_dialogs.detailedMessage(QCoreApplication::translate("Messages", SkinExportedMessage),
-                                  details.join(u'\n'));
+        // The pictures as shown now, whatever the sliders do while the save waits.
+        const SurfacePictures surfaces = m_workspace.finishedSurfaces();
+        PreparedSkin skin =
+            prepareSkin(surfaces, m_hostFolder, name, m_programFolder, m_windowsHostFolder);
+        if (!mayReplace(skin))
+            return;
+        auto lock = std::make_unique<SaveLock>(saveLockPath(skin));
+        auto save = std::make_unique<PendingSave>(
+            PendingSave{std::move(skin), surfaces, std::move(lock),
+                        QDeadlineTimer(std::max(m_saveWaitLimitMs, 0))});
+        if (save->lock->tryLock() == SaveLock::Outcome::Busy)
+            beginSaveWait(std::move(save));
+        else
+            finishSave(*save);
     });
 }
 
+bool Varnel::mayReplace(const PreparedSkin& skin) {
+    if (skin.name.compare(m_lastSkin, Qt::CaseInsensitive) == 0 ||
+        existingSkinFiles(skin).isEmpty())
+        return true;
+    //: The question before Save Skin replaces a skin already in the Skins folder (under any
+    //: letter case). %1: the skin's name.
+    return m_dialogs.confirm(tr("Replace the skin \"%1\"?").arg(skin.name), replaceButton());
+}
+
+void Varnel::beginSaveWait(std::unique_ptr<PendingSave> save) {
+    //: On the window, right of the Main picture, while Save Skin waits for another save of
+    //: the same skin to end. %1: the skin's name.
+    lblSaveWait->setText(tr("Waiting for another save of the skin \"%1\" to end… Press Esc "
+                            "to cancel.")
+                             .arg(save->skin.name));
+    m_pendingSave = std::move(save);
+    lblSaveWait->show();
+    CancelSave->show();
+    setCursor(Qt::BusyCursor);
+    m_saveWaitTimer->start();
+}
+
+std::unique_ptr<Varnel::PendingSave> Varnel::endSaveWait() {
+    m_saveWaitTimer->stop();
+    unsetCursor();
+    lblSaveWait->hide();
+    lblSaveWait->clear();
+    CancelSave->hide();
+    return std::exchange(m_pendingSave, nullptr);
+}
+
+void Varnel::pollSaveLock() {
+    if (!m_pendingSave)
+        return;
+    const SaveLock::Outcome outcome = m_pendingSave->lock->tryLock();
+    if (outcome == SaveLock::Outcome::Busy && !m_pendingSave->deadline.hasExpired())
+        return;
+    const std::unique_ptr<PendingSave> save = endSaveWait();
+    if (outcome == SaveLock::Outcome::Busy)
+        m_dialogs.message(saveBusyMessage(save->skin.name));
+    else
+        guarded([this, &save] { finishSave(*save); });
+}
+
+void Varnel::finishSave(PendingSave& save) {
+    QStringList written;
+    {
+        // Let go before any message, whether the writes succeed or not.
+        const std::unique_ptr<SaveLock> held = std::move(save.lock);
+        written = writePreparedSkin(save.skin, save.surfaces);
+    }
+    m_lastSkin = save.skin.name;
+    // A name typed while the save waited is the user's next one.
+    if (Text1->text() == save.skin.name)
+        Text1->clear();
+    QStringList details{tr("The five files went to the folder %1:")
+                            .arg(QDir::toNativeSeparators(QFileInfo(written.constFirst()).path()))};
+    for (const QString& path : written)
+        details.append(QStringLiteral("  ") + QFileInfo(path).fileName());
+    m_dialogs.detailedMessage(QCoreApplication::translate("Messages", SkinExportedMessage),
+                              details.join(u'\n'));
+}
+
 void Varnel::Command3_Click() {
-    guarded([this] { writeTemplateSnapshot(m_workspace); });
+    guarded([this] {
+        // A folder in the way is no file to replace: the write says why it fails.
+        QStringList existing;
+        for (const QString& path : templateSnapshotPaths())
+            if (const QFileInfo file(path); file.exists() && !file.isDir())
+                existing.append(QDir::toNativeSeparators(path));
+        QString question;
+        if (existing.size() == 1) {
+            question =
+                //: The question before Command3 replaces one of its two files. %1: its path.
+                tr("Replace the file %1?").arg(existing.constFirst());
+        } else if (existing.size() == 2) {
+            question =
+                //: The question before Command3 replaces both its files. %1, %2: their paths.
+                tr("Replace the files %1 and %2?").arg(existing[0], existing[1]);
+        }
+        if (!question.isEmpty() && !m_dialogs.confirm(question, replaceButton()))
+            return;
+        writeTemplateSnapshot(m_workspace);
+    });
 }
 
 void Varnel::SuggestTint_Click() {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class Dialogs;
@@ -18,7 +19,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 class SkinWorkspace;
+struct PreparedSkin;
 enum class SurfaceId;
 
 // The main window: the buttons, the name box, the instruction texts and the five previews
@@ -34,6 +37,7 @@ public:
     // prefix; Save Skin bounds the name by it.
     Varnel(Dialogs& dialogs, SkinWorkspace& workspace, const QString& hostFolder,
            const QString& windowsHostFolder = QString(), QWidget* parent = nullptr);
+    ~Varnel() override;
 
     // The tint as the three sliders stand now, narrowed to 16 bits.
     MenuTint menuTint() const;
@@ -47,6 +51,10 @@ public:
 
     // Where Save Skin reads DefaultSkin.txt; the program's own folder unless set.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+
+    // How long Save Skin waits for another save of the same skin to end before it gives up;
+    // as long as the command line waits unless set.
+    void setSaveWaitLimit(int milliseconds) { m_saveWaitLimitMs = milliseconds; }
 
     // The command line's picture options, as if chosen in the window: the three sliders,
     // Picture fit, and the focus (after the picture is loaded, since a new one starts
@@ -99,6 +107,16 @@ private:
     // Shows the failures kept so far, after the running event.
     void showDragFailures();
 
+    // Save Skin's steps after the checks: the question before another skin is replaced, the
+    // wait for another save of the same skin (polled from a timer, so the window keeps
+    // answering), and the writing with the lock held.
+    struct PendingSave;
+    bool mayReplace(const PreparedSkin& skin);
+    void beginSaveWait(std::unique_ptr<PendingSave> save);
+    void pollSaveLock();
+    std::unique_ptr<PendingSave> endSaveWait();
+    void finishSave(PendingSave& save);
+
     // Every handler runs its work through this: a failure becomes a message, never an
     // exception in the event loop.
     void guarded(const std::function<void()>& work);
@@ -125,6 +143,12 @@ private:
     };
     std::optional<FocusDrag> m_focusDrag;
 
+    std::unique_ptr<PendingSave> m_pendingSave; // while Save Skin waits for the lock
+    QTimer* m_saveWaitTimer = nullptr;
+    int m_saveWaitLimitMs;
+    // The skin this window saved last: saved again without a question.
+    QString m_lastSkin;
+
     QPushButton* Command1 = nullptr;
     ImagePreview* Xpress2 = nullptr;
     QLabel* Label4 = nullptr;
@@ -148,4 +172,6 @@ private:
     QLabel* lblFit = nullptr;
     QRadioButton* optStretch = nullptr;
     QRadioButton* optFill = nullptr;
+    QLabel* lblSaveWait = nullptr;
+    QPushButton* CancelSave = nullptr;
 };

@@ -281,6 +281,7 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
     void detailedMessage(const QString& text, const QString&) override { message(text); }
+    bool confirm(const QString&, const QString&) override { return false; }
     QString openFile(const QString&, const QStringList&) override { return {}; }
 };
 

@@ -27,6 +27,8 @@ public:
     // Waits up to `timeoutMs` for the lock. Unavailable: the lock file cannot be made (a
     // folder that cannot be written to).
     Outcome lock(int timeoutMs);
+    // One attempt, without waiting: for a caller that must not block.
+    Outcome tryLock() { return lock(0); }
 
 private:
     QString m_path;

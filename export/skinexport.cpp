@@ -63,9 +63,6 @@ QString descriptionTemplatePath(const QString& programFolder) {
 
 namespace {
 
-// Long enough for any save of the same name to end; a killed save holds no lock.
-constexpr int SaveLockWaitMs = 60000;
-
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -286,9 +283,9 @@ void removeLeftovers(const SkinPaths& paths) {
 
 } // namespace
 
-QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolder,
-                       const QString& name, const QString& programFolder,
-                       const QString& windowsHostFolder) {
+PreparedSkin prepareSkin(const SurfacePictures& surfaces, const QString& hostFolder,
+                         const QString& name, const QString& programFolder,
+                         const QString& windowsHostFolder) {
     if (const QString problem = skinNameProblem(name); !problem.isEmpty())
         throw ExportError(problem);
 #ifdef Q_OS_WIN
@@ -325,25 +322,38 @@ QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolde
             "SkinExport", "The skin could not be saved: the Skins folder %1 does not exist.");
         throw ExportError(translated(isFile ? isAFile : missing).arg(native(paths.skinsFolder)));
     }
+    return PreparedSkin{name, paths, description};
+}
 
-    // Two saves of one name at once would mix their files; the second waits for the first.
-    // The lock's name ignores letter case, as the host does, and is one no user gives a file:
-    // the lock is removed when it is let go.
-    SaveLock lock(paths.skinsFolder + name.toLower() + QStringLiteral(".skn.varnel-lock"));
-    if (lock.lock(SaveLockWaitMs) == SaveLock::Outcome::Busy)
-        //: Save Skin's or --export's message. %1: the skin's name.
-        throw ExportError(QCoreApplication::translate(
-                              "SkinExport",
-                              "The skin could not be saved: another save of the skin \"%1\" is "
-                              "still running. Try again when it has ended.")
-                              .arg(name));
-    // Without a lock (a folder that cannot be written to) the writes below say why.
+QString saveLockPath(const PreparedSkin& skin) {
+    // One name no user gives a file: the lock is removed when it is let go.
+    return skin.paths.skinsFolder + skin.name.toLower() + QStringLiteral(".skn.varnel-lock");
+}
+
+QString saveBusyMessage(const QString& name) {
+    //: Save Skin's or --export's message. %1: the skin's name.
+    return QCoreApplication::translate("SkinExport",
+                                       "The skin could not be saved: another save of the skin "
+                                       "\"%1\" is still running. Try again when it has ended.")
+        .arg(name);
+}
+
+QStringList existingSkinFiles(const PreparedSkin& skin) {
+    QStringList existing;
+    for (const QString& path : skin.paths.all())
+        if (QFileInfo::exists(path))
+            existing.append(path);
+    return existing + otherSpellings(skin.paths);
+}
+
+QStringList writePreparedSkin(const PreparedSkin& skin, const SurfacePictures& surfaces) {
+    const SkinPaths& paths = skin.paths;
     removeLeftovers(paths);
 
     StagedFiles files;
     for (SurfaceId id : SurfaceWriteOrder)
         files.add(paths.bitmap(id), Imaging::encodeBmp24(surfaces[id]));
-    files.add(paths.description, description);
+    files.add(paths.description, skin.description);
     for (const QString& other : otherSpellings(paths))
         files.addRemoval(other);
     stageMark("encoded and written");
@@ -351,9 +361,27 @@ QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolde
     return paths.all();
 }
 
+QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolder,
+                       const QString& name, const QString& programFolder,
+                       const QString& windowsHostFolder) {
+    const PreparedSkin skin =
+        prepareSkin(surfaces, hostFolder, name, programFolder, windowsHostFolder);
+    // Two saves of one name at once would mix their files; the second waits for the first.
+    SaveLock lock(saveLockPath(skin));
+    if (lock.lock(SaveLockWaitMs) == SaveLock::Outcome::Busy)
+        throw ExportError(saveBusyMessage(name));
+    // Without a lock (a folder that cannot be written to) the writes say why.
+    return writePreparedSkin(skin, surfaces);
+}
+
+QStringList templateSnapshotPaths() {
+    return {QStringLiteral("d:/p2.bmp"), QStringLiteral("d:/p3.bmp")};
+}
+
 void writeTemplateSnapshot(const SkinWorkspace& ws) {
-    const std::pair<const PictureBox*, QString> shots[] = {{&ws.InChatMerge, "d:/p2.bmp"},
-                                                           {&ws.OutChatMerge, "d:/p3.bmp"}};
+    const QStringList paths = templateSnapshotPaths();
+    const std::pair<const PictureBox*, QString> shots[] = {{&ws.InChatMerge, paths[0]},
+                                                           {&ws.OutChatMerge, paths[1]}};
     for (const auto& [box, path] : shots) {
         if (const QString reason = saveWhole(path, Imaging::encodeBmp24(box->Picture));
             !reason.isEmpty())

@@ -35,6 +35,38 @@ SkinPaths skinPaths(const QString& hostFolder, const QString& name);
 // The program's folder + separator + "DefaultSkin.txt".
 QString descriptionTemplatePath(const QString& programFolder);
 
+// A save checked and ready to be written: the skin's name, the five paths (in the Skins
+// folder as found, ignoring letter case) and the description's bytes.
+struct PreparedSkin {
+    QString name;
+    SkinPaths paths;
+    QByteArray description;
+};
+
+// How long a save waits for another save of the same name; a killed save holds no lock.
+inline constexpr int SaveLockWaitMs = 60000;
+
+// The first step of exportSkin: every check that needs no lock (the name, the surfaces, the
+// template, the Skins folder). Writes nothing; throws ExportError.
+PreparedSkin prepareSkin(const SurfacePictures& surfaces, const QString& hostFolder,
+                         const QString& name, const QString& programFolder,
+                         const QString& windowsHostFolder = QString());
+
+// The lock that keeps two saves of one skin apart: its name ignores letter case, as the
+// host does.
+QString saveLockPath(const PreparedSkin& skin);
+
+// The message when another save of the skin held the lock for as long as a save waits.
+QString saveBusyMessage(const QString& name);
+
+// The files of the skin already in the Skins folder, under any spelling of its name: the
+// ones a save would replace.
+QStringList existingSkinFiles(const PreparedSkin& skin);
+
+// The second step of exportSkin, with the lock held (or not to be had: a folder that cannot
+// be written to, where the writes say why). Returns the five paths written.
+QStringList writePreparedSkin(const PreparedSkin& skin, const SurfacePictures& surfaces);
+
 // Save Skin: writes the four finished surfaces and the description into the host's skins folder.
 // All five files are written to temporaries first and replace the earlier ones only
 // after every one was written; on any failure nothing is replaced and ExportError says
@@ -50,6 +82,9 @@ QStringList exportSkin(const SurfacePictures& surfaces, const QString& hostFolde
 // replaced whole or not at all. Throws ExportError; the second is not tried after the
 // first fails.
 void writeTemplateSnapshot(const SkinWorkspace& ws);
+
+// The snapshot's two files, in the order they are written.
+QStringList templateSnapshotPaths();
 
 //: Save Skin's and --export's message when the skin was saved.
 inline const char* const SkinExportedMessage =

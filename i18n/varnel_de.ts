@@ -560,6 +560,7 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     </message>
     <message>
         <source>Saves the untinted Console and Chat button artwork as the files d:/p2.bmp and d:/p3.bmp.</source>
+        <extracomment>Command3&apos;s tooltip and what a screen reader says of it.</extracomment>
         <translation>Speichert die ungetönten Grafiken der Schaltflächen für Konsole und Chat als Dateien d:/p2.bmp und d:/p3.bmp.</translation>
     </message>
     <message>
@@ -664,6 +665,36 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     <message>
         <source>The five files went to the folder %1:</source>
         <translation>Die fünf Dateien wurden im Ordner %1 gespeichert:</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <extracomment>The button of a question before a file or a skin is replaced.</extracomment>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Cancel Save</source>
+        <extracomment>The button below the text that Save Skin waits for another save; it stops the wait, and nothing is saved.</extracomment>
+        <translation>Speichern abbrechen</translation>
+    </message>
+    <message>
+        <source>Replace the skin &quot;%1&quot;?</source>
+        <extracomment>The question before Save Skin replaces a skin already in the Skins folder (under any letter case). %1: the skin&apos;s name.</extracomment>
+        <translation>Den Skin „%1“ ersetzen?</translation>
+    </message>
+    <message>
+        <source>Waiting for another save of the skin &quot;%1&quot; to end… Press Esc to cancel.</source>
+        <extracomment>On the window, right of the Main picture, while Save Skin waits for another save of the same skin to end. %1: the skin&apos;s name.</extracomment>
+        <translation>Warten, bis ein anderer Speichervorgang des Skins „%1“ beendet ist… Drücken Sie Esc, um abzubrechen.</translation>
+    </message>
+    <message>
+        <source>Replace the file %1?</source>
+        <extracomment>The question before Command3 replaces one of its two files. %1: its path.</extracomment>
+        <translation>Die Datei %1 ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace the files %1 and %2?</source>
+        <extracomment>The question before Command3 replaces both its files. %1, %2: their paths.</extracomment>
+        <translation>Die Dateien %1 und %2 ersetzen?</translation>
     </message>
 </context>
 </TS>

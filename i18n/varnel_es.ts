@@ -560,6 +560,7 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     </message>
     <message>
         <source>Saves the untinted Console and Chat button artwork as the files d:/p2.bmp and d:/p3.bmp.</source>
+        <extracomment>Command3&apos;s tooltip and what a screen reader says of it.</extracomment>
         <translation>Guarda los gráficos sin teñir de los botones Consola y Chat como los archivos d:/p2.bmp y d:/p3.bmp.</translation>
     </message>
     <message>
@@ -664,6 +665,36 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     <message>
         <source>The five files went to the folder %1:</source>
         <translation>Los cinco archivos se guardaron en la carpeta %1:</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <extracomment>The button of a question before a file or a skin is replaced.</extracomment>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Cancel Save</source>
+        <extracomment>The button below the text that Save Skin waits for another save; it stops the wait, and nothing is saved.</extracomment>
+        <translation>Cancelar guardado</translation>
+    </message>
+    <message>
+        <source>Replace the skin &quot;%1&quot;?</source>
+        <extracomment>The question before Save Skin replaces a skin already in the Skins folder (under any letter case). %1: the skin&apos;s name.</extracomment>
+        <translation>¿Reemplazar el skin &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Waiting for another save of the skin &quot;%1&quot; to end… Press Esc to cancel.</source>
+        <extracomment>On the window, right of the Main picture, while Save Skin waits for another save of the same skin to end. %1: the skin&apos;s name.</extracomment>
+        <translation>Esperando a que termine otra operación guardando el skin &quot;%1&quot;… Pulse Esc para cancelar.</translation>
+    </message>
+    <message>
+        <source>Replace the file %1?</source>
+        <extracomment>The question before Command3 replaces one of its two files. %1: its path.</extracomment>
+        <translation>¿Reemplazar el archivo %1?</translation>
+    </message>
+    <message>
+        <source>Replace the files %1 and %2?</source>
+        <extracomment>The question before Command3 replaces both its files. %1, %2: their paths.</extracomment>
+        <translation>¿Reemplazar los archivos %1 y %2?</translation>
     </message>
 </context>
 </TS>

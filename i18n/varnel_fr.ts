@@ -560,6 +560,7 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
     </message>
     <message>
         <source>Saves the untinted Console and Chat button artwork as the files d:/p2.bmp and d:/p3.bmp.</source>
+        <extracomment>Command3&apos;s tooltip and what a screen reader says of it.</extracomment>
         <translation>Enregistre les images non teintées des boutons de la console et du chat dans les fichiers d:/p2.bmp et d:/p3.bmp.</translation>
     </message>
     <message>
@@ -664,6 +665,36 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
     <message>
         <source>The five files went to the folder %1:</source>
         <translation>Les cinq fichiers ont été placés dans le dossier %1 :</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <extracomment>The button of a question before a file or a skin is replaced.</extracomment>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Cancel Save</source>
+        <extracomment>The button below the text that Save Skin waits for another save; it stops the wait, and nothing is saved.</extracomment>
+        <translation>Annuler l&apos;export</translation>
+    </message>
+    <message>
+        <source>Replace the skin &quot;%1&quot;?</source>
+        <extracomment>The question before Save Skin replaces a skin already in the Skins folder (under any letter case). %1: the skin&apos;s name.</extracomment>
+        <translation>Remplacer le skin « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Waiting for another save of the skin &quot;%1&quot; to end… Press Esc to cancel.</source>
+        <extracomment>On the window, right of the Main picture, while Save Skin waits for another save of the same skin to end. %1: the skin&apos;s name.</extracomment>
+        <translation>Attente de la fin d&apos;un autre enregistrement du skin « %1 »… Appuyez sur Échap pour annuler.</translation>
+    </message>
+    <message>
+        <source>Replace the file %1?</source>
+        <extracomment>The question before Command3 replaces one of its two files. %1: its path.</extracomment>
+        <translation>Remplacer le fichier %1 ?</translation>
+    </message>
+    <message>
+        <source>Replace the files %1 and %2?</source>
+        <extracomment>The question before Command3 replaces both its files. %1, %2: their paths.</extracomment>
+        <translation>Remplacer les fichiers %1 et %2 ?</translation>
     </message>
 </context>
 </TS>

@@ -560,6 +560,7 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
     </message>
     <message>
         <source>Saves the untinted Console and Chat button artwork as the files d:/p2.bmp and d:/p3.bmp.</source>
+        <extracomment>Command3&apos;s tooltip and what a screen reader says of it.</extracomment>
         <translation>Salva a arte sem tingimento dos botões Console e Chat nos arquivos d:/p2.bmp e d:/p3.bmp.</translation>
     </message>
     <message>
@@ -664,6 +665,36 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
     <message>
         <source>The five files went to the folder %1:</source>
         <translation>Os cinco arquivos foram salvos na pasta %1:</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <extracomment>The button of a question before a file or a skin is replaced.</extracomment>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Cancel Save</source>
+        <extracomment>The button below the text that Save Skin waits for another save; it stops the wait, and nothing is saved.</extracomment>
+        <translation>Cancelar salvamento</translation>
+    </message>
+    <message>
+        <source>Replace the skin &quot;%1&quot;?</source>
+        <extracomment>The question before Save Skin replaces a skin already in the Skins folder (under any letter case). %1: the skin&apos;s name.</extracomment>
+        <translation>Substituir a skin &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Waiting for another save of the skin &quot;%1&quot; to end… Press Esc to cancel.</source>
+        <extracomment>On the window, right of the Main picture, while Save Skin waits for another save of the same skin to end. %1: the skin&apos;s name.</extracomment>
+        <translation>Aguardando o fim de outro salvamento da skin &quot;%1&quot;… Pressione Esc para cancelar.</translation>
+    </message>
+    <message>
+        <source>Replace the file %1?</source>
+        <extracomment>The question before Command3 replaces one of its two files. %1: its path.</extracomment>
+        <translation>Substituir o arquivo %1?</translation>
+    </message>
+    <message>
+        <source>Replace the files %1 and %2?</source>
+        <extracomment>The question before Command3 replaces both its files. %1, %2: their paths.</extracomment>
+        <translation>Substituir os arquivos %1 e %2?</translation>
     </message>
 </context>
 </TS>

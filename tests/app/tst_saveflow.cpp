@@ -1,5 +1,9 @@
 #include "tests/app/windowflowtest.h"
 
+#include "export/filereplace.h"
+
+#include <QAccessible>
+
 // Save Skin and the snapshot, and the command line writing the same files as the window.
 class TestSaveFlow : public WindowFlowTest {
     Q_OBJECT
@@ -8,10 +12,16 @@ private slots:
     void saveSkin();
     void saveSkinFailures_data();
     void saveSkinFailures();
+    void replacingASkinAsksFirst_data();
+    void replacingASkinAsksFirst();
+    void saveWaitsForAnotherSaveOfTheSkin_data();
+    void saveWaitsForAnotherSaveOfTheSkin();
     void snapshotWritesTheUntintedTemplates_data();
     void snapshotWritesTheUntintedTemplates();
     void snapshotFailureIsReported_data();
     void snapshotFailureIsReported();
+    void snapshotAsksBeforeReplacing_data();
+    void snapshotAsksBeforeReplacing();
     void theCommandLineWritesTheWindowsFiles();
     void bitmapsAreTheSameBothWays_data();
     void bitmapsAreTheSameBothWays();
@@ -127,6 +137,179 @@ void TestSaveFlow::saveSkinFailures() {
     QCOMPARE(surfacesOf(*m_ws), surfaces);
 }
 
+void TestSaveFlow::replacingASkinAsksFirst_data() {
+    QTest::addColumn<QStringList>("there");  // files already in the Skins folder
+    QTest::addColumn<QString>("savedFirst"); // saved by this window first, or nothing
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("question"); // empty: none asked
+    QTest::addColumn<bool>("replace");
+
+    const QStringList kbSun{"KbSunMain.bmp", "KbSunScene.bmp", "KbSunChat.bmp", "KbSunConsole.bmp",
+                            "KbSun.skn"};
+    const QString sameName = QStringLiteral("Replace the skin \"KbSun\"?|Replace");
+    const QString otherCase = QStringLiteral("Replace the skin \"kbsun\"?|Replace");
+    QTest::newRow("same name, cancelled") << kbSun << ""
+                                          << "KbSun" << sameName << false;
+    QTest::newRow("same name, replaced") << kbSun << ""
+                                         << "KbSun" << sameName << true;
+    QTest::newRow("other letter case, cancelled") << kbSun << ""
+                                                  << "kbsun" << otherCase << false;
+    QTest::newRow("other letter case, replaced") << kbSun << ""
+                                                 << "kbsun" << otherCase << true;
+    QTest::newRow("one file of the skin left, cancelled") << QStringList{"kbSUN.skn"} << ""
+                                                          << "kbsun" << otherCase << false;
+    QTest::newRow("new name") << kbSun << ""
+                              << "Dune"
+                              << "" << false;
+    QTest::newRow("the skin this window last saved") << QStringList() << "KbSun"
+                                                     << "kbsun"
+                                                     << "" << false;
+}
+
+void TestSaveFlow::replacingASkinAsksFirst() {
+    QFETCH(QStringList, there);
+    QFETCH(QString, savedFirst);
+    QFETCH(QString, name);
+    QFETCH(QString, question);
+    QFETCH(bool, replace);
+
+    prepareHost();
+    const QString skins = m_host + QStringLiteral("/Skins/");
+    for (const QString& file : there)
+        QVERIFY(writeBytes(skins + file, "an earlier skin's " + file.toUtf8()));
+    loadThroughDialog(savePicture("picture.bmp", patternPicture({100, 100}), "BMP"));
+    auto* text1 = control<QLineEdit>("Text1");
+    if (!savedFirst.isEmpty()) {
+        QTest::keyClicks(text1, savedFirst);
+        QTest::keyClick(text1, Qt::Key_Return);
+        QCOMPARE(m_dialogs->messages, QStringList{Exported});
+        m_dialogs->messages.clear();
+    }
+    const auto before = filesBelow(m_host);
+    m_dialogs->answers = {replace};
+
+    QTest::keyClicks(text1, name);
+    QTest::keyClick(text1, Qt::Key_Return);
+
+    QCOMPARE(m_dialogs->questions, question.isEmpty() ? QStringList() : QStringList{question});
+    if (!question.isEmpty() && !replace) {
+        QCOMPARE(m_dialogs->messages, QStringList());
+        QCOMPARE(filesBelow(m_host), before);
+        QCOMPARE(text1->text(), name);
+        return;
+    }
+    QCOMPARE(m_dialogs->messages, QStringList{Exported});
+    QVERIFY(text1->text().isEmpty());
+    // The skin under the name as typed, and no second spelling of it beside.
+    QStringList expected = there;
+    if (name.compare(QStringLiteral("KbSun"), Qt::CaseInsensitive) == 0)
+        expected.clear();
+    for (const char* word : {"Main.bmp", "Scene.bmp", "Chat.bmp", "Console.bmp"})
+        expected.append(name + QLatin1String(word));
+    expected.append(name + QStringLiteral(".skn"));
+    QStringList left = QDir(skins).entryList(QDir::Files | QDir::Hidden);
+#ifdef Q_OS_WIN
+    // Windows may keep the earlier spelling of a file it replaced.
+    left = left.join(u'/').toLower().split(u'/');
+    expected = expected.join(u'/').toLower().split(u'/');
+#endif
+    left.sort();
+    expected.sort();
+    QCOMPARE(left, expected);
+    QCOMPARE(QImage(skins + name + "Main.bmp").convertToFormat(QImage::Format_RGB32),
+             shownPicture("Xpress1"));
+}
+
+void TestSaveFlow::saveWaitsForAnotherSaveOfTheSkin_data() {
+    QTest::addColumn<QString>("end"); // how the wait ends
+
+    QTest::newRow("the other save ends") << "release";
+    QTest::newRow("Esc") << "escape";
+    QTest::newRow("Cancel Save") << "cancel";
+    QTest::newRow("the other save outlasts the wait") << "timeout";
+}
+
+void TestSaveFlow::saveWaitsForAnotherSaveOfTheSkin() {
+    QFETCH(QString, end);
+
+    prepareHost();
+    loadThroughDialog(savePicture("picture.bmp", patternPicture({100, 100}), "BMP"));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    if (end == "timeout")
+        m_window->setSaveWaitLimit(0);
+    const QString skins = m_host + QStringLiteral("/Skins/");
+    // Another save of the skin, under another spelling of its name, holds the lock.
+    auto other = std::make_unique<SaveLock>(skins + QStringLiteral("ocean.skn.varnel-lock"));
+    QCOMPARE(other->lock(0), SaveLock::Outcome::Locked);
+    const auto before = filesBelow(m_host);
+    const QList<QImage> pressed = surfacesOf(*m_ws);
+    auto* text1 = control<QLineEdit>("Text1");
+    auto* status = control<QLabel>("lblSaveWait");
+    auto* cancel = control<QPushButton>("CancelSave");
+    QVERIFY(status->isHidden() && cancel->isHidden());
+    QTest::keyClicks(text1, QStringLiteral("Ocean"));
+
+    QTest::keyClick(text1, Qt::Key_Return);
+
+    if (end == "timeout") {
+        QTRY_COMPARE(m_dialogs->messages,
+                     QStringList{"The skin could not be saved: another save of the skin "
+                                 "\"Ocean\" is still running. Try again when it has ended."});
+        QVERIFY(status->isHidden() && cancel->isHidden());
+        QCOMPARE(filesBelow(m_host), before);
+        QCOMPARE(text1->text(), QStringLiteral("Ocean"));
+        return;
+    }
+    // Waiting, and saying so, while the window goes on answering.
+    QVERIFY(status->isVisible() && cancel->isVisible());
+    QCOMPARE(status->text(), QStringLiteral("Waiting for another save of the skin \"Ocean\" to "
+                                            "end… Press Esc to cancel."));
+    QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name),
+             status->text());
+    QCOMPARE(m_window->cursor().shape(), Qt::BusyCursor);
+    bool answered = false;
+    QTimer::singleShot(0, m_window.get(), [&answered] { answered = true; });
+    QTRY_VERIFY(answered);
+    // A slider moved meanwhile changes the window, not the skin being saved.
+    auto* hue = slider("ucSlider1");
+    hue->setFocus();
+    QTest::keyClick(hue, Qt::Key_End);
+    QCOMPARE(hue->Value(), 100);
+    QVERIFY(surfacesOf(*m_ws) != pressed);
+    // A second press is no second save.
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(m_dialogs->messages, QStringList());
+    QCOMPARE(filesBelow(m_host), before);
+
+    if (end == "release") {
+        other.reset();
+        QTRY_COMPARE(m_dialogs->messages, QStringList{Exported});
+        QVERIFY(status->isHidden() && cancel->isHidden());
+        QCOMPARE(m_window->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(text1->text().isEmpty());
+        QCOMPARE(QDir(skins).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"Ocean.skn", "OceanChat.bmp", "OceanConsole.bmp", "OceanMain.bmp",
+                              "OceanScene.bmp"}));
+        QCOMPARE(QImage(skins + "OceanMain.bmp").convertToFormat(QImage::Format_RGB32),
+                 pressed[int(SurfaceId::Main)]);
+        return;
+    }
+    if (end == "escape")
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    else
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    // A shortcut clicks its button once the button has shown itself pressed.
+    QTRY_VERIFY(status->isHidden() && cancel->isHidden());
+    QCOMPARE(m_window->cursor().shape(), Qt::ArrowCursor);
+    // Nothing is written once the other save has ended either.
+    other.reset();
+    QTest::qWait(500);
+    QCOMPARE(m_dialogs->messages, QStringList());
+    QCOMPARE(QDir(skins).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(text1->text(), QStringLiteral("Ocean"));
+}
+
 void TestSaveFlow::snapshotWritesTheUntintedTemplates_data() {
     QTest::addColumn<bool>("tinted");
     QTest::newRow("before any load") << false;
@@ -178,8 +361,54 @@ void TestSaveFlow::snapshotFailureIsReported() {
     QVERIFY2(m_dialogs->messages.constFirst().startsWith(
                  QStringLiteral("The template could not be written to d:/p2.bmp (")),
              qPrintable(m_dialogs->messages.constFirst()));
+    // The system's reason, whole, in the brackets.
+    QVERIFY2(m_dialogs->messages.constFirst().endsWith(QLatin1String(").")) &&
+                 !m_dialogs->messages.constFirst().endsWith(QLatin1String("().")),
+             qPrintable(m_dialogs->messages.constFirst()));
     QVERIFY(!QFileInfo(QStringLiteral("d:/p2.bmp")).isFile());
     QVERIFY(!QFileInfo::exists(QStringLiteral("d:/p3.bmp")));
+}
+
+void TestSaveFlow::snapshotAsksBeforeReplacing_data() {
+    QTest::addColumn<QStringList>("there");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("replace");
+
+    const QString both = QStringLiteral("Replace the files d:/p2.bmp and d:/p3.bmp?|Replace");
+    QTest::newRow("p2.bmp there, cancelled")
+        << QStringList{"p2.bmp"} << "Replace the file d:/p2.bmp?|Replace" << false;
+    QTest::newRow("p3.bmp there, replaced")
+        << QStringList{"p3.bmp"} << "Replace the file d:/p3.bmp?|Replace" << true;
+    QTest::newRow("both there, cancelled") << QStringList{"p2.bmp", "p3.bmp"} << both << false;
+    QTest::newRow("both there, replaced") << QStringList{"p2.bmp", "p3.bmp"} << both << true;
+}
+
+void TestSaveFlow::snapshotAsksBeforeReplacing() {
+#ifdef Q_OS_WIN
+    QSKIP("d: is a real drive on Windows");
+#endif
+    QFETCH(QStringList, there);
+    QFETCH(QString, question);
+    QFETCH(bool, replace);
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    QVERIFY(QDir().mkdir(QStringLiteral("d:")));
+    for (const QString& file : there)
+        QVERIFY(writeBytes(QStringLiteral("d:/") + file, "someone's " + file.toUtf8()));
+    const auto before = filesBelow(QStringLiteral("d:"));
+    m_dialogs->answers = {replace};
+
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+
+    QCOMPARE(m_dialogs->questions, QStringList{question});
+    QCOMPARE(m_dialogs->messages, QStringList());
+    if (!replace) {
+        QCOMPARE(filesBelow(QStringLiteral("d:")), before);
+        return;
+    }
+    QCOMPARE(QImage(QStringLiteral("d:/p2.bmp")).convertToFormat(QImage::Format_RGB32),
+             m_ws->InChatMerge.Picture);
+    QCOMPARE(QImage(QStringLiteral("d:/p3.bmp")).convertToFormat(QImage::Format_RGB32),
+             m_ws->OutChatMerge.Picture);
 }
 
 void TestSaveFlow::theCommandLineWritesTheWindowsFiles() {

@@ -3,6 +3,7 @@
 #include "app/varnel.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
+#include "export/filereplace.h"
 #include "export/skinexport.h"
 #include "export/skinname.h"
 #include "fakedialogs.h"
@@ -232,6 +233,7 @@ struct Window {
     FakeDialogs dialogs;
     SkinWorkspace workspace;
     QTemporaryDir dir;
+    std::unique_ptr<SaveLock> otherSave;
     std::unique_ptr<Varnel> window;
 
     Window() {
@@ -258,6 +260,18 @@ struct Window {
     void save(const QString& name) {
         control<QLineEdit>("Text1")->setText(name);
         QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    }
+    // Save Skin while another save of the skin runs: the window shows what it waits for.
+    void saveWhileAnotherRuns(const QString& name) {
+        window->setProgramFolder(dir.path());
+        place(QStringLiteral("DefaultSkin.txt"), "Font=Tahoma\r\n");
+        otherSave = std::make_unique<SaveLock>(
+            dir.filePath(QStringLiteral("Host/Skins/%1.skn.varnel-lock").arg(name.toLower())));
+        if (otherSave->lock(0) != SaveLock::Outcome::Locked)
+            qFatal("The other save's lock could not be taken");
+        save(name);
+        if (!control<QLabel>("lblSaveWait")->isVisible())
+            qFatal("Save Skin did not wait: %s", qPrintable(dialogs.messages.join(u'\n')));
     }
 };
 
@@ -362,6 +376,7 @@ void TestTranslations::captionsFit() {
     // With Fill chosen and a picture loaded, every control is as the user sees it.
     w.load(w.place(QStringLiteral("p.bmp"), picture()));
     QTest::mouseClick(w.control<QRadioButton>("optFill"), Qt::LeftButton, {}, QPoint(8, 12));
+    w.saveWhileAnotherRuns(QStringLiteral("Lake"));
     QStringList clipped;
     for (QWidget* widget : w.window->findChildren<QWidget*>()) {
         if (!widget->isVisible() ||
@@ -379,6 +394,7 @@ void TestTranslations::pseudoLanguageReachesEveryWindowText() {
     Window w;
     w.load(w.place(QStringLiteral("p.bmp"), picture()));
     QTest::mouseClick(w.control<QRadioButton>("optFill"), Qt::LeftButton, {}, QPoint(8, 12));
+    w.saveWhileAnotherRuns(QStringLiteral("Lake"));
     QStringList texts{w.window->windowTitle()};
     for (const Caption& caption : captions(w.window.get()))
         texts.append(caption.text);
@@ -464,6 +480,19 @@ void TestTranslations::pseudoLanguageReachesEveryMessage() {
             QVERIFY2(line.isEmpty() || line.startsWith(QLatin1String("  ")) ||
                          line.startsWith(u'⟦'),
                      qPrintable(line));
+    }
+
+    // The question before a skin is replaced, and its button.
+    {
+        Window w;
+        w.window->setProgramFolder(w.dir.path());
+        w.place(QStringLiteral("DefaultSkin.txt"), "Font=Tahoma\r\n");
+        w.place(QStringLiteral("Host/Skins/Lake.skn"), "an earlier skin");
+        w.load(w.place(QStringLiteral("p.bmp"), picture()));
+        w.save(QStringLiteral("Lake"));
+        QCOMPARE(w.dialogs.questions.size(), 1);
+        for (const QString& part : w.dialogs.questions.constFirst().split(u'|'))
+            QVERIFY2(part.startsWith(u'⟦') && escapedEnglish(part).isEmpty(), qPrintable(part));
     }
 
     // The start-up message's details: every place looked at and why.

@@ -1,4 +1,5 @@
 #include "app/imagepreview.h"
+#include "app/qtdialogs.h"
 #include "app/screenfit.h"
 #include "app/varnel.h"
 #include "compose/imaging.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -84,6 +86,9 @@ private slots:
 
     void accessibleNames_data();
     void accessibleNames();
+    void command3SaysWhatItDoesToEveryone();
+    void replaceQuestionIsCancelUnlessReplaceIsChosen_data();
+    void replaceQuestionIsCancelUnlessReplaceIsChosen();
     void tabChain_data();
     void tabChain();
     void enterInTheNameBoxSaves();
@@ -206,6 +211,54 @@ void TestWindowAccess::accessibleNames() {
     QCOMPARE(iface->text(QAccessible::Name), accessibleName);
     QVERIFY2(iface->text(QAccessible::Description).contains(descriptionHas),
              qPrintable(iface->text(QAccessible::Description)));
+}
+
+void TestWindowAccess::command3SaysWhatItDoesToEveryone() {
+    // The caption says nothing; the tooltip says what the screen reader reads.
+    QWidget* command3 = control("Command3");
+    QVERIFY(command3->toolTip().contains(QLatin1String("d:/p2.bmp and d:/p3.bmp")));
+    QCOMPARE(command3->toolTip(), command3->accessibleDescription());
+}
+
+void TestWindowAccess::replaceQuestionIsCancelUnlessReplaceIsChosen_data() {
+    QTest::addColumn<int>("key"); // 0: the Replace button clicked instead
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("Enter: Cancel is the default") << int(Qt::Key_Return) << false;
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << false;
+    QTest::newRow("Replace clicked") << 0 << true;
+}
+
+void TestWindowAccess::replaceQuestionIsCancelUnlessReplaceIsChosen() {
+    QFETCH(int, key);
+    QFETCH(bool, replace);
+    QtDialogs dialogs(m_window.get());
+    QString title;
+    QString text;
+    QStringList buttons;
+    QTimer::singleShot(0, m_window.get(), [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            qFatal("The question is not on screen");
+        title = box->windowTitle();
+        text = box->text();
+        for (const QAbstractButton* button : box->buttons())
+            buttons.append(button->text());
+        if (key != 0) {
+            QTest::keyClick(box, Qt::Key(key));
+            return;
+        }
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == QLatin1String("Replace"))
+                button->click();
+    });
+
+    QCOMPARE(
+        dialogs.confirm(QStringLiteral("Replace the skin \"KbSun\"?"), QStringLiteral("Replace")),
+        replace);
+    QCOMPARE(title, QStringLiteral("Varnel"));
+    QCOMPARE(text, QStringLiteral("Replace the skin \"KbSun\"?"));
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{"Cancel", "Replace"}));
 }
 
 void TestWindowAccess::tabChain_data() {
