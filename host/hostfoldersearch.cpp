@@ -64,6 +64,16 @@ bool searchSettings(HostFolderSearch& search) {
 
 #else
 
+// Why the settings file's value names no folder. Unquoted, Directory=/a,/b is a list of two.
+QString settingsFileProblem(const Module2::SettingsValue& read) {
+    if (read.value.typeId() == QMetaType::QStringList)
+        //: A reason in the list of places looked at for Norvo's folder (start-up details,
+        //: --where): the settings file's line Directory=/a,/b is read as a list of two.
+        return QCoreApplication::translate("HostFolder",
+                                           "a comma makes a list; put the folder in double quotes");
+    return settingProblem(read.value, read.file.isEmpty() && !read.storedTypeFiles.isEmpty());
+}
+
 bool searchSettings(HostFolderSearch& search) {
     const Module2::SettingsValue read = Module2::readSettingsValue(HostOrg, HostApp, HostValue);
     search.folder = Module2::registryValueText(read.value);
@@ -82,7 +92,7 @@ bool searchSettings(HostFolderSearch& search) {
         //: A place in the list of places looked at for Norvo's folder (start-up details, --where).
         //: %1: the settings file's path (or paths, joined).
         QCoreApplication::translate("HostFolder", "settings file %1").arg(read.files.join(then)),
-        anyFile ? settingProblem(read.value, read.file.isEmpty() && !read.storedTypeFiles.isEmpty())
+        anyFile ? settingsFileProblem(read)
                 //: A reason in the list of places looked at for Norvo's folder (start-up details,
                 //: --where).
                 : QCoreApplication::translate("HostFolder", "no such file")));
