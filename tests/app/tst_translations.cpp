@@ -288,24 +288,13 @@ using ShownTexts = QList<std::pair<QString, QString>>;
 
 // The pieces of the --help text between runs of blanks: the option names and each line of
 // the descriptions, as the reader sees them.
-ShownTexts helpPieces(const QString& help) {
-    ShownTexts pieces;
+QStringList helpPieces(const QString& help) {
     static const QRegularExpression blanks(QStringLiteral(" {2,}"));
+    QStringList pieces;
     for (const QString& line : help.split(u'\n'))
         for (const QString& piece : line.split(blanks, Qt::SkipEmptyParts))
-            pieces.append({QString(), piece.trimmed()});
+            pieces.append(piece.trimmed());
     return pieces;
-}
-
-// Qt's lines of --help: those of Qt's own options, one for each.
-ShownTexts qtHelpLines(const QString& help) {
-    ShownTexts lines;
-    for (const QString& line : help.split(u'\n'))
-        for (const char* option : {"--help-all", "--help ", "--version"})
-            if (line.contains(QLatin1String(option)))
-                lines.append({QLatin1String(option).trimmed(),
-                              line.section(QRegularExpression(QStringLiteral(" {2,}")), 2)});
-    return lines;
 }
 
 // Each visible label, button, tool tip and header section of a dialog, and the Type column
@@ -346,8 +335,11 @@ ShownTexts dialogTexts(QWidget* dialog, const QString& folder = QString()) {
     return texts;
 }
 
-// The texts that are the same in a language as in English, and rightly so.
+// The texts that are the same in a language as in English, and rightly so: the program's
+// name, and words the language shares.
 bool sameInLanguage(const QString& language, const QString& text) {
+    if (text == QLatin1String("Varnel"))
+        return true;
     static const QMultiHash<QString, QString> same{
         {QStringLiteral("de"), QStringLiteral("OK")},
         {QStringLiteral("de"), QStringLiteral("Name")},
@@ -704,11 +696,12 @@ void TestTranslations::qtTextsInHelp() {
     const QString english = parseCommandLine({"varnel", "--help"}).text;
     installTranslations(QLocale(language));
     const QString translated = parseCommandLine({"varnel", "--help"}).text;
-    const ShownTexts qtLines = qtHelpLines(english);
-    QCOMPARE(qtLines.size(), 3);
-    QStringList left = englishLeft(qtLines, qtHelpLines(translated), language);
-    // And nothing else left in English: an English piece of the help found anywhere.
-    for (const auto& [key, piece] : helpPieces(english))
+    // Qt's own options are there, --help-all's line too.
+    QVERIFY(english.contains(QLatin1String("--help-all")));
+    QVERIFY(translated.contains(QLatin1String("--help-all")));
+    // Each English piece of the help found anywhere in the translated one.
+    QStringList left;
+    for (const QString& piece : helpPieces(english))
         if (!piece.startsWith(u'-') && piece.contains(u' ') && translated.contains(piece))
             left.append(piece);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
