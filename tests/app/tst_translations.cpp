@@ -734,7 +734,11 @@ void TestTranslations::qtTextsInFileDialog() {
     installTranslations(QLocale(language));
     const ShownTexts translated = shown();
     QVERIFY2(english.size() > 10, qPrintable(QString::number(english.size())));
-    QVERIFY(english.contains({QStringLiteral("type of a folder"), QStringLiteral("Folder")}));
+    // "Folder", or "File Folder" on Windows.
+    const auto folderType = std::find_if(english.begin(), english.end(), [](const auto& text) {
+        return text.first == QLatin1String("type of a folder");
+    });
+    QVERIFY(folderType != english.end() && folderType->second.endsWith(QLatin1String("Folder")));
     const QStringList left = englishLeft(english, translated, language);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
 }
