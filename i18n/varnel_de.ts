@@ -255,6 +255,7 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     </message>
     <message>
         <source>no such file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Datei nicht vorhanden</translation>
     </message>
     <message>

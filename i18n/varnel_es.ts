@@ -255,6 +255,7 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     </message>
     <message>
         <source>no such file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>no existe el archivo</translation>
     </message>
     <message>

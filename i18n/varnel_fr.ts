@@ -255,6 +255,7 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
     </message>
     <message>
         <source>no such file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>fichier introuvable</translation>
     </message>
     <message>

@@ -255,6 +255,7 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
     </message>
     <message>
         <source>no such file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>o arquivo não existe</translation>
     </message>
     <message>

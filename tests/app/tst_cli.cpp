@@ -412,6 +412,41 @@ private slots:
         QCOMPARE(lines[5], QString());
     }
 
+    // The user's settings file is asked first; when the shared one decides, --where says why
+    // the user's did not.
+    void whereTellsTheSettingsFilePassedOver_data() {
+        QTest::addColumn<QByteArray>("userFile"); // empty: none
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no user's file") << QByteArray() << "no such file";
+        QTest::newRow("no Directory line")
+            << QByteArray("[General]\nVersion=7\n") << "no Directory value";
+        QTest::newRow("a stored type") << QByteArray("Directory=@Variant(\\0\\0\\0I\\0)\n")
+                                       << "Directory is neither text nor a number";
+    }
+    void whereTellsTheSettingsFilePassedOver() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows reads the registry, never a settings file");
+#endif
+        QFETCH(QByteArray, userFile);
+        QFETCH(QString, reason);
+        const QString user = m_config + "/Pellorwick/NORVO7.conf";
+        const QString shared = m_config + "/none/Pellorwick/NORVO7.conf";
+        for (const auto& [path, bytes] :
+             {std::pair{user, userFile},
+              std::pair{shared, "Directory=\"" + m_host.toUtf8() + "\"\n"}}) {
+            if (bytes.isEmpty())
+                continue;
+            QDir().mkpath(QFileInfo(path).path());
+            QFile conf(path);
+            QVERIFY(conf.open(QIODevice::WriteOnly));
+            conf.write(bytes);
+        }
+        const Run run = runVarnel({"--where"}, m_config);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QDir::toNativeSeparators(m_host) + "\nfrom settings file " + shared +
+                              "\npassed over:\n  settings file " + user + ": " + reason + "\n");
+    }
+
     void whereNamesTheSettingsFile() {
 #ifdef Q_OS_WIN
         QSKIP("Windows reads the registry, never a settings file");
