@@ -358,6 +358,13 @@ int runWhere() {
     //: --where's second line. %1: where the folder was found (the settings file, a Wine
     //: prefix's registry value).
     printLine(stdout, QCoreApplication::translate("CommandLine", "from %1").arg(search.source));
+    if (!search.misses.isEmpty()) {
+        //: --where, after the folder and where it came from: the places looked at first, each
+        //: on a line of its own below, with why it gave no folder.
+        printLine(stdout, QCoreApplication::translate("CommandLine", "passed over:"));
+        for (const QString& miss : search.misses)
+            printLine(stdout, QStringLiteral("  ") + miss);
+    }
     return 0;
 }
 

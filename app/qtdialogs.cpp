@@ -33,15 +33,32 @@ QString fileDialogFilter(const QString& description, const QStringList& patterns
     return description + QLatin1String(" (") + spelt.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
+                                            const QString& details) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("Varnel"), text,
+                                             QMessageBox::Ok, parent);
+    if (!details.isEmpty())
+        box->setDetailedText(details);
+    return box;
+}
+
+std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget* parent, const QString& description,
+                                                const QStringList& patterns) {
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    // Show the description alone as the filter's caption, not the spelt-out patterns.
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    dialog->setNameFilter(fileDialogFilter(description, patterns));
+    return dialog;
+}
+
 void QtDialogs::message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnel"), text, QMessageBox::Ok, m_parent);
-    box.exec();
+    makeMessageBox(m_parent, text)->exec();
 }
 
 void QtDialogs::detailedMessage(const QString& text, const QString& details) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnel"), text, QMessageBox::Ok, m_parent);
-    box.setDetailedText(details);
-    box.exec();
+    makeMessageBox(m_parent, text, details)->exec();
 }
 
 bool QtDialogs::confirm(const QString& text, const QString& acceptButton) {
@@ -57,14 +74,9 @@ bool QtDialogs::confirm(const QString& text, const QString& acceptButton) {
 }
 
 QString QtDialogs::openFile(const QString& description, const QStringList& patterns) {
-    QFileDialog dialog(m_parent);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    // Show the description alone as the filter's caption, not the spelt-out patterns.
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilter(fileDialogFilter(description, patterns));
-    if (dialog.exec() != QDialog::Accepted)
+    const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(m_parent, description, patterns);
+    if (dialog->exec() != QDialog::Accepted)
         return QString();
-    const QStringList chosen = dialog.selectedFiles();
+    const QStringList chosen = dialog->selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
 }

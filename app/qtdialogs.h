@@ -5,6 +5,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
+class QFileDialog;
+class QMessageBox;
+
 // The real dialogs: QMessageBox and QFileDialog, modal to the parent widget when there
 // is one.
 class QtDialogs : public Dialogs {
@@ -27,3 +32,10 @@ private:
 // dialog matches case-sensitively, each pattern is spelt so that it matches any letter case
 // ("*.jpg" becomes "*.[jJ][pP][gG]"): cameras write ".JPG".
 QString fileDialogFilter(const QString& description, const QStringList& patterns);
+
+// The dialogs QtDialogs runs, built but not shown, so that tests can look at them without
+// blocking. A message box with no details shows none.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
+                                            const QString& details = QString());
+std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget* parent, const QString& description,
+                                                const QStringList& patterns);

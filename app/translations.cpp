@@ -10,6 +10,7 @@ namespace {
 struct Catalogues {
     std::unique_ptr<QTranslator> varnel;
     std::unique_ptr<QTranslator> qtBase;
+    std::unique_ptr<QTranslator> qtSupplement;
     bool loaded = false;
 };
 
@@ -29,7 +30,9 @@ std::unique_ptr<QTranslator> load(const QLocale& locale, const QString& name) {
 void install(const Catalogues& c) {
     if (!QCoreApplication::instance())
         return;
-    for (QTranslator* translator : {c.qtBase.get(), c.varnel.get()})
+    // The translator installed last is asked first: Qt's catalogue before our supplement,
+    // which so fills only the texts Qt's lacks.
+    for (QTranslator* translator : {c.qtSupplement.get(), c.qtBase.get(), c.varnel.get()})
         if (translator)
             QCoreApplication::installTranslator(translator);
 }
@@ -40,6 +43,7 @@ void loadFor(const QLocale& locale) {
     // dialogs and the parser's texts in English too, rather than a mixture.
     c.varnel = load(locale, QStringLiteral("varnel"));
     c.qtBase = c.varnel ? load(locale, QStringLiteral("qtbase")) : nullptr;
+    c.qtSupplement = c.varnel ? load(locale, QStringLiteral("qt_supplement")) : nullptr;
     c.loaded = true;
 }
 

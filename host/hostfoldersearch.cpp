@@ -64,6 +64,30 @@ bool searchSettings(HostFolderSearch& search) {
 
 #else
 
+// Why the settings file's value names no folder. Unquoted, Directory=/a,/b is a list of two.
+QString settingsFileProblem(const Module2::SettingsValue& read) {
+    if (read.value.typeId() == QMetaType::QStringList)
+        //: A reason in the list of places looked at for Norvo's folder (start-up details,
+        //: --where): the settings file's line Directory=/a,/b is read as a list of two.
+        return QCoreApplication::translate("HostFolder",
+                                           "a comma makes a list; put the folder in double quotes");
+    return settingProblem(read.value, read.file.isEmpty() && !read.storedTypeFiles.isEmpty());
+}
+
+// Why `file`, asked before the file that gave the folder, did not decide.
+QString skippedFileProblem(const QString& file, const Module2::SettingsValue& read) {
+    if (read.storedTypeFiles.contains(file))
+        return settingProblem(QVariant(), true);
+    const QFileInfo info(file);
+    if (!info.isFile())
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
+        return QCoreApplication::translate("HostFolder", "no such file");
+    if (!info.isReadable())
+        //: A reason in the list of places looked at for Norvo's folder (start-up details, --where).
+        return QCoreApplication::translate("HostFolder", "permission denied");
+    return settingProblem(QVariant());
+}
+
 bool searchSettings(HostFolderSearch& search) {
     const Module2::SettingsValue read = Module2::readSettingsValue(HostOrg, HostApp, HostValue);
     search.folder = Module2::registryValueText(read.value);
@@ -72,6 +96,16 @@ bool searchSettings(HostFolderSearch& search) {
             //: A place in the list of places looked at for Norvo's folder (start-up details,
             //: --where). %1: the settings file's path (or paths, joined).
             QCoreApplication::translate("HostFolder", "settings file %1").arg(read.file);
+        // The files asked before the one that decided, for --where.
+        for (const QString& file : read.files) {
+            if (file == read.file)
+                break;
+            search.misses.append(placeLine(
+                //: A place in the list of places looked at for Norvo's folder (start-up
+                //: details, --where). %1: the settings file's path (or paths, joined).
+                QCoreApplication::translate("HostFolder", "settings file %1").arg(file),
+                skippedFileProblem(file, read)));
+        }
         return true;
     }
     const bool anyFile = std::any_of(read.files.begin(), read.files.end(),
@@ -82,7 +116,7 @@ bool searchSettings(HostFolderSearch& search) {
         //: A place in the list of places looked at for Norvo's folder (start-up details, --where).
         //: %1: the settings file's path (or paths, joined).
         QCoreApplication::translate("HostFolder", "settings file %1").arg(read.files.join(then)),
-        anyFile ? settingProblem(read.value, read.file.isEmpty() && !read.storedTypeFiles.isEmpty())
+        anyFile ? settingsFileProblem(read)
                 //: A reason in the list of places looked at for Norvo's folder (start-up details,
                 //: --where).
                 : QCoreApplication::translate("HostFolder", "no such file")));

@@ -124,6 +124,11 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
         <extracomment>The command line&apos;s message when the window cannot open.</extracomment>
         <translation>varnel: Das Fenster kann nicht geöffnet werden: Es ist keine Anzeige verfügbar (ist DISPLAY oder WAYLAND_DISPLAY gesetzt?). varnel --export und varnel --where brauchen keine.</translation>
     </message>
+    <message>
+        <source>passed over:</source>
+        <extracomment>--where, after the folder and where it came from: the places looked at first, each on a line of its own below, with why it gave no folder.</extracomment>
+        <translation>Übergangen:</translation>
+    </message>
 </context>
 <context>
     <name>Compose</name>
@@ -141,6 +146,69 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
         <source>There is no picture to suggest a tint from yet. Load an image first.</source>
         <extracomment>Suggest Tint&apos;s message when no picture is loaded.</extracomment>
         <translation>Es gibt noch kein Bild, aus dem eine Tönung vorgeschlagen werden kann. Laden Sie zuerst ein Bild.</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Varnel</source>
+        <extracomment>The desktop entry&apos;s Name: the program&apos;s name in the menus. Varnel in every language.</extracomment>
+        <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>Skin Maker</source>
+        <extracomment>The desktop entry&apos;s GenericName: what kind of program it is, shown beside its name.</extracomment>
+        <translation>Skin-Editor</translation>
+    </message>
+    <message>
+        <source>Make a Norvo 7 skin from a picture</source>
+        <extracomment>The desktop entry&apos;s Comment: the menu entry&apos;s tool tip.</extracomment>
+        <translation>Einen Skin für Norvo 7 aus einem Bild machen</translation>
+    </message>
+    <message>
+        <source>skin;Norvo;picture;</source>
+        <extracomment>The desktop entry&apos;s Keywords: words a menu search finds the program by, each followed by a semicolon, the last one too. Any number of words.</extracomment>
+        <translation>Skin;Norvo;Bild;Design;</translation>
+    </message>
+    <message>
+        <source>Make Norvo 7 skins from a picture</source>
+        <extracomment>The software centre&apos;s one-line summary of the program.</extracomment>
+        <translation>Skins für Norvo 7 aus einem Bild machen</translation>
+    </message>
+    <message>
+        <source>Varnel turns one BMP or JPEG picture into a skin for the Norvo 7 chat program. It stretches the picture to the four window sizes of Norvo 7, lays the button artwork of Norvo 7 over each copy, and saves the four window pictures and the skin description into the Skins folder of Norvo 7, which offers the new skin the next time it starts.</source>
+        <extracomment>The software centre&apos;s description of the program, its first paragraph.</extracomment>
+        <translation>Varnel macht aus einem BMP- oder JPEG-Bild einen Skin für das Chatprogramm Norvo 7. Es streckt das Bild auf die vier Fenstergrößen von Norvo 7, legt die Schaltflächengrafiken von Norvo 7 über jede Kopie und speichert die vier Fensterbilder und die Skin-Beschreibung im Ordner Skins von Norvo 7, das den neuen Skin beim nächsten Start anbietet.</translation>
+    </message>
+    <message>
+        <source>Load a picture with Load Image, or drop it on the window</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Ein Bild mit „Bild laden“ laden oder auf das Fenster ziehen</translation>
+    </message>
+    <message>
+        <source>Tint the menu and the window buttons with the hue, saturation and lightness sliders</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Das Menü und die Fensterschaltflächen mit den Reglern für Farbton, Sättigung und Helligkeit tönen</translation>
+    </message>
+    <message>
+        <source>Type a name and press Save Skin</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Einen Namen eingeben und „Speichern“ drücken</translation>
+    </message>
+    <message>
+        <source>Make skins from the command line, without a display, with varnel --export</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list. varnel --export is a command: keep it as it is.</extracomment>
+        <translation>Skins auf der Kommandozeile ohne Anzeige machen, mit varnel --export</translation>
+    </message>
+    <message>
+        <source>A skin made from a picture of a sunset, with the menu tinted</source>
+        <extracomment>The caption of the software centre&apos;s screenshot of the window.</extracomment>
+        <translation>Ein Skin aus dem Bild eines Sonnenuntergangs, mit getöntem Menü</translation>
+    </message>
+    <message>
+        <source>First release: skins from BMP and JPEG pictures in the window or from the command line.</source>
+        <extracomment>The software centre&apos;s notes on the first release.</extracomment>
+        <translation>Erste Version: Skins aus BMP- und JPEG-Bildern im Fenster oder auf der Kommandozeile.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +255,7 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     </message>
     <message>
         <source>no such file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>Datei nicht vorhanden</translation>
     </message>
     <message>
@@ -346,6 +415,11 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
         <source>%1 is not a folder</source>
         <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the path.</extracomment>
         <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>a comma makes a list; put the folder in double quotes</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where): the settings file&apos;s line Directory=/a,/b is read as a list of two.</extracomment>
+        <translation>ein Komma macht daraus eine Liste; setzen Sie den Ordner in doppelte Anführungszeichen</translation>
     </message>
 </context>
 <context>

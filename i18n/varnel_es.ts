@@ -124,6 +124,11 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
         <extracomment>The command line&apos;s message when the window cannot open.</extracomment>
         <translation>varnel: la ventana no puede abrirse: no hay ninguna pantalla disponible (¿está definida DISPLAY o WAYLAND_DISPLAY?). varnel --export y varnel --where no necesitan ninguna.</translation>
     </message>
+    <message>
+        <source>passed over:</source>
+        <extracomment>--where, after the folder and where it came from: the places looked at first, each on a line of its own below, with why it gave no folder.</extracomment>
+        <translation>descartados:</translation>
+    </message>
 </context>
 <context>
     <name>Compose</name>
@@ -141,6 +146,69 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
         <source>There is no picture to suggest a tint from yet. Load an image first.</source>
         <extracomment>Suggest Tint&apos;s message when no picture is loaded.</extracomment>
         <translation>Todavía no hay ninguna imagen a partir de la cual sugerir un tinte. Primero abra una imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Varnel</source>
+        <extracomment>The desktop entry&apos;s Name: the program&apos;s name in the menus. Varnel in every language.</extracomment>
+        <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>Skin Maker</source>
+        <extracomment>The desktop entry&apos;s GenericName: what kind of program it is, shown beside its name.</extracomment>
+        <translation>Creador de skins</translation>
+    </message>
+    <message>
+        <source>Make a Norvo 7 skin from a picture</source>
+        <extracomment>The desktop entry&apos;s Comment: the menu entry&apos;s tool tip.</extracomment>
+        <translation>Crear un skin de Norvo 7 a partir de una imagen</translation>
+    </message>
+    <message>
+        <source>skin;Norvo;picture;</source>
+        <extracomment>The desktop entry&apos;s Keywords: words a menu search finds the program by, each followed by a semicolon, the last one too. Any number of words.</extracomment>
+        <translation>skin;Norvo;imagen;tema;</translation>
+    </message>
+    <message>
+        <source>Make Norvo 7 skins from a picture</source>
+        <extracomment>The software centre&apos;s one-line summary of the program.</extracomment>
+        <translation>Crear skins de Norvo 7 a partir de una imagen</translation>
+    </message>
+    <message>
+        <source>Varnel turns one BMP or JPEG picture into a skin for the Norvo 7 chat program. It stretches the picture to the four window sizes of Norvo 7, lays the button artwork of Norvo 7 over each copy, and saves the four window pictures and the skin description into the Skins folder of Norvo 7, which offers the new skin the next time it starts.</source>
+        <extracomment>The software centre&apos;s description of the program, its first paragraph.</extracomment>
+        <translation>Varnel convierte una imagen BMP o JPEG en un skin para el programa de chat Norvo 7. Estira la imagen a los cuatro tamaños de ventana de Norvo 7, coloca los botones de Norvo 7 sobre cada copia y guarda las cuatro imágenes de ventana y la descripción del skin en la carpeta Skins de Norvo 7, que ofrece el nuevo skin la próxima vez que se inicia.</translation>
+    </message>
+    <message>
+        <source>Load a picture with Load Image, or drop it on the window</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Cargue una imagen con «Abrir» o suéltela sobre la ventana</translation>
+    </message>
+    <message>
+        <source>Tint the menu and the window buttons with the hue, saturation and lightness sliders</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Tiña el menú y los botones de las ventanas con los controles de tono, saturación y luminosidad</translation>
+    </message>
+    <message>
+        <source>Type a name and press Save Skin</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Escriba un nombre y pulse «Guardar»</translation>
+    </message>
+    <message>
+        <source>Make skins from the command line, without a display, with varnel --export</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list. varnel --export is a command: keep it as it is.</extracomment>
+        <translation>Cree skins desde la línea de órdenes, sin pantalla, con varnel --export</translation>
+    </message>
+    <message>
+        <source>A skin made from a picture of a sunset, with the menu tinted</source>
+        <extracomment>The caption of the software centre&apos;s screenshot of the window.</extracomment>
+        <translation>Un skin creado a partir de una imagen de una puesta de sol, con el menú teñido</translation>
+    </message>
+    <message>
+        <source>First release: skins from BMP and JPEG pictures in the window or from the command line.</source>
+        <extracomment>The software centre&apos;s notes on the first release.</extracomment>
+        <translation>Primera versión: skins a partir de imágenes BMP y JPEG en la ventana o desde la línea de órdenes.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +255,7 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     </message>
     <message>
         <source>no such file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>no existe el archivo</translation>
     </message>
     <message>
@@ -346,6 +415,11 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
         <source>%1 is not a folder</source>
         <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the path.</extracomment>
         <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>a comma makes a list; put the folder in double quotes</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where): the settings file&apos;s line Directory=/a,/b is read as a list of two.</extracomment>
+        <translation>una coma lo convierte en una lista; ponga la carpeta entre comillas dobles</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,11 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
         <extracomment>The command line&apos;s message when the window cannot open.</extracomment>
         <translation>varnel : la fenêtre ne peut pas s&apos;ouvrir : aucun affichage n&apos;est utilisable (DISPLAY ou WAYLAND_DISPLAY est-elle définie ?). varnel --export et varnel --where n&apos;en ont pas besoin.</translation>
     </message>
+    <message>
+        <source>passed over:</source>
+        <extracomment>--where, after the folder and where it came from: the places looked at first, each on a line of its own below, with why it gave no folder.</extracomment>
+        <translation>écartés :</translation>
+    </message>
 </context>
 <context>
     <name>Compose</name>
@@ -141,6 +146,69 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
         <source>There is no picture to suggest a tint from yet. Load an image first.</source>
         <extracomment>Suggest Tint&apos;s message when no picture is loaded.</extracomment>
         <translation>Il n&apos;y a pas encore d&apos;image d&apos;après laquelle suggérer un ton. Chargez d&apos;abord une image.</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Varnel</source>
+        <extracomment>The desktop entry&apos;s Name: the program&apos;s name in the menus. Varnel in every language.</extracomment>
+        <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>Skin Maker</source>
+        <extracomment>The desktop entry&apos;s GenericName: what kind of program it is, shown beside its name.</extracomment>
+        <translation>Créateur de skins</translation>
+    </message>
+    <message>
+        <source>Make a Norvo 7 skin from a picture</source>
+        <extracomment>The desktop entry&apos;s Comment: the menu entry&apos;s tool tip.</extracomment>
+        <translation>Créer un skin Norvo 7 à partir d&apos;une image</translation>
+    </message>
+    <message>
+        <source>skin;Norvo;picture;</source>
+        <extracomment>The desktop entry&apos;s Keywords: words a menu search finds the program by, each followed by a semicolon, the last one too. Any number of words.</extracomment>
+        <translation>skin;Norvo;image;thème;</translation>
+    </message>
+    <message>
+        <source>Make Norvo 7 skins from a picture</source>
+        <extracomment>The software centre&apos;s one-line summary of the program.</extracomment>
+        <translation>Créer des skins Norvo 7 à partir d&apos;une image</translation>
+    </message>
+    <message>
+        <source>Varnel turns one BMP or JPEG picture into a skin for the Norvo 7 chat program. It stretches the picture to the four window sizes of Norvo 7, lays the button artwork of Norvo 7 over each copy, and saves the four window pictures and the skin description into the Skins folder of Norvo 7, which offers the new skin the next time it starts.</source>
+        <extracomment>The software centre&apos;s description of the program, its first paragraph.</extracomment>
+        <translation>Varnel transforme une image BMP ou JPEG en skin pour le programme de chat Norvo 7. Il étire l&apos;image aux quatre tailles de fenêtre de Norvo 7, pose sur chaque copie les boutons de Norvo 7 et enregistre les quatre images de fenêtre et la description du skin dans le dossier Skins de Norvo 7, qui propose le nouveau skin à son prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Load a picture with Load Image, or drop it on the window</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Chargez une image avec « Charger » ou déposez-la sur la fenêtre</translation>
+    </message>
+    <message>
+        <source>Tint the menu and the window buttons with the hue, saturation and lightness sliders</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Teintez le menu et les boutons des fenêtres avec les curseurs de teinte, de saturation et de luminosité</translation>
+    </message>
+    <message>
+        <source>Type a name and press Save Skin</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Saisissez un nom et appuyez sur « Exporter »</translation>
+    </message>
+    <message>
+        <source>Make skins from the command line, without a display, with varnel --export</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list. varnel --export is a command: keep it as it is.</extracomment>
+        <translation>Créez des skins en ligne de commande, sans écran, avec varnel --export</translation>
+    </message>
+    <message>
+        <source>A skin made from a picture of a sunset, with the menu tinted</source>
+        <extracomment>The caption of the software centre&apos;s screenshot of the window.</extracomment>
+        <translation>Un skin créé à partir d&apos;une image de coucher de soleil, avec le menu teinté</translation>
+    </message>
+    <message>
+        <source>First release: skins from BMP and JPEG pictures in the window or from the command line.</source>
+        <extracomment>The software centre&apos;s notes on the first release.</extracomment>
+        <translation>Première version : des skins à partir d&apos;images BMP et JPEG, dans la fenêtre ou en ligne de commande.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +255,7 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
     </message>
     <message>
         <source>no such file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>fichier introuvable</translation>
     </message>
     <message>
@@ -346,6 +415,11 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
         <source>%1 is not a folder</source>
         <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the path.</extracomment>
         <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>a comma makes a list; put the folder in double quotes</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where): the settings file&apos;s line Directory=/a,/b is read as a list of two.</extracomment>
+        <translation>une virgule en fait une liste ; mettez le dossier entre guillemets droits doubles</translation>
     </message>
 </context>
 <context>

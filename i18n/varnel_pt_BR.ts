@@ -124,6 +124,11 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
         <extracomment>The command line&apos;s message when the window cannot open.</extracomment>
         <translation>varnel: a janela não pode ser aberta: nenhuma tela pode ser usada (DISPLAY ou WAYLAND_DISPLAY está definida?). varnel --export e varnel --where não precisam de nenhuma.</translation>
     </message>
+    <message>
+        <source>passed over:</source>
+        <extracomment>--where, after the folder and where it came from: the places looked at first, each on a line of its own below, with why it gave no folder.</extracomment>
+        <translation>descartados:</translation>
+    </message>
 </context>
 <context>
     <name>Compose</name>
@@ -141,6 +146,69 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
         <source>There is no picture to suggest a tint from yet. Load an image first.</source>
         <extracomment>Suggest Tint&apos;s message when no picture is loaded.</extracomment>
         <translation>Ainda não há nenhuma imagem a partir da qual sugerir uma tonalidade. Primeiro, abra uma imagem.</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Varnel</source>
+        <extracomment>The desktop entry&apos;s Name: the program&apos;s name in the menus. Varnel in every language.</extracomment>
+        <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>Skin Maker</source>
+        <extracomment>The desktop entry&apos;s GenericName: what kind of program it is, shown beside its name.</extracomment>
+        <translation>Criador de skins</translation>
+    </message>
+    <message>
+        <source>Make a Norvo 7 skin from a picture</source>
+        <extracomment>The desktop entry&apos;s Comment: the menu entry&apos;s tool tip.</extracomment>
+        <translation>Criar uma skin do Norvo 7 a partir de uma imagem</translation>
+    </message>
+    <message>
+        <source>skin;Norvo;picture;</source>
+        <extracomment>The desktop entry&apos;s Keywords: words a menu search finds the program by, each followed by a semicolon, the last one too. Any number of words.</extracomment>
+        <translation>skin;Norvo;imagem;tema;</translation>
+    </message>
+    <message>
+        <source>Make Norvo 7 skins from a picture</source>
+        <extracomment>The software centre&apos;s one-line summary of the program.</extracomment>
+        <translation>Criar skins do Norvo 7 a partir de uma imagem</translation>
+    </message>
+    <message>
+        <source>Varnel turns one BMP or JPEG picture into a skin for the Norvo 7 chat program. It stretches the picture to the four window sizes of Norvo 7, lays the button artwork of Norvo 7 over each copy, and saves the four window pictures and the skin description into the Skins folder of Norvo 7, which offers the new skin the next time it starts.</source>
+        <extracomment>The software centre&apos;s description of the program, its first paragraph.</extracomment>
+        <translation>O Varnel transforma uma imagem BMP ou JPEG em uma skin para o programa de bate-papo Norvo 7. Ele estica a imagem para os quatro tamanhos de janela do Norvo 7, coloca os botões do Norvo 7 sobre cada cópia e salva as quatro imagens de janela e a descrição da skin na pasta Skins do Norvo 7, que oferece a nova skin na próxima vez que for iniciado.</translation>
+    </message>
+    <message>
+        <source>Load a picture with Load Image, or drop it on the window</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Carregue uma imagem com &quot;Abrir&quot; ou solte-a sobre a janela</translation>
+    </message>
+    <message>
+        <source>Tint the menu and the window buttons with the hue, saturation and lightness sliders</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Tinja o menu e os botões das janelas com os controles de matiz, saturação e luminosidade</translation>
+    </message>
+    <message>
+        <source>Type a name and press Save Skin</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list.</extracomment>
+        <translation>Digite um nome e clique em &quot;Salvar&quot;</translation>
+    </message>
+    <message>
+        <source>Make skins from the command line, without a display, with varnel --export</source>
+        <extracomment>The software centre&apos;s description of the program, a point of its list. varnel --export is a command: keep it as it is.</extracomment>
+        <translation>Crie skins pela linha de comando, sem tela, com varnel --export</translation>
+    </message>
+    <message>
+        <source>A skin made from a picture of a sunset, with the menu tinted</source>
+        <extracomment>The caption of the software centre&apos;s screenshot of the window.</extracomment>
+        <translation>Uma skin criada a partir de uma imagem de pôr do sol, com o menu tingido</translation>
+    </message>
+    <message>
+        <source>First release: skins from BMP and JPEG pictures in the window or from the command line.</source>
+        <extracomment>The software centre&apos;s notes on the first release.</extracomment>
+        <translation>Primeira versão: skins a partir de imagens BMP e JPEG na janela ou pela linha de comando.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +255,7 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
     </message>
     <message>
         <source>no such file</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where).</extracomment>
         <translation>o arquivo não existe</translation>
     </message>
     <message>
@@ -346,6 +415,11 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
         <source>%1 is not a folder</source>
         <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where). %1: the path.</extracomment>
         <translation>%1 não é uma pasta</translation>
+    </message>
+    <message>
+        <source>a comma makes a list; put the folder in double quotes</source>
+        <extracomment>A reason in the list of places looked at for Norvo&apos;s folder (start-up details, --where): the settings file&apos;s line Directory=/a,/b is read as a list of two.</extracomment>
+        <translation>uma vírgula transforma o valor em uma lista; coloque a pasta entre aspas duplas</translation>
     </message>
 </context>
 <context>

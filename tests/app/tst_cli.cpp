@@ -345,9 +345,15 @@ private slots:
         const Run where = runVarnel({"--where"}, m_config);
         QCOMPARE(where.status, 0);
         QCOMPARE(where.err, QString());
+        // The two lines scripts read, then the places looked at first.
         QCOMPARE(where.out, host + "\nfrom Wine prefix " + prefix +
                                 ": HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Pellorwick\\NORVO7, "
-                                "value Directory \"C:\\Norvo 7\"\n");
+                                "value Directory \"C:\\Norvo 7\"\n"
+                                "passed over:\n"
+                                "  settings file " +
+                                m_config + "/Pellorwick/NORVO7.conf, then " + m_config +
+                                "/none/Pellorwick/NORVO7.conf: no such file\n"
+                                "  WINEPREFIX: not set\n");
 
         const Run run = runVarnel({"--export", "Sea", m_picture}, m_config);
         QCOMPARE(run.status, 0);
@@ -365,6 +371,80 @@ private slots:
                                        "prefix " +
                                        other + " (WINEPREFIX): "),
                  qPrintable(second.out));
+    }
+
+    // A settings file that names no folder is passed over for a Wine prefix, and --where
+    // says why: unquoted, a comma makes the value a list.
+    void whereTellsWhatItPassedOver_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a comma: a list") << QByteArray("Directory=/a,/b\n")
+                                         << "a comma makes a list; put the folder in double quotes";
+        QTest::newRow("empty") << QByteArray("Directory=\n") << "Directory is empty";
+        QTest::newRow("no Directory line")
+            << QByteArray("[General]\nVersion=7\n") << "no Directory value";
+    }
+    void whereTellsWhatItPassedOver() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows reads the registry, never a settings file");
+#endif
+        QFETCH(QByteArray, line);
+        QFETCH(QString, reason);
+        QDir().mkpath(m_config + "/Pellorwick");
+        QFile conf(m_config + "/Pellorwick/NORVO7.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(line);
+        conf.close();
+        const QString prefix = m_config + "/home/.wine";
+        QVERIFY(WinePrefixFixture::makePrefix(prefix, WinePrefixFixture::wowHive("C:\\Norvo 7"),
+                                              {"Norvo 7/Skins"}));
+        const Run run = runVarnel({"--where"}, m_config);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+        const QStringList lines = run.out.split('\n');
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[0], QDir(prefix).canonicalPath() + "/drive_c/Norvo 7");
+        QVERIFY2(lines[1].startsWith("from Wine prefix " + prefix + ": "), qPrintable(lines[1]));
+        QCOMPARE(lines[2], "passed over:");
+        QCOMPARE(lines[3], "  settings file " + conf.fileName() + ", then " + m_config +
+                               "/none/Pellorwick/NORVO7.conf: " + reason);
+        QCOMPARE(lines[4], "  WINEPREFIX: not set");
+        QCOMPARE(lines[5], QString());
+    }
+
+    // The user's settings file is asked first; when the shared one decides, --where says why
+    // the user's did not.
+    void whereTellsTheSettingsFilePassedOver_data() {
+        QTest::addColumn<QByteArray>("userFile"); // empty: none
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no user's file") << QByteArray() << "no such file";
+        QTest::newRow("no Directory line")
+            << QByteArray("[General]\nVersion=7\n") << "no Directory value";
+        QTest::newRow("a stored type") << QByteArray("Directory=@Variant(\\0\\0\\0I\\0)\n")
+                                       << "Directory is neither text nor a number";
+    }
+    void whereTellsTheSettingsFilePassedOver() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows reads the registry, never a settings file");
+#endif
+        QFETCH(QByteArray, userFile);
+        QFETCH(QString, reason);
+        const QString user = m_config + "/Pellorwick/NORVO7.conf";
+        const QString shared = m_config + "/none/Pellorwick/NORVO7.conf";
+        for (const auto& [path, bytes] :
+             {std::pair{user, userFile},
+              std::pair{shared, "Directory=\"" + m_host.toUtf8() + "\"\n"}}) {
+            if (bytes.isEmpty())
+                continue;
+            QDir().mkpath(QFileInfo(path).path());
+            QFile conf(path);
+            QVERIFY(conf.open(QIODevice::WriteOnly));
+            conf.write(bytes);
+        }
+        const Run run = runVarnel({"--where"}, m_config);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QDir::toNativeSeparators(m_host) + "\nfrom settings file " + shared +
+                              "\npassed over:\n  settings file " + user + ": " + reason + "\n");
     }
 
     void whereNamesTheSettingsFile() {

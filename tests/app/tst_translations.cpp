@@ -1,4 +1,5 @@
 #include "app/cli.h"
+#include "app/qtdialogs.h"
 #include "app/translations.h"
 #include "app/varnel.h"
 #include "compose/imaging.h"
@@ -8,21 +9,29 @@
 #include "export/skinname.h"
 #include "fakedialogs.h"
 #include "host/hostfoldersearch.h"
+#include "packaging/desktoptexts.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTranslator>
+#include <QTreeView>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -285,6 +294,97 @@ QByteArray picture() {
     return bytes;
 }
 
+// ---- Qt's own texts on Varnel's screens ----
+
+// A text Varnel shows from Qt's catalogue, by where it is shown: the same key in English and
+// in a language, so that the two can be compared.
+using ShownTexts = QList<std::pair<QString, QString>>;
+
+// The pieces of the --help text between runs of blanks: the option names and each line of
+// the descriptions, as the reader sees them.
+QStringList helpPieces(const QString& help) {
+    static const QRegularExpression blanks(QStringLiteral(" {2,}"));
+    QStringList pieces;
+    for (const QString& line : help.split(u'\n'))
+        for (const QString& piece : line.split(blanks, Qt::SkipEmptyParts))
+            pieces.append(piece.trimmed());
+    return pieces;
+}
+
+// Each visible label, button, tool tip and header section of a dialog, and the Type column
+// of `folder` in its list, keyed by the widget's place among the dialog's children.
+ShownTexts dialogTexts(QWidget* dialog, const QString& folder = QString()) {
+    ShownTexts texts{{QStringLiteral("title"), dialog->windowTitle()}};
+    const QList<QWidget*> widgets = dialog->findChildren<QWidget*>();
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        QWidget* widget = widgets[i];
+        if (!widget->isVisible())
+            continue;
+        const QString key = widget->metaObject()->className() + QStringLiteral(" %1 ").arg(i) +
+                            widget->objectName();
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
+            texts.append({key, label->text()});
+        if (auto* button = qobject_cast<QAbstractButton*>(widget);
+            button && !button->text().isEmpty())
+            texts.append({key, button->text()});
+        if (qobject_cast<QToolButton*>(widget) && !widget->toolTip().isEmpty())
+            texts.append({key + QStringLiteral(" tip"), widget->toolTip()});
+    }
+    if (auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        for (int section = 0; section < view->model()->columnCount(); ++section)
+            if (!view->header()->isSectionHidden(section))
+                texts.append({QStringLiteral("column %1").arg(section),
+                              view->model()->headerData(section, Qt::Horizontal).toString()});
+    }
+    if (!folder.isEmpty()) {
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        const QModelIndex name = model->index(folder);
+        const QModelIndex type = name.siblingAtColumn(2);
+        // The model learns a folder's kind from its own thread.
+        if (QTest::qWaitFor([&] { return !model->data(type).toString().isEmpty(); }))
+            texts.append({QStringLiteral("type of a folder"), model->data(type).toString()});
+        else
+            texts.append({QStringLiteral("type of a folder"), QStringLiteral("(never shown)")});
+    }
+    return texts;
+}
+
+// The texts that are the same in a language as in English, and rightly so: the program's
+// name, and words the language shares.
+bool sameInLanguage(const QString& language, const QString& text) {
+    if (text == QLatin1String("Varnel"))
+        return true;
+    static const QMultiHash<QString, QString> same{
+        {QStringLiteral("de"), QStringLiteral("OK")},
+        {QStringLiteral("de"), QStringLiteral("Name")},
+        {QStringLiteral("fr"), QStringLiteral("OK")},
+        {QStringLiteral("fr"), QStringLiteral("Type")},
+        {QStringLiteral("pt_BR"), QStringLiteral("OK")},
+    };
+    return same.contains(language, text);
+}
+
+// Each text shown in English that the language shows unchanged, unless it is the same word
+// there.
+QStringList englishLeft(const ShownTexts& english, const ShownTexts& translated,
+                        const QString& language) {
+    QStringList left;
+    for (const auto& [key, text] : english) {
+        if (!text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))) ||
+            sameInLanguage(language, text))
+            continue;
+        for (const auto& [otherKey, otherText] : translated)
+            if (otherKey == key && otherText == text)
+                left.append(key + QStringLiteral(": \"") + text + u'"');
+    }
+    return left;
+}
+
+// The desktop entry's keys are capitalised, the metadata's elements are not.
+bool isDesktopEntryKey(const DesktopText& text) {
+    return QChar::fromLatin1(*text.key).isUpper();
+}
+
 } // namespace
 
 class TestTranslations : public QObject {
@@ -305,6 +405,13 @@ private slots:
     void pseudoLanguageReachesTheCommandLine();
     void germanWindowAndMessages();
     void germanCommandLine();
+    void qtTextsInHelp_data();
+    void qtTextsInHelp();
+    void qtTextsInFileDialog_data();
+    void qtTextsInFileDialog();
+    void qtTextsInMessageBox_data();
+    void qtTextsInMessageBox();
+    void desktopFilesFollowTheCatalogues();
 
 private:
     void usePseudoLanguage();
@@ -605,6 +712,150 @@ void TestTranslations::germanCommandLine() {
                  QStringLiteral("varnel: Das Fenster kann nicht geöffnet werden: Es ist keine "
                                 "Anzeige verfügbar")),
              qPrintable(cannotOpen));
+#endif
+}
+
+void TestTranslations::qtTextsInHelp_data() {
+    cataloguesAreCompleteAndKeepPlaceholders_data();
+}
+
+// Qt's own options in --help (and every other piece of it) are in the language.
+void TestTranslations::qtTextsInHelp() {
+    QFETCH(QString, language);
+    const QString english = parseCommandLine({"varnel", "--help"}).text;
+    installTranslations(QLocale(language));
+    const QString translated = parseCommandLine({"varnel", "--help"}).text;
+    // Qt's own options are there, --help-all's line too.
+    QVERIFY(english.contains(QLatin1String("--help-all")));
+    QVERIFY(translated.contains(QLatin1String("--help-all")));
+    // Each English piece of the help found anywhere in the translated one.
+    QStringList left;
+    for (const QString& piece : helpPieces(english))
+        if (!piece.startsWith(u'-') && piece.contains(u' ') && translated.contains(piece))
+            left.append(piece);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
+}
+
+void TestTranslations::qtTextsInFileDialog_data() {
+    cataloguesAreCompleteAndKeepPlaceholders_data();
+}
+
+// The open dialog as Load Image shows it where no native one is used: its labels, buttons,
+// tool tips, column names and the kind of a folder.
+void TestTranslations::qtTextsInFileDialog() {
+    QFETCH(QString, language);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Pictures")));
+    const QString folder = dir.filePath(QStringLiteral("Pictures"));
+    const auto shown = [&] {
+        const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(
+            nullptr, QCoreApplication::translate("Varnel", "Images Files (*.bmp;*.jpg)"),
+            {QStringLiteral("*.bmp"), QStringLiteral("*.jpg")});
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setViewMode(QFileDialog::Detail);
+        dialog->setDirectory(dir.path());
+        dialog->show();
+        if (!QTest::qWaitForWindowExposed(dialog.get()))
+            qFatal("The file dialog did not show");
+        return dialogTexts(dialog.get(), folder);
+    };
+    const ShownTexts english = shown();
+    installTranslations(QLocale(language));
+    const ShownTexts translated = shown();
+    QVERIFY2(english.size() > 10, qPrintable(QString::number(english.size())));
+    // "Folder", or "File Folder" on Windows.
+    const auto folderType = std::find_if(english.begin(), english.end(), [](const auto& text) {
+        return text.first == QLatin1String("type of a folder");
+    });
+    QVERIFY(folderType != english.end() && folderType->second.endsWith(QLatin1String("Folder")));
+    const QStringList left = englishLeft(english, translated, language);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
+}
+
+void TestTranslations::qtTextsInMessageBox_data() {
+    cataloguesAreCompleteAndKeepPlaceholders_data();
+}
+
+// The message box's buttons, with its details shown and hidden.
+void TestTranslations::qtTextsInMessageBox() {
+    QFETCH(QString, language);
+    const auto shown = [] {
+        const std::unique_ptr<QMessageBox> box =
+            makeMessageBox(nullptr, QStringLiteral("-"), QStringLiteral("details"));
+        box->show();
+        if (!QTest::qWaitForWindowExposed(box.get()))
+            qFatal("The message box did not show");
+        ShownTexts texts = dialogTexts(box.get());
+        for (QAbstractButton* button : box->buttons())
+            if (box->buttonRole(button) == QMessageBox::ActionRole) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                texts.append({QStringLiteral("details shown"), button->text()});
+            }
+        return texts;
+    };
+    const ShownTexts english = shown();
+    installTranslations(QLocale(language));
+    const ShownTexts translated = shown();
+    QVERIFY(english.contains({QStringLiteral("details shown"), QStringLiteral("Hide Details...")}));
+    const QStringList left = englishLeft(english, translated, language);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
+}
+
+// The desktop entry and the AppStream metadata the build writes hold, for every language,
+// each Desktop text's translation from that language's catalogue, beside the English.
+void TestTranslations::desktopFilesFollowTheCatalogues() {
+#ifndef VARNEL_DESKTOP_ENTRY
+    QSKIP("This platform installs no desktop entry");
+#else
+    QFile desktopFile(QStringLiteral(VARNEL_DESKTOP_ENTRY));
+    QVERIFY(desktopFile.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList entry = QString::fromUtf8(desktopFile.readAll()).split(u'\n');
+    // element -> language ("" for English) -> texts, as a software centre reads them
+    QHash<QString, QHash<QString, QStringList>> metainfo;
+    QFile metainfoFile(QStringLiteral(VARNEL_METAINFO));
+    QVERIFY(metainfoFile.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&metainfoFile);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            const QString name = xml.name().toString();
+            const QString language = xml.attributes().value(QLatin1String("xml:lang")).toString();
+            if (name == QLatin1String("summary") || name == QLatin1String("p") ||
+                name == QLatin1String("li") || name == QLatin1String("caption"))
+                metainfo[name][language].append(xml.readElementText().simplified());
+        }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+
+    for (const QString& language : Languages) {
+        QHash<QString, QString> translations;
+        for (const CatalogueMessage& m : readCatalogue(cataloguePath(language)))
+            if (m.context == QLatin1String("Desktop") && m.finished)
+                translations.insert(m.source, m.translations.value(0));
+        for (const DesktopText& text : DesktopTexts) {
+            const QString key = QLatin1String(text.key);
+            const QString english = QString::fromUtf8(text.text);
+            const QString translated = translations.value(english);
+            QVERIFY2(!translated.isEmpty(),
+                     qPrintable(language + ": \"" + english + "\" is not translated"));
+            if (isDesktopEntryKey(text)) {
+                QVERIFY2(entry.contains(key + u'=' + english), qPrintable(key));
+                QVERIFY2(entry.contains(QStringLiteral("%1[%2]=%3").arg(key, language, translated)),
+                         qPrintable(language + ": " + key + " is not \"" + translated + '"'));
+            } else {
+                QVERIFY2(metainfo[key][QString()].contains(english), qPrintable(english));
+                QVERIFY2(
+                    metainfo[key][language].contains(translated),
+                    qPrintable(language + ": <" + key + "> \"" + translated + "\" is missing"));
+            }
+        }
+        // Nothing in the files that the catalogue does not give.
+        const qsizetype entryKeys =
+            std::count_if(std::begin(DesktopTexts), std::end(DesktopTexts), isDesktopEntryKey);
+        QCOMPARE(entry.filter(QStringLiteral("[%1]=").arg(language)).size(), entryKeys);
+        qsizetype elements = 0;
+        for (const auto& languages : std::as_const(metainfo))
+            elements += languages.value(language).size();
+        QCOMPARE(elements, qsizetype(std::size(DesktopTexts)) - entryKeys);
+    }
 #endif
 }
 

@@ -266,6 +266,10 @@ private slots:
                                        << ""
                                        << QStringList{"Directory is empty", "WINEPREFIX"} +
                                               QStringList{".wine: no such folder"} + noFrontEnds;
+        QTest::newRow("setting holding a comma, unquoted: a list")
+            << "list setting, wine" << norvo << "Wine prefix %ROOT%/home/.wine: "
+            << QStringList{"NORVO7.conf: a comma makes a list; put the folder in double quotes",
+                           "WINEPREFIX: not set"};
         QTest::newRow("not a registry")
             << "not a registry"
             << ""
@@ -336,6 +340,9 @@ private slots:
             makePrefix(wine, WinePrefixFixture::hive("Software\\Pellorwick\\NORVO", "C:\\"));
         } else if (scenario == "empty setting") {
             writeSettings("Directory=\n");
+        } else if (scenario == "list setting, wine") {
+            writeSettings("Directory=" + root().toUtf8() + "/a," + root().toUtf8() + "/b\n");
+            makePrefix(wine, wowHive("C:\\Norvo"), {"Norvo"});
         } else if (scenario == "not a registry") {
             makePrefix(wine, "REGEDIT4\n");
         } else if (scenario == "reg folder") {

@@ -180,7 +180,7 @@ private slots:
             << QStringLiteral("Directory is neither text nor a number");
         QTest::newRow("quoted list holding a stored type")
             << QByteArray("Directory=\"@Variant(\\0\\0\\0I\\0)\", /srv\n") << system << QString()
-            << true << QStringLiteral("Directory is neither text nor a number");
+            << true << QStringLiteral("a comma makes a list; put the folder in double quotes");
         QTest::newRow("stored type under another key")
             << QByteArray("Picture=@Variant(\\0\\0\\0I\\0)\nDirectory=/srv/host\n") << system
             << QStringLiteral("/srv/host") << true << QString();
