@@ -94,6 +94,8 @@ private slots:
     void previewArrowKeysMoveTheFocus();
     void screenFit_data();
     void screenFit();
+    void screenFitHoldsTheWholeFrame_data();
+    void screenFitHoldsTheWholeFrame();
     void windowOnALargeScreenIsAsDesigned();
     void windowOnASmallScreenScrolls_data();
     void windowOnASmallScreenScrolls();
@@ -409,6 +411,37 @@ void TestWindowAccess::screenFit() {
     QCOMPARE(fitToScreen(Design, available, QMargins(4, 30, 4, 4), 15), fit);
 }
 
+void TestWindowAccess::screenFitHoldsTheWholeFrame_data() {
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<ScreenFit>("fit");
+
+    QTest::newRow("1366 x 768, a 40-pixel title bar")
+        << QRect(0, 0, 1366, 768) << QMargins(4, 40, 4, 4)
+        << ScreenFit{true, QSize(1358, 724), QPoint(0, 0)};
+    QTest::newRow("1366 x 768 below a panel, a thin frame")
+        << QRect(0, 27, 1366, 741) << QMargins(1, 28, 1, 1)
+        << ScreenFit{true, QSize(1364, 712), QPoint(0, 27)};
+    QTest::newRow("no frame at all")
+        << QRect(0, 0, 1366, 768) << QMargins() << ScreenFit{true, QSize(1366, 768), QPoint(0, 0)};
+    QTest::newRow("a second screen to the left, panel on its left")
+        << QRect(-1366, 0, 1366, 768).adjusted(48, 0, 0, 0) << QMargins(4, 37, 4, 4)
+        << ScreenFit{true, QSize(1310, 727), QPoint(-1318, 0)};
+}
+
+void TestWindowAccess::screenFitHoldsTheWholeFrame() {
+    QFETCH(QRect, available);
+    QFETCH(QMargins, frame);
+    QFETCH(ScreenFit, fit);
+    const ScreenFit found = fitToScreen(Design, available, frame, 15);
+    QCOMPARE(found, fit);
+    // Title bar and frame included, the window lies inside the area, its top-left corner on
+    // the area's.
+    const QRect outer(found.framePosition, found.clientSize.grownBy(frame));
+    QVERIFY(available.contains(outer));
+    QCOMPARE(outer.topLeft(), available.topLeft());
+}
+
 void TestWindowAccess::windowOnALargeScreenIsAsDesigned() {
     QList<QRect> designed;
     const QList<QWidget*> controls =
@@ -446,6 +479,8 @@ void TestWindowAccess::windowOnASmallScreenScrolls() {
         frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
         QVERIFY(available.contains(QRect(frame->pos(), frame->size())));
+        // Once the window system tells the frame it drew, the frame fits the area whole.
+        QTRY_VERIFY(available.contains(frame->frameGeometry()));
         QCOMPARE(m_window->size(), Design);
         // Every control keeps its place in the window and can be scrolled into view.
         for (qsizetype i = 0; i < controls.size(); ++i) {
