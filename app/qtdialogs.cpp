@@ -43,13 +43,16 @@ void QtDialogs::detailedMessage(const QString& text, const QString& details) {
     box.exec();
 }
 
-QString QtDialogs::openFile(const QString& description, const QStringList& patterns) {
-    QFileDialog dialog(m_parent);
+QString QtDialogs::openFile(const OpenFileRequest& request) {
+    QFileDialog dialog(m_parent, request.title, request.folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Show the description alone as the filter's caption, not the spelt-out patterns.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilter(fileDialogFilter(description, patterns));
+    QStringList filters;
+    for (const FileFilter& filter : request.filters)
+        filters.append(fileDialogFilter(filter.description, filter.patterns));
+    dialog.setNameFilters(filters);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     const QStringList chosen = dialog.selectedFiles();

@@ -16,7 +16,7 @@ public:
 
     void message(const QString& text) override;
     void detailedMessage(const QString& text, const QString& details) override;
-    QString openFile(const QString& description, const QStringList& patterns) override;
+    QString openFile(const OpenFileRequest& request) override;
 
 private:
     QPointer<QWidget> m_parent;

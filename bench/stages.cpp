@@ -281,7 +281,7 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
     void detailedMessage(const QString& text, const QString&) override { message(text); }
-    QString openFile(const QString&, const QStringList&) override { return {}; }
+    QString openFile(const OpenFileRequest&) override { return {}; }
 };
 
 // What main() does for the window (startWindow: the load step with the host folder from
