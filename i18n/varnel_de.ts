@@ -425,6 +425,39 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     </message>
 </context>
 <context>
+    <name>PictureFilters</name>
+    <message>
+        <source>PNG pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>PNG-Bilder</translation>
+    </message>
+    <message>
+        <source>GIF pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>GIF-Bilder</translation>
+    </message>
+    <message>
+        <source>TIFF pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>TIFF-Bilder</translation>
+    </message>
+    <message>
+        <source>WebP pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>WebP-Bilder</translation>
+    </message>
+    <message>
+        <source>All pictures</source>
+        <extracomment>A filter of the Load Image file dialog: every kind of picture it can load.</extracomment>
+        <translation>Alle Bilder</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <extracomment>The last filter of the Load Image file dialog.</extracomment>
+        <translation>Alle Dateien</translation>
+    </message>
+</context>
+<context>
     <name>QSaveFile</name>
     <message>
         <source>Existing file %1 is not writable</source>
@@ -664,6 +697,12 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     <message>
         <source>The five files went to the folder %1:</source>
         <translation>Die fünf Dateien wurden im Ordner %1 gespeichert:</translation>
+    </message>
+    <message>
+        <source>Load Image</source>
+        <comment>file dialog title</comment>
+        <extracomment>The title of the file dialog that Load Image opens.</extracomment>
+        <translation>Bild laden</translation>
     </message>
 </context>
 </TS>

@@ -393,6 +393,12 @@ void TestTranslations::pseudoLanguageReachesEveryWindowText() {
         QVERIFY2(text.startsWith(u'⟦'), qPrintable(text + " escaped translation"));
     QVERIFY2(w.dialogs.messages.isEmpty(), qPrintable(w.dialogs.messages.join(u'\n')));
     QVERIFY(w.dialogs.openFileRequests.constFirst().startsWith(u'⟦'));
+    // The file dialog's title and every filter's caption.
+    const OpenFileRequest dialog = w.dialogs.openFileCalls.constFirst();
+    QVERIFY2(dialog.title.startsWith(u'⟦'), qPrintable(dialog.title));
+    QVERIFY(dialog.filters.size() >= 3);
+    for (const FileFilter& filter : dialog.filters)
+        QVERIFY2(filter.description.startsWith(u'⟦'), qPrintable(filter.description));
 }
 
 void TestTranslations::pseudoLanguageReachesEveryMessage() {
