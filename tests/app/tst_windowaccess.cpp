@@ -92,6 +92,8 @@ private slots:
     void suggestTintReachesTheSliders();
     void previewArrowKeysMoveTheFocus_data();
     void previewArrowKeysMoveTheFocus();
+    void previewFocusFrameHugsThePicture_data();
+    void previewFocusFrameHugsThePicture();
     void screenFit_data();
     void screenFit();
     void screenFitHoldsTheWholeFrame_data();
@@ -385,6 +387,45 @@ void TestWindowAccess::previewArrowKeysMoveTheFocus() {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(shown);
     QVERIFY(iface->text(QAccessible::Description).startsWith(description));
     QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+void TestWindowAccess::previewFocusFrameHugsThePicture_data() {
+    QTest::addColumn<QString>("preview");
+    QTest::addColumn<QRect>("framed"); // where the picture shows in the preview
+    QTest::newRow("Main: a box wider and higher than its picture")
+        << "Xpress1" << QRect(0, 0, 800, 629);
+    QTest::newRow("Scene: a picture scaled to fit") << "Xpress3" << QRect(13, 0, 290, 533);
+}
+
+void TestWindowAccess::previewFocusFrameHugsThePicture() {
+    QFETCH(QString, preview);
+    QFETCH(QRect, framed);
+    load();
+    control<QRadioButton>("optFill")->setChecked(true);
+    auto* shown = control<ImagePreview>(qPrintable(preview));
+    QPalette palette = shown->palette();
+    palette.setColor(QPalette::Highlight, QColor(0, 200, 0));
+    shown->setPalette(palette);
+    activate();
+    // Tab from Picture fit to the preview: a focus the keyboard brought.
+    control("optFill")->setFocus();
+    while (QApplication::focusWidget() != shown &&
+           QApplication::focusWidget()->objectName() != "SuggestTint")
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), shown);
+
+    const QImage focused = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb frame = qRgb(0, 200, 0);
+    for (const QPoint at : {framed.topLeft(), framed.topRight(), framed.bottomLeft(),
+                            framed.bottomRight(), QPoint(framed.center().x(), framed.bottom()),
+                            QPoint(framed.right(), framed.center().y())})
+        QCOMPARE(focused.pixel(at), frame);
+    // Nothing of it beside the picture.
+    const QRgb background = m_window->palette().color(QPalette::Window).rgb();
+    for (int x = framed.right() + 1; x < focused.width(); ++x)
+        QCOMPARE(focused.pixel(x, framed.center().y()), background);
+    for (int y = framed.bottom() + 1; y < focused.height(); ++y)
+        QCOMPARE(focused.pixel(framed.center().x(), y), background);
 }
 
 void TestWindowAccess::screenFit_data() {
