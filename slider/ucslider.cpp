@@ -456,16 +456,18 @@ void ucSlider::wheelEvent(QWheelEvent* event) {
         return;
     // Away from the user, or to the right, goes towards Max, as Up and Right do.
     const QPoint angle = event->angleDelta();
-    int delta = qAbs(angle.x()) > qAbs(angle.y()) ? -angle.x() : angle.y();
+    const qint64 across = angle.x();
+    const qint64 along = angle.y();
+    qint64 delta = qAbs(across) > qAbs(along) ? -across : along;
     if (event->inverted())
         delta = -delta;
-    constexpr int notch = QWheelEvent::DefaultDeltasPerStep;
+    constexpr qint64 notch = QWheelEvent::DefaultDeltasPerStep;
     m_WheelRemainder += delta;
-    const int steps = m_WheelRemainder / notch;
+    const qint64 steps = m_WheelRemainder / notch;
     m_WheelRemainder -= steps * notch;
     m_WheelRest.start();
     if (steps != 0)
-        stepBy(qint64(m_Value) + steps);
+        stepBy(m_Value + steps);
 }
 
 void ucSlider::keyReleaseEvent(QKeyEvent* event) {

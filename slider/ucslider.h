@@ -227,6 +227,6 @@ private:
     bool m_KeyChangePending = false;
     // Eighths of a degree turned towards Max and not yet a whole notch (high-resolution
     // wheels send parts of one).
-    int m_WheelRemainder = 0;
+    qint64 m_WheelRemainder = 0;
     QTimer m_WheelRest;
 };
