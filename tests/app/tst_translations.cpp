@@ -7,6 +7,7 @@
 #include "export/skinname.h"
 #include "fakedialogs.h"
 #include "host/hostfoldersearch.h"
+#include "temporarysettings.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -236,6 +237,7 @@ struct Window {
 
     Window() {
         QDir(dir.path()).mkpath(QStringLiteral("Host/Skins"));
+        keepSettingsIn(dir.filePath(QStringLiteral("settings")));
         window = std::make_unique<Varnel>(dialogs, workspace, dir.filePath(QStringLiteral("Host")));
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))

@@ -6,6 +6,7 @@
 #include "compose/tintsuggestion.h"
 #include "fakedialogs.h"
 #include "slider/ucslider.h"
+#include "temporarysettings.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -132,6 +133,7 @@ void TestWindowAccess::init() {
     QVERIFY(m_dir->isValid());
     m_host = m_dir->filePath(QStringLiteral("Host"));
     m_program = m_dir->filePath(QStringLiteral("Program"));
+    keepSettingsIn(m_dir->filePath(QStringLiteral("settings")));
     m_dialogs = std::make_unique<FakeDialogs>();
     m_ws = std::make_unique<SkinWorkspace>();
     m_window = std::make_unique<Varnel>(*m_dialogs, *m_ws, m_host);

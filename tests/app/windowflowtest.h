@@ -9,6 +9,7 @@
 #include "slider/ucslider.h"
 #include "slider/ucslidertip.h"
 #include "tests/app/fakedialogs.h"
+#include "tests/app/temporarysettings.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -27,7 +28,6 @@
 #include <QRadialGradient>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtEndian>
