@@ -6,6 +6,14 @@
 
 #include <cmath>
 
+QRect previewPlacement(QSize box, QSize picture) {
+    if (picture.isEmpty() || (picture.width() <= box.width() && picture.height() <= box.height()))
+        return QRect(QPoint(0, 0), picture);
+    const QSize scaled = picture.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    return QRect(QPoint((box.width() - scaled.width()) / 2, (box.height() - scaled.height()) / 2),
+                 scaled);
+}
+
 ImagePreview::ImagePreview(QWidget* parent)
     : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
@@ -18,37 +26,52 @@ void ImagePreview::setPicture(const QImage& picture) {
     update();
 }
 
+QRect ImagePreview::shownRect() const {
+    return m_picture.isNull() ? rect() : previewPlacement(size(), m_picture.size());
+}
+
+QPoint ImagePreview::pictureAt(QPointF position) const {
+    // A position inside a pixel belongs to it, not to the nearest pixel corner.
+    const QRect shown = shownRect();
+    if (m_picture.isNull() || shown.size() == m_picture.size())
+        return QPoint(int(std::floor(position.x())), int(std::floor(position.y())));
+    const QPointF inside = position - shown.topLeft();
+    return QPoint(int(std::floor(inside.x() * m_picture.width() / shown.width())),
+                  int(std::floor(inside.y() * m_picture.height() / shown.height())));
+}
+
 void ImagePreview::paintEvent(QPaintEvent* /*event*/) {
+    const QRect shown = shownRect();
     if (m_stale) {
-        m_pixmap = m_picture.isNull() ? QPixmap() : QPixmap::fromImage(m_picture);
+        if (m_picture.isNull())
+            m_pixmap = QPixmap();
+        else if (shown.size() == m_picture.size())
+            m_pixmap = QPixmap::fromImage(m_picture);
+        else
+            m_pixmap = QPixmap::fromImage(
+                m_picture.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         m_stale = false;
     }
     QPainter painter(this);
     if (!m_pixmap.isNull())
-        painter.drawPixmap(0, 0, m_pixmap);
+        painter.drawPixmap(shown.topLeft(), m_pixmap);
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(palette().color(QPalette::Highlight));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(shown.intersected(rect()).adjusted(0, 0, -1, -1));
     }
 }
 
-namespace {
-
-// The pixel under the pointer: a position inside a pixel belongs to it, not to the nearest
-// pixel corner.
-QPoint pixelAt(const QMouseEvent* event) {
-    const QPointF at = event->position();
-    return QPoint(int(std::floor(at.x())), int(std::floor(at.y())));
+void ImagePreview::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_stale = true;
 }
-
-} // namespace
 
 void ImagePreview::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     event->accept();
-    emit pressed(pixelAt(event));
+    emit pressed(pictureAt(event->position()));
 }
 
 void ImagePreview::mouseMoveEvent(QMouseEvent* event) {
@@ -56,7 +79,7 @@ void ImagePreview::mouseMoveEvent(QMouseEvent* event) {
     if (!(event->buttons() & Qt::LeftButton))
         return QWidget::mouseMoveEvent(event);
     event->accept();
-    emit dragged(pixelAt(event));
+    emit dragged(pictureAt(event->position()));
 }
 
 void ImagePreview::mouseReleaseEvent(QMouseEvent* event) {

@@ -42,14 +42,16 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
     return box;
 }
 
-std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget* parent, const QString& description,
-                                                const QStringList& patterns) {
-    auto dialog = std::make_unique<QFileDialog>(parent);
+std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget* parent, const OpenFileRequest& request) {
+    auto dialog = std::make_unique<QFileDialog>(parent, request.title, request.folder);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     // Show the description alone as the filter's caption, not the spelt-out patterns.
     dialog->setOption(QFileDialog::HideNameFilterDetails);
-    dialog->setNameFilter(fileDialogFilter(description, patterns));
+    QStringList filters;
+    for (const FileFilter& filter : request.filters)
+        filters.append(fileDialogFilter(filter.description, filter.patterns));
+    dialog->setNameFilters(filters);
     return dialog;
 }
 
@@ -73,8 +75,8 @@ bool QtDialogs::confirm(const QString& text, const QString& acceptButton) {
     return box.clickedButton() == accept;
 }
 
-QString QtDialogs::openFile(const QString& description, const QStringList& patterns) {
-    const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(m_parent, description, patterns);
+QString QtDialogs::openFile(const OpenFileRequest& request) {
+    const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(m_parent, request);
     if (dialog->exec() != QDialog::Accepted)
         return QString();
     const QStringList chosen = dialog->selectedFiles();

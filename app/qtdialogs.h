@@ -22,7 +22,7 @@ public:
     void message(const QString& text) override;
     void detailedMessage(const QString& text, const QString& details) override;
     bool confirm(const QString& text, const QString& acceptButton) override;
-    QString openFile(const QString& description, const QStringList& patterns) override;
+    QString openFile(const OpenFileRequest& request) override;
 
 private:
     QPointer<QWidget> m_parent;
@@ -37,5 +37,4 @@ QString fileDialogFilter(const QString& description, const QStringList& patterns
 // blocking. A message box with no details shows none.
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
                                             const QString& details = QString());
-std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget* parent, const QString& description,
-                                                const QStringList& patterns);
+std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget* parent, const OpenFileRequest& request);

@@ -6,6 +6,9 @@
 #include <QSize>
 
 #include <memory>
+#include <optional>
+
+class QStyle;
 
 // How a window of a fixed design meets the screen: as designed where the available area
 // holds it with its frame, else scrolled inside a frame sized to that area.
@@ -20,8 +23,13 @@ struct ScreenFit {
     friend bool operator==(const ScreenFit&, const ScreenFit&) = default;
 };
 
-// `frame` is the window frame's thickness on each side, `scrollBar` the scroll bar's width.
+// `frame` is the window frame's thickness on each side (the title bar in its top), `scrollBar`
+// the scroll bar's width. The whole frame, title bar included, lies inside `available`.
 ScreenFit fitToScreen(QSize design, QRect available, QMargins frame, int scrollBar);
+
+// The frame a window system is likely to draw, for before it tells the real one: the style's
+// title bar and frame width, but no less than a common desktop's.
+QMargins estimatedFrame(const QStyle& style);
 
 // The top-level window that scrolls the main window when the screen is too small. It shows
 // the content's title and icon and hands the content back, unowned, when destroyed.
@@ -31,11 +39,27 @@ class ScrollingFrame : public QScrollArea {
 public:
     explicit ScrollingFrame(QWidget& content);
     ~ScrollingFrame() override;
+
+    // Sizes and places the window so that its frame, as estimated, fits `available`; once
+    // shown, the frame the window system really drew takes the estimate's place.
+    void fitTo(QRect available, QMargins frame);
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void apply(QMargins frame);
+    void refitToRealFrame();
+
+    QSize m_design;
+    QRect m_available;
+    QMargins m_frame;
 };
 
 // A frame that scrolls `window` when the available area of its screen cannot hold it with
 // `frame`, sized and placed to that area; nullptr when the window fits as it is (it is then
-// shown unchanged). `frame` is an estimate: a window system tells the real frame only
-// after showing the window.
+// shown unchanged). `frame` is an estimate (estimatedFrame when not given): a window system
+// tells the real frame only after showing the window, and the frame then fits itself again.
 std::unique_ptr<ScrollingFrame> frameForScreen(QWidget& window, QRect available,
-                                               QMargins frame = QMargins(4, 30, 4, 4));
+                                               std::optional<QMargins> frame = std::nullopt);

@@ -4,6 +4,7 @@
 #include "app/dialogs.h"
 #include "app/handlerguard.h"
 #include "app/imagepreview.h"
+#include "app/picturechoice.h"
 #include "art/builtinart.h"
 #include "compose/imaging.h"
 #include "compose/skinworkspace.h"
@@ -21,6 +22,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMimeData>
 
 #include <QAbstractButton>
@@ -546,6 +548,8 @@ void Varnel::openPicture(const QString& path) {
             ucSlider3->setEnabled(true);
             SuggestTint->setEnabled(true);
         });
+        // The next Load Image opens where this picture came from, whichever way it came.
+        rememberPictureFolder(path);
     });
 }
 
@@ -570,11 +574,18 @@ void Varnel::guarded(const std::function<void()>& work) {
 void Varnel::Command1_Click() {
     QString path;
     guarded([&] {
-        // The caption stays as designed; the patterns are every name the loader reads.
-        path = m_dialogs.openFile(tr("Images Files (*.bmp;*.jpg)"),
+        // The first filter stays as designed; its patterns are every name of the two kinds
+        // named there.
+        const FileFilter designed{tr("Images Files (*.bmp;*.jpg)"),
                                   {QStringLiteral("*.bmp"), QStringLiteral("*.jpg"),
                                    QStringLiteral("*.jpeg"), QStringLiteral("*.jpe"),
-                                   QStringLiteral("*.dib")});
+                                   QStringLiteral("*.dib")}};
+        OpenFileRequest request;
+        //: The title of the file dialog that Load Image opens.
+        request.title = tr("Load Image", "file dialog title");
+        request.filters = pictureFileFilters(designed, QImageReader::supportedImageFormats());
+        request.folder = lastPictureFolder();
+        path = m_dialogs.openFile(request);
     });
     if (!path.isEmpty())
         openPicture(path);

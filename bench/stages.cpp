@@ -282,7 +282,7 @@ public:
     }
     void detailedMessage(const QString& text, const QString&) override { message(text); }
     bool confirm(const QString&, const QString&) override { return false; }
-    QString openFile(const QString&, const QStringList&) override { return {}; }
+    QString openFile(const OpenFileRequest&) override { return {}; }
 };
 
 // What main() does for the window (startWindow: the load step with the host folder from

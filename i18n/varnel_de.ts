@@ -499,6 +499,39 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
     </message>
 </context>
 <context>
+    <name>PictureFilters</name>
+    <message>
+        <source>PNG pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>PNG-Bilder</translation>
+    </message>
+    <message>
+        <source>GIF pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>GIF-Bilder</translation>
+    </message>
+    <message>
+        <source>TIFF pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>TIFF-Bilder</translation>
+    </message>
+    <message>
+        <source>WebP pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>WebP-Bilder</translation>
+    </message>
+    <message>
+        <source>All pictures</source>
+        <extracomment>A filter of the Load Image file dialog: every kind of picture it can load.</extracomment>
+        <translation>Alle Bilder</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <extracomment>The last filter of the Load Image file dialog.</extracomment>
+        <translation>Alle Dateien</translation>
+    </message>
+</context>
+<context>
     <name>QSaveFile</name>
     <message>
         <source>Existing file %1 is not writable</source>
@@ -769,6 +802,10 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
         <source>Replace the files %1 and %2?</source>
         <extracomment>The question before Command3 replaces both its files. %1, %2: their paths.</extracomment>
         <translation>Die Dateien %1 und %2 ersetzen?</translation>
+        <source>Load Image</source>
+        <comment>file dialog title</comment>
+        <extracomment>The title of the file dialog that Load Image opens.</extracomment>
+        <translation>Bild laden</translation>
     </message>
 </context>
 </TS>

@@ -499,6 +499,39 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
     </message>
 </context>
 <context>
+    <name>PictureFilters</name>
+    <message>
+        <source>PNG pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Imágenes PNG</translation>
+    </message>
+    <message>
+        <source>GIF pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Imágenes GIF</translation>
+    </message>
+    <message>
+        <source>TIFF pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Imágenes TIFF</translation>
+    </message>
+    <message>
+        <source>WebP pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Imágenes WebP</translation>
+    </message>
+    <message>
+        <source>All pictures</source>
+        <extracomment>A filter of the Load Image file dialog: every kind of picture it can load.</extracomment>
+        <translation>Todas las imágenes</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <extracomment>The last filter of the Load Image file dialog.</extracomment>
+        <translation>Todos los archivos</translation>
+    </message>
+</context>
+<context>
     <name>QSaveFile</name>
     <message>
         <source>Existing file %1 is not writable</source>
@@ -769,6 +802,10 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
         <source>Replace the files %1 and %2?</source>
         <extracomment>The question before Command3 replaces both its files. %1, %2: their paths.</extracomment>
         <translation>¿Reemplazar los archivos %1 y %2?</translation>
+        <source>Load Image</source>
+        <comment>file dialog title</comment>
+        <extracomment>The title of the file dialog that Load Image opens.</extracomment>
+        <translation>Cargar imagen</translation>
     </message>
 </context>
 </TS>

@@ -499,6 +499,39 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
     </message>
 </context>
 <context>
+    <name>PictureFilters</name>
+    <message>
+        <source>PNG pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Images PNG</translation>
+    </message>
+    <message>
+        <source>GIF pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Images GIF</translation>
+    </message>
+    <message>
+        <source>TIFF pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Images TIFF</translation>
+    </message>
+    <message>
+        <source>WebP pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Images WebP</translation>
+    </message>
+    <message>
+        <source>All pictures</source>
+        <extracomment>A filter of the Load Image file dialog: every kind of picture it can load.</extracomment>
+        <translation>Toutes les images</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <extracomment>The last filter of the Load Image file dialog.</extracomment>
+        <translation>Tous les fichiers</translation>
+    </message>
+</context>
+<context>
     <name>QSaveFile</name>
     <message>
         <source>Existing file %1 is not writable</source>
@@ -769,6 +802,10 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
         <source>Replace the files %1 and %2?</source>
         <extracomment>The question before Command3 replaces both its files. %1, %2: their paths.</extracomment>
         <translation>Remplacer les fichiers %1 et %2 ?</translation>
+        <source>Load Image</source>
+        <comment>file dialog title</comment>
+        <extracomment>The title of the file dialog that Load Image opens.</extracomment>
+        <translation>Charger une image</translation>
     </message>
 </context>
 </TS>

@@ -499,6 +499,39 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
     </message>
 </context>
 <context>
+    <name>PictureFilters</name>
+    <message>
+        <source>PNG pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Imagens PNG</translation>
+    </message>
+    <message>
+        <source>GIF pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Imagens GIF</translation>
+    </message>
+    <message>
+        <source>TIFF pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Imagens TIFF</translation>
+    </message>
+    <message>
+        <source>WebP pictures</source>
+        <extracomment>A filter of the Load Image file dialog.</extracomment>
+        <translation>Imagens WebP</translation>
+    </message>
+    <message>
+        <source>All pictures</source>
+        <extracomment>A filter of the Load Image file dialog: every kind of picture it can load.</extracomment>
+        <translation>Todas as imagens</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <extracomment>The last filter of the Load Image file dialog.</extracomment>
+        <translation>Todos os arquivos</translation>
+    </message>
+</context>
+<context>
     <name>QSaveFile</name>
     <message>
         <source>Existing file %1 is not writable</source>
@@ -769,6 +802,10 @@ Com --where, exibe a pasta do Norvo e onde ela foi encontrada.</translation>
         <source>Replace the files %1 and %2?</source>
         <extracomment>The question before Command3 replaces both its files. %1, %2: their paths.</extracomment>
         <translation>Substituir os arquivos %1 e %2?</translation>
+        <source>Load Image</source>
+        <comment>file dialog title</comment>
+        <extracomment>The title of the file dialog that Load Image opens.</extracomment>
+        <translation>Carregar imagem</translation>
     </message>
 </context>
 </TS>

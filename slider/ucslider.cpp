@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <array>
@@ -155,6 +156,13 @@ ucSlider::ucSlider(QWidget* parent)
     // it always has.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_WheelRest.setSingleShot(true);
+    m_WheelRest.setInterval(wheelSettleMs);
+    connect(&m_WheelRest, &QTimer::timeout, this, [this] {
+        m_WheelRemainder = 0;
+        settleKeyChange();
+        hideStepTip();
+    });
 }
 
 ucSlider::~ucSlider() {
@@ -419,16 +427,55 @@ void ucSlider::keyPressEvent(QKeyEvent* event) {
     // The pointer owns the thumb until it lets go.
     if (m_Dragging)
         return;
+    stepBy(*wanted);
+}
+
+void ucSlider::stepBy(qint64 New_Value) {
     const qint32 before = m_Value;
-    setValue(qint32(std::clamp<qint64>(*wanted, m_Min, m_Max)));
+    setValue(qint32(std::clamp<qint64>(New_Value, m_Min, m_Max)));
     if (m_Value != before)
         m_KeyChangePending = true;
+    if (m_ShowValueTip)
+        ShowTip();
+}
+
+void ucSlider::hideStepTip() {
+    // A drag that began meanwhile keeps its tip.
+    if (!m_Dragging)
+        ucSliderTip::unload();
+}
+
+void ucSlider::wheelEvent(QWheelEvent* event) {
+    // A disabled slider leaves the wheel to its parent (a scrolling window scrolls).
+    if (!m_Enabled) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (m_Dragging)
+        return;
+    // Away from the user, or to the right, goes towards Max, as Up and Right do.
+    const QPoint angle = event->angleDelta();
+    const qint64 across = angle.x();
+    const qint64 along = angle.y();
+    qint64 delta = qAbs(across) > qAbs(along) ? -across : along;
+    if (event->inverted())
+        delta = -delta;
+    constexpr qint64 notch = QWheelEvent::DefaultDeltasPerStep;
+    m_WheelRemainder += delta;
+    const qint64 steps = m_WheelRemainder / notch;
+    m_WheelRemainder -= steps * notch;
+    m_WheelRest.start();
+    if (steps != 0)
+        stepBy(m_Value + steps);
 }
 
 void ucSlider::keyReleaseEvent(QKeyEvent* event) {
     // A held key repeats press and release; the change is complete at the real release.
-    if (!event->isAutoRepeat())
+    if (!event->isAutoRepeat()) {
         settleKeyChange();
+        hideStepTip();
+    }
     QWidget::keyReleaseEvent(event);
 }
 
@@ -441,6 +488,7 @@ void ucSlider::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     // The release of a key may go to the widget that took the focus.
     settleKeyChange();
+    hideStepTip();
     DrawSlider();
 }
 

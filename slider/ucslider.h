@@ -4,6 +4,7 @@
 #include "slider/sliderpicture.h"
 
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 class PropertyBag;
@@ -19,7 +20,8 @@ class PropertyBag;
 // RuntimeError 380 (invalid property value) or 6 (overflow).
 //
 // Beyond the pointer, an enabled slider takes the focus from Tab (not from a click) and
-// moves by keys; screen readers see it through ucSliderAccessible.
+// moves by keys and by the mouse wheel, showing the value tip while they move it; screen
+// readers see it through ucSliderAccessible.
 class ucSlider : public QWidget {
     Q_OBJECT
     Q_CLASSINFO("DefaultProperty", "Value")
@@ -69,6 +71,9 @@ public:
 
     // Cursor shapes for MousePointer: 0 the default cursor, 99 the MouseIcon picture.
     enum MousePointerValue : qint32 { PointerDefault = 0, PointerCustom = 99 };
+
+    // How long the wheel rests before its change settles.
+    static constexpr int wheelSettleMs = 300;
 
     // Create hook. A slider made without InitProperties or ReadProperties already holds the
     // new-instance values.
@@ -143,9 +148,9 @@ signals:
     void Change();
     void MouseDown(short& Shift);
     void MouseUp(short& Shift);
-    // The keys that changed the value were released (or the change came through the
-    // accessibility interface): to the host what MouseUp is after a drag. Not raised while
-    // a key repeats.
+    // The keys that changed the value were released, the wheel that changed it has rested
+    // for wheelSettleMs, or the change came through the accessibility interface: to the host
+    // what MouseUp is after a drag. Not raised while a key repeats or the wheel turns.
     void changeSettled();
 
 protected:
@@ -157,6 +162,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -193,6 +199,9 @@ private:
     // Focus policy and what assistive technology hears follow the control's own Enabled.
     void enabledChanged();
     void settleKeyChange();
+    // The value moved by a key or the wheel: clamped to Min..Max, the tip showing it.
+    void stepBy(qint64 New_Value);
+    void hideStepTip();
 
     bool m_Dragging = false;
     float m_GrabX = 0;
@@ -216,4 +225,8 @@ private:
     SliderPicture m_MouseIcon;
     QPixmap m_Surface;
     bool m_KeyChangePending = false;
+    // Eighths of a degree turned towards Max and not yet a whole notch (high-resolution
+    // wheels send parts of one).
+    qint64 m_WheelRemainder = 0;
+    QTimer m_WheelRest;
 };

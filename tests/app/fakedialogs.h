@@ -11,9 +11,11 @@ public:
     QStringList messages;
     QStringList details; // one for each message: "" for a message without details
     QStringList scriptedFiles;
+    // The first filter of each file dialog, as "caption|pattern;pattern"; the whole requests.
     QStringList openFileRequests;
     QStringList questions; // each as "text|accept button"
     QList<bool> answers;   // scripted; Cancel once they run out
+    QList<OpenFileRequest> openFileCalls;
 
     void message(const QString& text) override { detailedMessage(text, QString()); }
     void detailedMessage(const QString& text, const QString& moreText) override {
@@ -24,8 +26,11 @@ public:
         questions.append(text + QLatin1Char('|') + acceptButton);
         return !answers.isEmpty() && answers.takeFirst();
     }
-    QString openFile(const QString& description, const QStringList& patterns) override {
-        openFileRequests.append(description + QLatin1Char('|') + patterns.join(QLatin1Char(';')));
+    QString openFile(const OpenFileRequest& request) override {
+        const FileFilter first = request.filters.value(0);
+        openFileRequests.append(first.description + QLatin1Char('|') +
+                                first.patterns.join(QLatin1Char(';')));
+        openFileCalls.append(request);
         return scriptedFiles.isEmpty() ? QString() : scriptedFiles.takeFirst();
     }
 };

@@ -1,3 +1,4 @@
+#include "app/picturechoice.h"
 #include "tests/app/windowflowtest.h"
 #include "tests/compose/picturefixtures.h"
 
@@ -16,7 +17,27 @@ private slots:
     void damagedFileChangesNothing();
     void dragAndDrop_data();
     void dragAndDrop();
+    void pictureFiltersFollowTheReaders_data();
+    void pictureFiltersFollowTheReaders();
+    void dialogOffersEveryPictureItReads();
+    void dialogOpensInTheLastPicturesFolder_data();
+    void dialogOpensInTheLastPicturesFolder();
+    void scenePreviewShowsTheWholeSurface();
 };
+
+namespace {
+
+const FileFilter Designed{QStringLiteral("Images Files (*.bmp;*.jpg)"),
+                          {"*.bmp", "*.jpg", "*.jpeg", "*.jpe", "*.dib"}};
+
+QStringList descriptions(const QList<FileFilter>& filters) {
+    QStringList texts;
+    for (const FileFilter& filter : filters)
+        texts.append(filter.description);
+    return texts;
+}
+
+} // namespace
 
 void TestLoadFlow::cancelChangesNothing_data() {
     QTest::addColumn<bool>("loadedBefore");
@@ -83,11 +104,12 @@ void TestLoadFlow::loadShowsTheFourSurfaces() {
         ImagePreview* preview = control<ImagePreview>(name);
         const QImage surface = preview->picture();
         QCOMPARE(surface.size(), size);
-        // The preview shows the surface unscaled from its top-left, clipped to the widget,
-        // and the window's background beside it.
+        // The preview shows the whole surface, unscaled from its top-left where the box
+        // holds it, else scaled to fit; the window's background beside it.
         const QImage shown = grabbed(preview);
-        const QRect visible = QRect(QPoint(0, 0), size).intersected(shown.rect());
-        QVERIFY2(shown.copy(visible) == surface.copy(visible), name);
+        const QRect visible = preview->shownRect();
+        QVERIFY2(shown.rect().contains(visible), name);
+        QVERIFY2(shown.copy(visible) == expectedShown(preview), name);
         QImage beside = shown;
         QPainter(&beside).fillRect(visible, QColor(background));
         QImage blank(shown.size(), QImage::Format_RGB32);
@@ -202,8 +224,7 @@ void TestLoadFlow::dragAndDrop_data() {
     QTest::addColumn<bool>("accepted");
 
     QTest::newRow("one local bitmap") << QStringList{"photo.bmp"} << true;
-    QTest::newRow("one local PNG, a type the dialog does not offer")
-        << QStringList{"photo.png"} << true;
+    QTest::newRow("one local PNG") << QStringList{"photo.png"} << true;
     QTest::newRow("two local pictures") << QStringList{"photo.bmp", "photo.png"} << false;
     QTest::newRow("a web address") << QStringList{"https://example.com/photo.bmp"} << false;
 }
@@ -244,6 +265,137 @@ void TestLoadFlow::dragAndDrop() {
         QCOMPARE(surfacesOf(*m_ws), composedSurfaces(urls.constFirst().toLocalFile(), MenuTint{}));
     else
         QVERIFY(shownPicture("Xpress1").isNull());
+}
+
+void TestLoadFlow::pictureFiltersFollowTheReaders_data() {
+    QTest::addColumn<QList<QByteArray>>("readable");
+    QTest::addColumn<QStringList>("offered");
+    QTest::addColumn<QStringList>("everyPicture");
+
+    const QStringList designed = Designed.patterns;
+    QTest::newRow("Qt's own readers")
+        << QList<QByteArray>{"bmp", "gif", "jpeg", "jpg", "png", "ppm", "svg"}
+        << QStringList{"Images Files (*.bmp;*.jpg)", "All pictures", "PNG pictures", "GIF pictures",
+                       "All files"}
+        << designed + QStringList{"*.png", "*.gif"};
+    QTest::newRow("with TIFF and WebP installed")
+        << QList<QByteArray>{"bmp", "jpeg", "png", "tif", "tiff", "webp"}
+        << QStringList{"Images Files (*.bmp;*.jpg)",
+                       "All pictures",
+                       "PNG pictures",
+                       "TIFF pictures",
+                       "WebP pictures",
+                       "All files"}
+        << designed + QStringList{"*.png", "*.tif", "*.tiff", "*.webp"};
+    QTest::newRow("nothing beyond BMP and JPEG")
+        << QList<QByteArray>{"bmp", "jpeg"}
+        << QStringList{"Images Files (*.bmp;*.jpg)", "All files"} << QStringList{};
+}
+
+void TestLoadFlow::pictureFiltersFollowTheReaders() {
+    QFETCH(QList<QByteArray>, readable);
+    QFETCH(QStringList, offered);
+    QFETCH(QStringList, everyPicture);
+
+    const QList<FileFilter> filters = pictureFileFilters(Designed, readable);
+    QCOMPARE(descriptions(filters), offered);
+    QCOMPARE(filters.constFirst(), Designed);
+    QCOMPARE(filters.constLast().patterns, QStringList{"*"});
+    if (!everyPicture.isEmpty())
+        QCOMPARE(filters[1].patterns, everyPicture);
+}
+
+void TestLoadFlow::dialogOffersEveryPictureItReads() {
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(m_dialogs->openFileCalls.size(), 1);
+    const OpenFileRequest request = m_dialogs->openFileCalls.constFirst();
+    QCOMPARE(request.title, QStringLiteral("Load Image"));
+    QCOMPARE(request.filters.constFirst(), Designed);
+    QCOMPARE(request.filters.constLast(), (FileFilter{QStringLiteral("All files"), {"*"}}));
+    const QStringList offered = descriptions(request.filters);
+    QVERIFY2(offered.contains("PNG pictures") && offered.contains("All pictures"),
+             qPrintable(offered.join(", ")));
+    QVERIFY(request.filters[1].patterns.contains("*.png"));
+    QVERIFY(request.filters[1].patterns.contains("*.jpg"));
+
+    // A PNG chosen there loads like any picture.
+    const QString path = savePicture("photo.png", patternPicture({120, 80}), "PNG");
+    loadThroughDialog(path);
+    QVERIFY2(m_dialogs->messages.isEmpty(), qPrintable(m_dialogs->messages.join('\n')));
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(path, MenuTint{}));
+}
+
+void TestLoadFlow::dialogOpensInTheLastPicturesFolder_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("loaded through the dialog") << "dialog";
+    QTest::newRow("dropped on the window") << "drop";
+    QTest::newRow("named on the command line") << "command line";
+}
+
+void TestLoadFlow::dialogOpensInTheLastPicturesFolder() {
+    QFETCH(QString, way);
+    // The very first dialog opens where the dialog chooses.
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(m_dialogs->openFileCalls.constLast().folder, QString());
+
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("holiday")));
+    const QString folder = m_dir->filePath(QStringLiteral("holiday"));
+    const QString path = folder + QStringLiteral("/beach.bmp");
+    QVERIFY(patternPicture({120, 80}).save(path, "BMP"));
+    if (way == "dialog") {
+        loadThroughDialog(path);
+    } else if (way == "drop") {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        const QPoint at = m_window->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window.get(), &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window.get(), &drop);
+    } else {
+        m_window->openPicture(path);
+    }
+    QVERIFY(m_ws->hasSkin());
+
+    // A picture that cannot be loaded leaves the folder as it was.
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("pictures/broken.bmp")), "BM broken"));
+    loadThroughDialog(m_dir->filePath(QStringLiteral("pictures/broken.bmp")));
+    QCOMPARE(m_dialogs->messages.size(), 1);
+
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(QDir(m_dialogs->openFileCalls.constLast().folder), QDir(folder));
+
+    // A new window finds it in the settings.
+    m_window.reset();
+    m_window = std::make_unique<Varnel>(*m_dialogs, *m_ws, m_host);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(QDir(m_dialogs->openFileCalls.constLast().folder), QDir(folder));
+}
+
+void TestLoadFlow::scenePreviewShowsTheWholeSurface() {
+    // The picture's bottom rows are green; stretched, they are the Scene surface's bottom rows.
+    QImage picture = patternPicture({100, 100});
+    QPainter(&picture).fillRect(0, 90, 100, 10, QColor(0, 255, 0));
+    loadThroughDialog(savePicture("band.bmp", picture, "BMP"));
+    auto* preview = control<ImagePreview>("Xpress3");
+    const QImage surface = preview->picture();
+    QCOMPARE(surface.size(), QSize(300, 550));
+    QCOMPARE(surface.pixel(150, 549), qRgb(0, 255, 0));
+
+    // The box (316 x 533) is lower than the surface: the surface is scaled to fit, centred.
+    QCOMPARE(preview->size(), QSize(316, 533));
+    QCOMPARE(preview->shownRect(), QRect(13, 0, 290, 533));
+    const QImage shown = grabbed(preview);
+    for (int x = 20; x < 290; x += 30)
+        QCOMPARE(shown.pixel(x, 532), qRgb(0, 255, 0));
+    QCOMPARE(shown.copy(preview->shownRect()),
+             surface.scaled(QSize(290, 533), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    // A press on the shown picture's last row is on the surface's last row.
+    QCOMPARE(preview->pictureAt(QPointF(158.5, 532.5)), QPoint(150, 549));
+    QCOMPARE(preview->pictureAt(QPointF(13, 0)), QPoint(0, 0));
+    QVERIFY(preview->pictureAt(QPointF(5, 100)).x() < 0);
 }
 
 QTEST_MAIN(TestLoadFlow)

@@ -320,13 +320,18 @@ private slots:
 
     void previewFollowsItsSurface_data() {
         QTest::addColumn<QSize>("pictureSize");
-        QTest::newRow("larger than the preview") << QSize(400, 600);
-        QTest::newRow("smaller than the preview") << QSize(100, 50);
-        QTest::newRow("wider, shorter") << QSize(500, 20);
+        QTest::addColumn<QRect>("shownAt");
+        // The box is 316 x 533: what it holds shows unscaled at its top-left, anything else
+        // whole, scaled down to fit and centred.
+        QTest::newRow("larger than the preview") << QSize(400, 600) << QRect(0, 29, 316, 474);
+        QTest::newRow("smaller than the preview") << QSize(100, 50) << QRect(0, 0, 100, 50);
+        QTest::newRow("wider, shorter") << QSize(500, 20) << QRect(0, 260, 316, 12);
+        QTest::newRow("the Scene surface") << QSize(300, 550) << QRect(13, 0, 290, 533);
     }
 
     void previewFollowsItsSurface() {
         QFETCH(QSize, pictureSize);
+        QFETCH(QRect, shownAt);
         auto* preview = m_window->findChild<ImagePreview*>(QStringLiteral("Xpress3"));
         QVERIFY(preview);
         const QImage picture = patternImage(pictureSize);
@@ -337,14 +342,19 @@ private slots:
         QCOMPARE(preview->picture(), picture);
 
         const QImage shown = grabbed(preview);
-        const QRect covered = QRect(QPoint(0, 0), pictureSize).intersected(shown.rect());
-        QCOMPARE(shown.copy(covered), picture.copy(covered));
+        QCOMPARE(preview->shownRect(), shownAt);
+        QCOMPARE(shown.copy(shownAt), shownAt.size() == pictureSize
+                                          ? picture
+                                          : picture.scaled(shownAt.size(), Qt::IgnoreAspectRatio,
+                                                           Qt::SmoothTransformation));
 
         const QRgb background = m_window->palette().color(QPalette::Window).rgb();
-        QVERIFY(isFilled(shown, QRect(covered.right() + 1, 0, shown.width(), shown.height()),
+        QVERIFY(isFilled(shown, QRect(shownAt.right() + 1, 0, shown.width(), shown.height()),
                          background));
-        QVERIFY(isFilled(shown, QRect(0, covered.bottom() + 1, shown.width(), shown.height()),
+        QVERIFY(isFilled(shown, QRect(0, shownAt.bottom() + 1, shown.width(), shown.height()),
                          background));
+        QVERIFY(isFilled(shown, QRect(0, 0, shownAt.left(), shown.height()), background));
+        QVERIFY(isFilled(shown, QRect(0, 0, shown.width(), shownAt.top()), background));
 
         // Emptying the surface empties the preview.
         m_workspace->keepSurfaces(SkinPictures{});

@@ -1,5 +1,7 @@
 #include "tests/app/windowflowtest.h"
 
+#include <QWheelEvent>
+
 // The tint: the three sliders, their previews and recompositions, failures during a drag, Suggest
 // Tint and the value tip.
 class TestTintFlow : public WindowFlowTest {
@@ -19,6 +21,7 @@ private slots:
     void suggestTintIsReachedByKeyboard();
     void valueTipStaysOnTheScreen_data();
     void valueTipStaysOnTheScreen();
+    void wheelPreviewsThenRecomposesOnce();
 };
 
 void TestTintFlow::disabledSlidersIgnoreThePointer_data() {
@@ -355,3 +358,29 @@ void TestTintFlow::valueTipStaysOnTheScreen() {
 
 QTEST_MAIN(TestTintFlow)
 #include "tst_tintflow.moc"
+
+void TestTintFlow::wheelPreviewsThenRecomposesOnce() {
+    const QString path = savePicture("square.bmp", patternPicture({100, 100}), "BMP");
+    loadThroughDialog(path);
+    ucSlider* hue = slider("ucSlider1");
+    QSignalSpy strip(m_ws.get(), &SkinWorkspace::menuStripTinted);
+    QSignalSpy compositions(m_ws.get(), &SkinWorkspace::surfacesComposed);
+    const QList<QImage> before = surfacesOf(*m_ws);
+
+    // Three notches away from the user: the MENU strip follows each one.
+    const QPointF at = hue->rect().center();
+    for (int notch = 0; notch < 3; ++notch) {
+        QWheelEvent turn(at, hue->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(hue, &turn);
+    }
+    QCOMPARE(hue->Value(), 3);
+    QCOMPARE(strip.count(), 3);
+    QCOMPARE(m_ws->menuStrip(), Imaging::adjustHsl(m_ws->Picture1.Picture, 3, 0, 0));
+    QCOMPARE(surfacesOf(*m_ws), before);
+
+    // The surfaces are rebuilt once, when the wheel rests.
+    QTRY_COMPARE(compositions.count(), 1);
+    QCOMPARE(surfacesOf(*m_ws), composedSurfaces(path, MenuTint{3, 0, 0}));
+    QVERIFY(m_dialogs->messages.isEmpty());
+}

@@ -10,6 +10,7 @@
 #include "fakedialogs.h"
 #include "host/hostfoldersearch.h"
 #include "packaging/desktoptexts.h"
+#include "temporarysettings.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -247,6 +248,7 @@ struct Window {
 
     Window() {
         QDir(dir.path()).mkpath(QStringLiteral("Host/Skins"));
+        keepSettingsIn(dir.filePath(QStringLiteral("settings")));
         window = std::make_unique<Varnel>(dialogs, workspace, dir.filePath(QStringLiteral("Host")));
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -516,6 +518,12 @@ void TestTranslations::pseudoLanguageReachesEveryWindowText() {
         QVERIFY2(text.startsWith(u'⟦'), qPrintable(text + " escaped translation"));
     QVERIFY2(w.dialogs.messages.isEmpty(), qPrintable(w.dialogs.messages.join(u'\n')));
     QVERIFY(w.dialogs.openFileRequests.constFirst().startsWith(u'⟦'));
+    // The file dialog's title and every filter's caption.
+    const OpenFileRequest dialog = w.dialogs.openFileCalls.constFirst();
+    QVERIFY2(dialog.title.startsWith(u'⟦'), qPrintable(dialog.title));
+    QVERIFY(dialog.filters.size() >= 3);
+    for (const FileFilter& filter : dialog.filters)
+        QVERIFY2(filter.description.startsWith(u'⟦'), qPrintable(filter.description));
 }
 
 void TestTranslations::pseudoLanguageReachesEveryMessage() {
@@ -748,9 +756,11 @@ void TestTranslations::qtTextsInFileDialog() {
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Pictures")));
     const QString folder = dir.filePath(QStringLiteral("Pictures"));
     const auto shown = [&] {
-        const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(
-            nullptr, QCoreApplication::translate("Varnel", "Images Files (*.bmp;*.jpg)"),
-            {QStringLiteral("*.bmp"), QStringLiteral("*.jpg")});
+        OpenFileRequest request;
+        request.title = QCoreApplication::translate("Varnel", "Load Image", "file dialog title");
+        request.filters = {{QCoreApplication::translate("Varnel", "Images Files (*.bmp;*.jpg)"),
+                            {QStringLiteral("*.bmp"), QStringLiteral("*.jpg")}}};
+        const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(nullptr, request);
         dialog->setOption(QFileDialog::DontUseNativeDialog);
         dialog->setViewMode(QFileDialog::Detail);
         dialog->setDirectory(dir.path());

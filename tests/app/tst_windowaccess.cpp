@@ -7,6 +7,7 @@
 #include "compose/tintsuggestion.h"
 #include "fakedialogs.h"
 #include "slider/ucslider.h"
+#include "temporarysettings.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -97,8 +98,12 @@ private slots:
     void suggestTintReachesTheSliders();
     void previewArrowKeysMoveTheFocus_data();
     void previewArrowKeysMoveTheFocus();
+    void previewFocusFrameHugsThePicture_data();
+    void previewFocusFrameHugsThePicture();
     void screenFit_data();
     void screenFit();
+    void screenFitHoldsTheWholeFrame_data();
+    void screenFitHoldsTheWholeFrame();
     void windowOnALargeScreenIsAsDesigned();
     void windowOnASmallScreenScrolls_data();
     void windowOnASmallScreenScrolls();
@@ -133,6 +138,7 @@ void TestWindowAccess::init() {
     QVERIFY(m_dir->isValid());
     m_host = m_dir->filePath(QStringLiteral("Host"));
     m_program = m_dir->filePath(QStringLiteral("Program"));
+    keepSettingsIn(m_dir->filePath(QStringLiteral("settings")));
     m_dialogs = std::make_unique<FakeDialogs>();
     m_ws = std::make_unique<SkinWorkspace>();
     m_window = std::make_unique<Varnel>(*m_dialogs, *m_ws, m_host);
@@ -438,6 +444,45 @@ void TestWindowAccess::previewArrowKeysMoveTheFocus() {
     QVERIFY(m_dialogs->messages.isEmpty());
 }
 
+void TestWindowAccess::previewFocusFrameHugsThePicture_data() {
+    QTest::addColumn<QString>("preview");
+    QTest::addColumn<QRect>("framed"); // where the picture shows in the preview
+    QTest::newRow("Main: a box wider and higher than its picture")
+        << "Xpress1" << QRect(0, 0, 800, 629);
+    QTest::newRow("Scene: a picture scaled to fit") << "Xpress3" << QRect(13, 0, 290, 533);
+}
+
+void TestWindowAccess::previewFocusFrameHugsThePicture() {
+    QFETCH(QString, preview);
+    QFETCH(QRect, framed);
+    load();
+    control<QRadioButton>("optFill")->setChecked(true);
+    auto* shown = control<ImagePreview>(qPrintable(preview));
+    QPalette palette = shown->palette();
+    palette.setColor(QPalette::Highlight, QColor(0, 200, 0));
+    shown->setPalette(palette);
+    activate();
+    // Tab from Picture fit to the preview: a focus the keyboard brought.
+    control("optFill")->setFocus();
+    while (QApplication::focusWidget() != shown &&
+           QApplication::focusWidget()->objectName() != "SuggestTint")
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), shown);
+
+    const QImage focused = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb frame = qRgb(0, 200, 0);
+    for (const QPoint at : {framed.topLeft(), framed.topRight(), framed.bottomLeft(),
+                            framed.bottomRight(), QPoint(framed.center().x(), framed.bottom()),
+                            QPoint(framed.right(), framed.center().y())})
+        QCOMPARE(focused.pixel(at), frame);
+    // Nothing of it beside the picture.
+    const QRgb background = m_window->palette().color(QPalette::Window).rgb();
+    for (int x = framed.right() + 1; x < focused.width(); ++x)
+        QCOMPARE(focused.pixel(x, framed.center().y()), background);
+    for (int y = framed.bottom() + 1; y < focused.height(); ++y)
+        QCOMPARE(focused.pixel(framed.center().x(), y), background);
+}
+
 void TestWindowAccess::screenFit_data() {
     QTest::addColumn<QRect>("available");
     QTest::addColumn<ScreenFit>("fit");
@@ -460,6 +505,37 @@ void TestWindowAccess::screenFit() {
     QFETCH(QRect, available);
     QFETCH(ScreenFit, fit);
     QCOMPARE(fitToScreen(Design, available, QMargins(4, 30, 4, 4), 15), fit);
+}
+
+void TestWindowAccess::screenFitHoldsTheWholeFrame_data() {
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<ScreenFit>("fit");
+
+    QTest::newRow("1366 x 768, a 40-pixel title bar")
+        << QRect(0, 0, 1366, 768) << QMargins(4, 40, 4, 4)
+        << ScreenFit{true, QSize(1358, 724), QPoint(0, 0)};
+    QTest::newRow("1366 x 768 below a panel, a thin frame")
+        << QRect(0, 27, 1366, 741) << QMargins(1, 28, 1, 1)
+        << ScreenFit{true, QSize(1364, 712), QPoint(0, 27)};
+    QTest::newRow("no frame at all")
+        << QRect(0, 0, 1366, 768) << QMargins() << ScreenFit{true, QSize(1366, 768), QPoint(0, 0)};
+    QTest::newRow("a second screen to the left, panel on its left")
+        << QRect(-1366, 0, 1366, 768).adjusted(48, 0, 0, 0) << QMargins(4, 37, 4, 4)
+        << ScreenFit{true, QSize(1310, 727), QPoint(-1318, 0)};
+}
+
+void TestWindowAccess::screenFitHoldsTheWholeFrame() {
+    QFETCH(QRect, available);
+    QFETCH(QMargins, frame);
+    QFETCH(ScreenFit, fit);
+    const ScreenFit found = fitToScreen(Design, available, frame, 15);
+    QCOMPARE(found, fit);
+    // Title bar and frame included, the window lies inside the area, its top-left corner on
+    // the area's.
+    const QRect outer(found.framePosition, found.clientSize.grownBy(frame));
+    QVERIFY(available.contains(outer));
+    QCOMPARE(outer.topLeft(), available.topLeft());
 }
 
 void TestWindowAccess::windowOnALargeScreenIsAsDesigned() {
@@ -499,6 +575,9 @@ void TestWindowAccess::windowOnASmallScreenScrolls() {
         frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
         QVERIFY(available.contains(QRect(frame->pos(), frame->size())));
+        // Once the window system tells the frame it drew (the offscreen one draws 2 pixels
+        // each side, not the estimate), the window and its frame fill the area exactly.
+        QTRY_COMPARE(frame->frameGeometry(), available);
         QCOMPARE(m_window->size(), Design);
         // Every control keeps its place in the window and can be scrolled into view.
         for (qsizetype i = 0; i < controls.size(); ++i) {

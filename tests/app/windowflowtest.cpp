@@ -17,6 +17,7 @@ void WindowFlowTest::init() {
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("pictures")));
     m_host = m_dir->filePath(QStringLiteral("Host"));
     m_program = m_dir->filePath(QStringLiteral("Program"));
+    keepSettingsIn(m_dir->filePath(QStringLiteral("settings")));
 
     m_dialogs = std::make_unique<FakeDialogs>();
     m_ws = std::make_unique<SkinWorkspace>();

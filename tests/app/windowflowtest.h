@@ -9,6 +9,7 @@
 #include "slider/ucslider.h"
 #include "slider/ucslidertip.h"
 #include "tests/app/fakedialogs.h"
+#include "tests/app/temporarysettings.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -56,6 +57,15 @@ inline const QPoint BesideThumb(20, 12);
 
 inline QImage grabbed(QWidget* widget) {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What a preview should show where it shows its picture (ImagePreview::shownRect): the
+// picture itself, or scaled smoothly to fit where the box is smaller.
+inline QImage expectedShown(const ImagePreview* preview) {
+    const QSize size = preview->shownRect().size();
+    return size == preview->picture().size()
+               ? preview->picture()
+               : preview->picture().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // Every pixel differs from its neighbours, so any scaling shows, and a pure magenta

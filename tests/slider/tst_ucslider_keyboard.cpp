@@ -8,8 +8,19 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
+
+// One turn of the wheel over the slider's middle, in eighths of a degree as angleDelta gives
+// them; whether the slider took it.
+bool turnWheel(ucSlider* slider, QPoint angle) {
+    const QPointF at(slider->width() / 2.0, slider->height() / 2.0);
+    QWheelEvent event(at, slider->mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(slider, &event);
+    return event.isAccepted();
+}
 
 PropertyBag enabledAt(qint32 value) {
     PropertyBag bag = mainWindowBag(value);
@@ -33,6 +44,9 @@ private slots:
     void tabReachesOnlyAnEnabledSlider();
     void focusIsFramedInTheHighlightColour();
     void noTipForKeys();
+    void aKeyShowsTheValueWhileHeld();
+    void theWheelSteps_data();
+    void theWheelSteps();
     void accessibleInterface();
     void settingTheAccessibleValue_data();
     void settingTheAccessibleValue();
@@ -273,6 +287,75 @@ void TestUcSliderKeyboard::enabledReachesAssistiveTechnology() {
     QVERIFY(iface->state().focusable);
     iface->valueInterface()->setCurrentValue(50);
     QCOMPARE(m_Slider->Value(), 50);
+}
+
+void TestUcSliderKeyboard::aKeyShowsTheValueWhileHeld() {
+    showHost(enabledAt(41));
+    QTest::keyPress(m_Slider, Qt::Key_Right);
+    ucSliderTip* tip = ucSliderTip::existing();
+    QVERIFY(tip && tip->isVisible());
+    QCOMPARE(tip->lblTip()->text(), QStringLiteral("42"));
+    // The tip is only shown: the keys keep going to the slider.
+    QCOMPARE(QApplication::focusWidget(), m_Slider);
+    QTest::keyPress(m_Slider, Qt::Key_PageUp);
+    QCOMPARE(ucSliderTip::existing()->lblTip()->text(), QStringLiteral("52"));
+    QTest::keyRelease(m_Slider, Qt::Key_PageUp);
+    QVERIFY(!ucSliderTip::existing() || !ucSliderTip::existing()->isVisible());
+}
+
+void TestUcSliderKeyboard::theWheelSteps_data() {
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QList<QPoint>>("turns");
+    QTest::addColumn<qint32>("value");
+    QTest::addColumn<QStringList>("events");
+
+    const QPoint up(0, 120);
+    QTest::newRow("one notch up") << true << QList<QPoint>{up} << 11 << QStringList{"Change 11"};
+    QTest::newRow("one notch down") << true << QList<QPoint>{-up} << 9 << QStringList{"Change 9"};
+    QTest::newRow("two notches up")
+        << true << QList<QPoint>{up, up} << 12 << QStringList{"Change 11", "Change 12"};
+    QTest::newRow("a fine wheel's half notch, then another half")
+        << true << QList<QPoint>{up / 2, up / 2} << 11 << QStringList{"Change 11"};
+    QTest::newRow("half a notch only: nothing")
+        << true << QList<QPoint>{up / 2} << 10 << QStringList{};
+    QTest::newRow("tilted to the right: up")
+        << true << QList<QPoint>{{-120, 0}} << 11 << QStringList{"Change 11"};
+    QTest::newRow("tilted to the left: down")
+        << true << QList<QPoint>{{120, 0}} << 9 << QStringList{"Change 9"};
+    QTest::newRow("disabled: ignored") << false << QList<QPoint>{up, up} << 10 << QStringList{};
+}
+
+void TestUcSliderKeyboard::theWheelSteps() {
+    QFETCH(bool, enabled);
+    QFETCH(QList<QPoint>, turns);
+    QFETCH(qint32, value);
+    QFETCH(QStringList, events);
+
+    PropertyBag settings = mainWindowBag(10);
+    settings.writeBool("enabled", enabled, true);
+    showHost(settings);
+    m_Other->setFocus();
+    EventLog log(*m_Slider);
+    QSignalSpy settled(m_Slider, &ucSlider::changeSettled);
+
+    for (const QPoint angle : turns)
+        QCOMPARE(turnWheel(m_Slider, angle), enabled);
+    QCOMPARE(m_Slider->Value(), value);
+    QCOMPARE(log.events(), events);
+    // The wheel does not take the focus.
+    QCOMPARE(QApplication::focusWidget(), m_Other);
+    if (events.isEmpty()) {
+        QCOMPARE(settled.count(), 0);
+        return;
+    }
+    // While it turns the value shows beside the thumb; the change settles once, when the
+    // wheel rests, and the tip goes.
+    QVERIFY(ucSliderTip::existing() && ucSliderTip::existing()->isVisible());
+    QCOMPARE(ucSliderTip::existing()->lblTip()->text(), QString::number(value));
+    QCOMPARE(settled.count(), 0);
+    QTRY_COMPARE(settled.count(), 1);
+    QVERIFY(!ucSliderTip::existing() || !ucSliderTip::existing()->isVisible());
+    QCOMPARE(log.events(), events);
 }
 
 QTEST_MAIN(TestUcSliderKeyboard)
