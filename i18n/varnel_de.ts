@@ -802,6 +802,8 @@ Mit --where werden der Norvo-Ordner und sein Fundort ausgegeben.</translation>
         <source>Replace the files %1 and %2?</source>
         <extracomment>The question before Command3 replaces both its files. %1, %2: their paths.</extracomment>
         <translation>Die Dateien %1 und %2 ersetzen?</translation>
+    </message>
+    <message>
         <source>Load Image</source>
         <comment>file dialog title</comment>
         <extracomment>The title of the file dialog that Load Image opens.</extracomment>

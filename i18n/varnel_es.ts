@@ -802,6 +802,8 @@ Con --where, muestra la carpeta de Norvo y dónde se encontró.</translation>
         <source>Replace the files %1 and %2?</source>
         <extracomment>The question before Command3 replaces both its files. %1, %2: their paths.</extracomment>
         <translation>¿Reemplazar los archivos %1 y %2?</translation>
+    </message>
+    <message>
         <source>Load Image</source>
         <comment>file dialog title</comment>
         <extracomment>The title of the file dialog that Load Image opens.</extracomment>

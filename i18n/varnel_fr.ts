@@ -802,6 +802,8 @@ Avec --where, affiche le dossier de Norvo et l&apos;endroit où il a été trouv
         <source>Replace the files %1 and %2?</source>
         <extracomment>The question before Command3 replaces both its files. %1, %2: their paths.</extracomment>
         <translation>Remplacer les fichiers %1 et %2 ?</translation>
+    </message>
+    <message>
         <source>Load Image</source>
         <comment>file dialog title</comment>
         <extracomment>The title of the file dialog that Load Image opens.</extracomment>
