@@ -382,10 +382,12 @@ QStringList englishLeft(const ShownTexts& english, const ShownTexts& translated,
     return left;
 }
 
+#ifdef VARNEL_DESKTOP_ENTRY
 // The desktop entry's keys are capitalised, the metadata's elements are not.
 bool isDesktopEntryKey(const DesktopText& text) {
     return QChar::fromLatin1(*text.key).isUpper();
 }
+#endif
 
 } // namespace
 
